@@ -1,0 +1,92 @@
+#pragma once
+// The globals module: the state the whole program shares for the life of the process, and the
+// helpers on hexagram codes, change masks and chain strings.
+#include "platform/Types.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class SQLDatabase;
+class PrinterSetup;
+class Random;
+class Picture;
+class trigramClass;
+
+namespace M_globals {
+
+// Database connection and its file (empty path: no file).
+inline std::shared_ptr<SQLDatabase> db;
+inline QString f_db;
+
+// Tables in use.
+inline QString TableHex;
+inline QString TableTri;
+
+// The eight trigram objects, element t = trigram number t. The module starts it with one empty
+// slot; start-up fills elements 0..7 once and loads only change their fields afterwards.
+inline std::vector<std::shared_ptr<trigramClass>> tridata(1);
+
+// Drawing settings in force (Used_), and their start values (default_/Default_).
+inline int Used_textsizeTitle = 0;
+inline Color Used_BackgroundColor;
+inline int default_yangLength = 0;
+inline int default_YinGapPercent = 0;
+inline int Default_HexSpacing = 0;
+inline int Default_HexWidth = 0;
+inline Color default_upperTriColor;
+inline Color default_lowertriColor;
+inline Color Used_upperTricolor;
+inline Color Used_lowerTriColor;
+inline int Used_yangLength = 0;
+inline int Used_YinGapPercent = 0;
+inline int Used_HexSpacing = 0;
+inline int Used_HexWidth = 0;
+inline int Used_GapLength = 0;
+inline int Used_YinLength = 0;
+
+// Line ordinals "1st".."6th" at 1..6; element 0 stays empty.
+inline std::vector<QString> firsttosixth(7);
+
+// Font names.
+inline QString font_system;
+inline QString font_text;
+inline QString font_title;
+inline QString font_above;
+inline QString font_judgement;
+inline QString font_sixnines;
+inline QString font_short;
+
+// Printer settings.
+inline std::shared_ptr<PrinterSetup> Printer_ps;
+inline bool isprintersetup = false;
+inline QString printsettings;
+
+// Talk mode and the input window's random generator.
+inline bool isspeaking = false;
+inline std::shared_ptr<Random> random_g;
+
+// The gap and the half-line length that a yang length and a gap percent give.
+int gapLengthFor(int yangLength, int yinGapPercent);
+int yinLengthFor(int yangLength, int gapLength);
+
+// Sets the drawing settings, line ordinals and tables in use to their start values.
+void setStartValues();
+
+// Hexagram codes, change masks and chain strings.
+int TwoHex(int a, int b);
+int Hex69sToHex(int hex, int mask);
+QString getYinYangCharString(int n);
+QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
+bool DoesStringHaveText(QString& s);
+
+// Six-bit reading: is the line of `weight` set in what `remainder` still holds? Takes the weight
+// off when it is. Values above 63 read as all lines set, negative ones as none.
+bool takeLine(int& remainder, int weight);
+
+// Preferences, fonts and the trigram table.
+void LoadPrefs();
+bool fontavailable(const QString& name);
+void loadtritable(const QString& table);
+
+}  // namespace M_globals

@@ -1,0 +1,12 @@
+#pragma once
+// Basic values the program shares with its framework layer: colours and the one real-to-integer
+// conversion.
+#include <QColor>
+#include <cstdint>
+
+// RGB colour, components 0..255.
+using Color = QColor;
+inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue); }
+
+// Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
+int Int(double value);

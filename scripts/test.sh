@@ -1,0 +1,9 @@
+#!/bin/sh
+# Installs what is missing, builds everything with its tests and runs them all through CTest (offscreen).
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+cmake --build build-tests -j"$(nproc)"
+ctest --test-dir build-tests --output-on-failure -j"$(nproc)"
