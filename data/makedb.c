@@ -1,4 +1,4 @@
-/* Builds an SQLite database file from an SQL script: makedb SCRIPT.sql OUT.
+/* Builds an SQLite database file from SQL scripts run in order: makedb OUT SCRIPT.sql...
    The file is written under a temporary name and renamed, so a failed build leaves no half file. */
 #include <sqlite3.h>
 #include <stdio.h>
@@ -19,17 +19,22 @@ static char *readAll(const char *path) {
 }
 
 int main(int argc, char **argv) {
-    if (argc != 3) { fprintf(stderr, "usage: makedb SCRIPT.sql OUT\n"); return 2; }
-    char *script = readAll(argv[1]);
-    if (!script) { fprintf(stderr, "makedb: cannot read %s\n", argv[1]); return 1; }
-    size_t len = strlen(argv[2]) + 5;
+    if (argc < 3) { fprintf(stderr, "usage: makedb OUT SCRIPT.sql...\n"); return 2; }
+    const char *out = argv[1];
+    size_t len = strlen(out) + 5;
     char *tmp = malloc(len);
-    snprintf(tmp, len, "%s.tmp", argv[2]);
+    snprintf(tmp, len, "%s.tmp", out);
     remove(tmp);
     sqlite3 *db = NULL;
     char *err = NULL;
     int rc = sqlite3_open(tmp, &db);
-    if (rc == SQLITE_OK) rc = sqlite3_exec(db, script, NULL, NULL, &err);
+    for (int i = 2; i < argc && rc == SQLITE_OK; ++i) {
+        char *script = readAll(argv[i]);
+        if (!script) { fprintf(stderr, "makedb: cannot read %s\n", argv[i]); rc = SQLITE_ERROR; break; }
+        rc = sqlite3_exec(db, script, NULL, NULL, &err);
+        if (rc != SQLITE_OK) fprintf(stderr, "makedb: %s: ", argv[i]);
+        free(script);
+    }
     if (rc != SQLITE_OK) {
         fprintf(stderr, "makedb: %s\n", err ? err : sqlite3_errmsg(db));
         sqlite3_free(err);
@@ -38,8 +43,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     sqlite3_close(db);
-    if (rename(tmp, argv[2]) != 0) { perror("makedb"); return 1; }
+    if (rename(tmp, out) != 0) { perror("makedb"); return 1; }
     free(tmp);
-    free(script);
     return 0;
 }

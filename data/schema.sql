@@ -1,0 +1,1 @@
+-- The default database: tables, catalogue, preferences, trigrams and example chains.
