@@ -2,21 +2,36 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QUrl>
+#include <cstdio>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
+bool unattended() { return !qEnvironmentVariableIsEmpty("YARROWEN_UNATTENDED"); }
+
+void report(const QString& kind, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(kind), qPrintable(displayLines(text)));
+    std::fflush(stderr);
+}
+
 class QtDialogs : public DialogSeam {
 public:
     void msgBox(const QString& text) override {
+        if (unattended()) return report("MsgBox", text);
         QMessageBox box(QApplication::activeWindow());
         box.setText(displayLines(text));
         box.exec();
     }
 
     DialogButton showMessageDialog(const MessageDialog& dialog) override {
+        if (unattended()) {
+            report("MessageDialog", dialog.Message);
+            return DialogButton::Action;
+        }
         QMessageBox box(QApplication::activeWindow());
         static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
                                                   QMessageBox::Critical, QMessageBox::Question};
@@ -41,14 +56,21 @@ public:
 
     QString openFile(const QString& fileType) override {
         // The database file has no extension: the filter names the type and shows every file.
+        if (unattended()) return QString();
         const QString filter = fileType.isEmpty() ? QString() : fileType + " (*)";
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
     }
 
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override {
+        if (unattended()) return std::nullopt;
         const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), prompt);
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
+    }
+
+    void showURL(const QString& url) override {
+        if (unattended()) return report("ShowURL", url);
+        QDesktopServices::openUrl(QUrl(url));
     }
 };
 
@@ -94,6 +116,8 @@ QString ScriptedDialogs::openFile(const QString& fileType) {
     files.pop_front();
     return answer;
 }
+
+void ScriptedDialogs::showURL(const QString& url) { urls << url; }
 
 std::optional<Color> ScriptedDialogs::selectColor(const Color&, const QString&) {
     if (colours.empty()) return std::nullopt;

@@ -2,6 +2,9 @@
 // Every modal question the program asks goes through one seam: message boxes, message dialogs
 // with named buttons, the open-file dialog and the colour picker. The Qt implementation shows real
 // dialogs; tests install ScriptedDialogs, which answers from a queue and records what was shown.
+// Opening a web address in the browser goes through the seam too, so no test starts a browser.
+// With the environment variable YARROWEN_UNATTENDED set (a run of the whole program by a test),
+// the Qt dialogs show nothing: they write their text to standard error and take their defaults.
 #include "platform/Types.h"
 
 #include <QString>
@@ -34,6 +37,8 @@ public:
     virtual QString openFile(const QString& fileType) = 0;
     // The chosen colour, or nothing when the user cancelled.
     virtual std::optional<Color> selectColor(const Color& initial, const QString& prompt) = 0;
+    // Hands the address to the user's browser.
+    virtual void showURL(const QString& url) = 0;
 };
 
 // The seam in use (the Qt one unless a test installed another).
@@ -63,11 +68,13 @@ public:
     QStringList messages;                  // every MsgBox text, in order
     std::vector<MessageDialog> questions;  // every message dialog shown
     QStringList fileTypes;                 // the filter of every open-file dialog
+    QStringList urls;                      // every address handed to the browser
 
     void msgBox(const QString& text) override;
     DialogButton showMessageDialog(const MessageDialog& dialog) override;
     QString openFile(const QString& fileType) override;
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override;
+    void showURL(const QString& url) override;
 
 private:
     DialogSeam* previous;

@@ -1,0 +1,284 @@
+#include "platform/Controls.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextEdit>
+
+namespace {
+
+QString withCarriageReturns(QString text) {
+    text.replace(QChar('\n'), QChar(13));
+    return text;
+}
+
+}  // namespace
+
+Control::Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height)
+    : self(self), owner(window), name(name) {
+    self->setObjectName(name);
+    self->setGeometry(left, top, width, height);
+    self->show();
+}
+
+void Control::setIndex(int value) {
+    index = value;
+    self->setObjectName(QString("%1(%2)").arg(name).arg(value));
+}
+
+void Control::setTextFont(const QString& font) {
+    fontName = font;
+    applyFont();
+}
+
+void Control::setTextSize(int size) {
+    fontSize = size;
+    applyFont();
+}
+
+void Control::setBold(bool value) {
+    bold = value;
+    applyFont();
+}
+
+void Control::setItalic(bool value) {
+    italic = value;
+    applyFont();
+}
+
+void Control::applyFont() {
+    QFont font = QApplication::font();
+    if (!fontName.isEmpty() && fontName.compare("System", Qt::CaseInsensitive) != 0) font.setFamily(fontName);
+    if (fontSize > 0) font.setPixelSize(fontSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    self->setFont(font);
+}
+
+EditField::EditField(Window* window, const QString& name, int left, int top, int width, int height,
+                     bool multiLine)
+    : QWidget(window->content()), Control(this, window, name, left, top, width, height) {
+    QWidget* editor;
+    if (multiLine) {
+        multi = new QTextEdit(this);
+        multi->setAcceptRichText(false);
+        multi->setTabChangesFocus(true);
+        multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(multi, &QTextEdit::textChanged, this, &EditField::TextChange);
+        editor = multi;
+    } else {
+        line = new QLineEdit(this);
+        connect(line, &QLineEdit::textChanged, this, &EditField::TextChange);
+        editor = line;
+    }
+    editor->setObjectName(name + ".editor");
+    editor->setGeometry(0, 0, width, height);
+    setFocusProxy(editor);
+}
+
+void EditField::resizeEvent(QResizeEvent*) {
+    if (multi) multi->setGeometry(rect());
+    else line->setGeometry(rect());
+}
+
+QString EditField::Text() const { return withCarriageReturns(multi ? multi->toPlainText() : line->text()); }
+
+void EditField::setText(const QString& text) {
+    if (multi) multi->setPlainText(displayLines(text));
+    else line->setText(text);
+}
+
+int EditField::SelStart() const {
+    return multi ? multi->textCursor().selectionStart() : (line->hasSelectedText() ? line->selectionStart() : line->cursorPosition());
+}
+
+void EditField::setSelStart(int start) {
+    if (multi) {
+        QTextCursor cursor = multi->textCursor();
+        cursor.setPosition(std::clamp(start, 0, static_cast<int>(multi->toPlainText().size())));
+        multi->setTextCursor(cursor);
+    } else {
+        line->deselect();
+        line->setCursorPosition(start);
+    }
+}
+
+int EditField::SelLength() const {
+    if (multi) {
+        const QTextCursor cursor = multi->textCursor();
+        return cursor.selectionEnd() - cursor.selectionStart();
+    }
+    return static_cast<int>(line->selectedText().size());
+}
+
+void EditField::setSelLength(int length) {
+    const int start = SelStart();
+    if (multi) {
+        QTextCursor cursor = multi->textCursor();
+        const int end = std::clamp(start + length, 0, static_cast<int>(multi->toPlainText().size()));
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        multi->setTextCursor(cursor);
+    } else {
+        line->setSelection(start, length);
+    }
+}
+
+QString EditField::SelText() const {
+    return withCarriageReturns(multi ? multi->textCursor().selectedText().replace(QChar(0x2029), QChar('\n'))
+                                     : line->selectedText());
+}
+
+bool EditField::ReadOnly() const { return multi ? multi->isReadOnly() : line->isReadOnly(); }
+
+void EditField::setReadOnly(bool readOnly) {
+    if (multi) {
+        multi->setReadOnly(readOnly);
+        // Read-only text can still be selected and copied.
+        multi->setTextInteractionFlags(readOnly ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                                : Qt::TextEditorInteraction);
+    } else {
+        line->setReadOnly(readOnly);
+    }
+}
+
+void EditField::setAcceptTabs(bool accept) {
+    if (multi) multi->setTabChangesFocus(!accept);
+}
+
+void EditField::setBorder(bool border) {
+    if (multi) multi->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+    else line->setFrame(border);
+}
+
+void EditField::setScrollbarVertical(bool scrollbar) {
+    if (multi) multi->setVerticalScrollBarPolicy(scrollbar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void EditField::setTextColor(const Color& colour) {
+    QWidget* editor = multi ? static_cast<QWidget*>(multi) : line;
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Text, colour);
+    editor->setPalette(palette);
+}
+
+void EditField::setBackColor(const Color& colour) {
+    QWidget* editor = multi ? static_cast<QWidget*>(multi) : line;
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, colour);
+    editor->setPalette(palette);
+}
+
+void EditField::Refresh(bool) {
+    if (multi) multi->viewport()->update();
+    else line->update();
+}
+
+StaticText::StaticText(Window* window, const QString& name, int left, int top, int width, int height,
+                       const QString& text)
+    : QLabel(window->content()), Control(this, window, name, left, top, width, height) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setText(text);
+}
+
+void StaticText::setText(const QString& text) {
+    value = text;
+    QLabel::setText(displayLines(text));
+}
+
+void StaticText::setTextAlign(int align) {
+    const Qt::Alignment horizontal = align == 2 ? Qt::AlignHCenter : align == 3 ? Qt::AlignRight : Qt::AlignLeft;
+    setAlignment(horizontal | Qt::AlignTop);
+}
+
+void StaticText::setTextColor(const Color& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+}
+
+void StaticText::Refresh(bool) { update(); }
+
+PushButton::PushButton(Window* window, const QString& name, int left, int top, int width, int height,
+                       const QString& caption)
+    : QPushButton(caption, window->content()), Control(this, window, name, left, top, width, height) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &PushButton::Action);
+}
+
+void PushButton::setDefault(bool value) {
+    defaultRole = value;
+    QPushButton::setDefault(value);
+}
+
+void PushButton::Push() {
+    if (Visible() && Enabled()) emit Action();
+}
+
+PopupMenu::PopupMenu(Window* window, const QString& name, int left, int top, int width, int height)
+    : QComboBox(window->content()), Control(this, window, name, left, top, width, height) {
+    connect(this, &QComboBox::currentIndexChanged, this, &PopupMenu::Change);
+}
+
+Canvas::Canvas(Window* window, const QString& name, int left, int top, int width, int height)
+    : QWidget(window->content()), Control(this, window, name, left, top, width, height) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Canvas::Refresh(bool) { update(); }
+
+void Canvas::paintEvent(QPaintEvent*) {
+    // The canvas has no background of its own: Qt paints the window's behind it first.
+    QPainter painter(this);
+    emit Paint(painter);
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (!onMouseDown || !onMouseDown(at.x(), at.y())) QWidget::mousePressEvent(event);
+}
+
+ScrollBar::ScrollBar(Window* window, const QString& name, int left, int top, int width, int height,
+                     bool horizontal)
+    : QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, window->content()),
+      Control(this, window, name, left, top, width, height) {
+    applyRange();
+    connect(this, &QScrollBar::valueChanged, this, &ScrollBar::ValueChanged);
+}
+
+void ScrollBar::setMinimum(int value) {
+    lowest = value;
+    applyRange();
+}
+
+void ScrollBar::setMaximum(int value) {
+    highest = value;
+    applyRange();
+}
+
+void ScrollBar::applyRange() { setRange(lowest, std::max(lowest, highest)); }
+
+void ScrollBar::Refresh(bool) { update(); }
+
+ImageWell::ImageWell(Window* window, const QString& name, int left, int top, int width, int height)
+    : QLabel(window->content()), Control(this, window, name, left, top, width, height) {
+    setAlignment(Qt::AlignCenter);
+}
+
+void ImageWell::setImage(PicturePtr image) {
+    picture = std::move(image);
+    setPixmap(picture ? QPixmap::fromImage(*picture) : QPixmap());
+}
+
+void ImageWell::Refresh(bool) { update(); }
+
+void ImageWell::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (!onMouseDown || !onMouseDown(at.x(), at.y())) QLabel::mousePressEvent(event);
+}

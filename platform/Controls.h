@@ -1,0 +1,224 @@
+#pragma once
+// The controls the windows place at fixed positions in their content area. Every control has
+// the objectName of its control name (an element of a control array: "name(index)"), so tests find
+// it with findChild. A control's visibility is its own flag (Visible), not whether its window is
+// on screen. Font sizes are pixel sizes; the font "System" (or none) and size 0 mean the
+// platform's defaults.
+#include "platform/Types.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLineEdit;
+class QPainter;
+class QTextEdit;
+class Window;
+
+// A picture shared by reference: wells compare pictures by identity.
+using PicturePtr = std::shared_ptr<const QImage>;
+
+class Control {
+public:
+    Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height);
+    virtual ~Control() = default;
+
+    QString Name() const { return name; }
+    int Index() const { return index; }
+    void setIndex(int value);  // makes the control an element of a control array
+
+    int Left() const { return self->x(); }
+    int Top() const { return self->y(); }
+    int Width() const { return self->width(); }
+    int Height() const { return self->height(); }
+    void setLeft(int left) { self->move(left, Top()); }
+    void setTop(int top) { self->move(Left(), top); }
+    void setWidth(int width) { self->resize(width, Height()); }
+    void setHeight(int height) { self->resize(Width(), height); }
+
+    bool Visible() const { return !self->isHidden(); }
+    bool Enabled() const { return !self->testAttribute(Qt::WA_ForceDisabled); }
+
+    QString TextFont() const { return fontName; }
+    void setTextFont(const QString& font);
+    int TextSize() const { return fontSize; }
+    void setTextSize(int size);
+    void setBold(bool value);
+    void setItalic(bool value);
+
+    Window* parentWindow() const { return owner; }
+
+protected:
+    void applyFont();
+    QWidget* self;
+
+private:
+    Window* owner;
+    QString name;
+    int index = -1;
+    QString fontName;
+    int fontSize = 0;
+    bool bold = false, italic = false;
+};
+
+// A text field; its text keeps CR (13) line ends whatever the platform shows.
+class EditField : public QWidget, public Control {
+    Q_OBJECT
+public:
+    EditField(Window* window, const QString& name, int left, int top, int width, int height, bool multiLine);
+
+    QString Text() const;
+    void setText(const QString& text);
+    int SelStart() const;
+    void setSelStart(int start);  // places the insertion point there, nothing selected
+    int SelLength() const;
+    void setSelLength(int length);
+    QString SelText() const;
+
+    bool MultiLine() const { return multi != nullptr; }
+    bool ReadOnly() const;
+    void setReadOnly(bool readOnly);
+    void setAcceptTabs(bool accept);
+    void setBorder(bool border);
+    void setScrollbarVertical(bool scrollbar);
+    void setTextColor(const Color& colour);
+    void setBackColor(const Color& colour);
+    void Refresh(bool eraseBackground = true);
+
+    QTextEdit* textEdit() const { return multi; }
+    QLineEdit* lineEdit() const { return line; }
+
+signals:
+    void TextChange();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLineEdit* line = nullptr;
+    QTextEdit* multi = nullptr;
+};
+
+// A label; CR in its text breaks the line.
+class StaticText : public QLabel, public Control {
+    Q_OBJECT
+public:
+    StaticText(Window* window, const QString& name, int left, int top, int width, int height, const QString& text);
+
+    QString Text() const { return value; }
+    void setText(const QString& text);
+    // 0 default (left), 1 left, 2 centre, 3 right.
+    void setTextAlign(int align);
+    void setMultiline(bool multiline) { setWordWrap(multiline); }
+    void setTextColor(const Color& colour);
+    void Refresh(bool eraseBackground = true);
+
+private:
+    QString value;
+};
+
+// A push button. Return presses the window's default button, Escape its cancel button.
+class PushButton : public QPushButton, public Control {
+    Q_OBJECT
+public:
+    PushButton(Window* window, const QString& name, int left, int top, int width, int height, const QString& caption);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    bool Default() const { return defaultRole; }
+    void setDefault(bool value);
+    bool Cancel() const { return cancelRole; }
+    void setCancel(bool value) { cancelRole = value; }
+    void Push();  // as a click does
+
+signals:
+    void Action();
+
+private:
+    bool defaultRole = false, cancelRole = false;
+};
+
+// A pop-up menu of text rows; Change follows every change of ListIndex, by the user or by code.
+class PopupMenu : public QComboBox, public Control {
+    Q_OBJECT
+public:
+    PopupMenu(Window* window, const QString& name, int left, int top, int width, int height);
+
+    void AddRow(const QString& text) { addItem(text); }
+    void DeleteAllRows() { clear(); }
+    int ListCount() const { return count(); }
+    QString List(int row) const { return itemText(row); }
+    int ListIndex() const { return currentIndex(); }
+    void setListIndex(int row) { setCurrentIndex(row); }
+    QString Text() const { return currentText(); }
+
+signals:
+    void Change();
+};
+
+// A drawing area. Paint gets a painter on it; its background is erased before every paint.
+class Canvas : public QWidget, public Control {
+    Q_OBJECT
+public:
+    Canvas(Window* window, const QString& name, int left, int top, int width, int height);
+    void Refresh(bool eraseBackground = true);
+    // A press at (x, y) in canvas coordinates; answers whether the canvas took it.
+    std::function<bool(int x, int y)> onMouseDown;
+
+signals:
+    void Paint(QPainter& g);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A scroll bar. Maximum keeps the value set even when it is below Minimum (the bar then has no
+// range); ValueChanged follows every change of Value.
+class ScrollBar : public QScrollBar, public Control {
+    Q_OBJECT
+public:
+    ScrollBar(Window* window, const QString& name, int left, int top, int width, int height, bool horizontal);
+
+    int Minimum() const { return lowest; }
+    void setMinimum(int value);
+    int Maximum() const { return highest; }
+    void setMaximum(int value);
+    int Value() const { return value(); }
+    void setValue(int value) { QScrollBar::setValue(value); }
+    int LineStep() const { return singleStep(); }
+    void setLineStep(int step) { setSingleStep(step); }
+    int PageStep() const { return pageStep(); }
+    void setPageStep(int step) { QScrollBar::setPageStep(step); }
+    void setLiveScroll(bool live) { setTracking(live); }
+    void Refresh(bool eraseBackground = true);
+
+signals:
+    void ValueChanged();
+
+private:
+    void applyRange();
+    int lowest = 0, highest = 100;
+};
+
+// A picture well: shows its picture centred.
+class ImageWell : public QLabel, public Control {
+    Q_OBJECT
+public:
+    ImageWell(Window* window, const QString& name, int left, int top, int width, int height);
+    PicturePtr Image() const { return picture; }
+    void setImage(PicturePtr image);
+    void Refresh(bool eraseBackground = true);
+    std::function<bool(int x, int y)> onMouseDown;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PicturePtr picture;
+};

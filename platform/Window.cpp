@@ -1,0 +1,484 @@
+#include "platform/Window.h"
+
+#include "platform/Application.h"
+#include "platform/Controls.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+// The platform's bookkeeping of windows. Windows shown while another window opens are shown
+// together when the outermost opening ends, rearmost first, so that the window system ends with
+// the same window in front as the list.
+class WindowList {
+public:
+    static WindowList& get() {
+        static WindowList list;
+        return list;
+    }
+
+    std::vector<Window*> order;  // front to back
+    std::vector<QPointer<Window>> waiting;
+    std::vector<QPointer<Window>> showQueue;
+    int openDepth = 0;
+    // The window our own showing made active; activations of others are the window system
+    // catching up until this one is active or the user acts.
+    QPointer<Window> expectedActive;
+    QPointer<Window> lastActivated;
+
+    int position(const Window* window) const {
+        const auto it = std::find(order.begin(), order.end(), window);
+        return it == order.end() ? -1 : static_cast<int>(it - order.begin());
+    }
+    void remove(Window* window) {
+        order.erase(std::remove(order.begin(), order.end(), window), order.end());
+        waiting.erase(std::remove(waiting.begin(), waiting.end(), window), waiting.end());
+        showQueue.erase(std::remove(showQueue.begin(), showQueue.end(), window), showQueue.end());
+    }
+    void moveToFront(Window* window) {
+        remove(window);
+        order.insert(order.begin(), window);
+    }
+    void moveToBack(Window* window) {
+        order.erase(std::remove(order.begin(), order.end(), window), order.end());
+        order.push_back(window);
+    }
+
+    // Event_Activate for a window that came to the front, once per coming.
+    void activated(Window* window) {
+        if (lastActivated == window) return;
+        lastActivated = window;
+        window->Event_Activate();
+    }
+
+    void makeActive(Window* window) {
+        expectedActive = window;
+        window->activateWindow();
+        activated(window);
+    }
+
+    // After the front window went away: the next shown window comes to the front.
+    void activateNext() {
+        for (Window* window : order)
+            if (window->isOpened() && window->isVisible()) {
+                makeActive(window);
+                return;
+            }
+        lastActivated = nullptr;
+    }
+
+    void openWaiting() {
+        std::vector<QPointer<Window>> windows;
+        windows.swap(waiting);
+        ++openDepth;
+        for (const QPointer<Window>& window : windows)
+            if (window) window->open();
+        --openDepth;
+        if (openDepth == 0) flushShows();
+    }
+
+    void closeAll() {
+        for (const QPointer<Window>& window : std::vector<QPointer<Window>>(order.begin(), order.end())) {
+            if (!window || window->closed) continue;
+            window->closed = true;
+            remove(window);
+            if (window->opened) window->Event_Close();
+            window->closingByProgram = true;
+            window->hide();
+            window->deleteLater();
+        }
+        for (const QPointer<Window>& window : waiting)
+            if (window) window->deleteLater();
+        waiting.clear();
+        lastActivated = nullptr;
+        expectedActive = nullptr;
+    }
+
+    void flushShows() {
+        std::vector<QPointer<Window>> queue;
+        queue.swap(showQueue);
+        std::vector<Window*> shown;
+        for (const QPointer<Window>& window : queue)
+            if (window && !window->isClosed() && window->Visible() &&
+                std::find(shown.begin(), shown.end(), window.data()) == shown.end())
+                shown.push_back(window);
+        std::sort(shown.begin(), shown.end(),
+                  [this](Window* a, Window* b) { return position(a) > position(b); });
+        std::vector<QPointer<Window>> guarded(shown.begin(), shown.end());
+        for (const QPointer<Window>& window : guarded) {
+            if (!window || window->isClosed()) continue;
+            window->showNow();
+            lastActivated = nullptr;
+            activated(window);
+        }
+        for (auto it = guarded.rbegin(); it != guarded.rend(); ++it)
+            if (*it && !(*it)->isClosed()) {
+                expectedActive = *it;
+                (*it)->activateWindow();
+            }
+    }
+};
+
+// The content area: paints the window's own drawing and reports its size.
+class WindowContent : public QWidget {
+public:
+    explicit WindowContent(Window* owner) : QWidget(owner), owner(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner->Event_Paint(painter);
+    }
+    void resizeEvent(QResizeEvent*) override { owner->contentResized(); }
+
+private:
+    Window* owner;
+};
+
+Window::Window() {
+    area = new WindowContent(this);
+    area->setObjectName("content");
+    setCentralWidget(area);
+    if (Application* application = Application::instance())
+        if (application->menuBar()) populateMenuBar(menuBar(), application->menuBar(), this);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    applyFlags();
+    resize(300, 300 + menuBarHeight(300));
+    applySizeLimits();
+}
+
+Window::~Window() { WindowList::get().remove(this); }
+
+int Window::menuBarHeight(int width) const {
+    QWidget* bar = menuWidget();
+    if (!bar || bar->isHidden()) return 0;
+    if (bar->hasHeightForWidth()) return bar->heightForWidth(width);
+    return bar->sizeHint().height();
+}
+
+int Window::Top() const { return geometry().y(); }
+int Window::Left() const { return geometry().x(); }
+int Window::Width() const { return geometry().width(); }
+int Window::Height() const { return geometry().height() - menuBarHeight(geometry().width()); }
+
+void Window::setBounds(int top, int left, int height, int width) {
+    const int total = height + menuBarHeight(width);
+    if (!resizeable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    setGeometry(left, top, width, total);
+    applySizeLimits();
+}
+
+void Window::setTop(int top) { setBounds(top, Left(), Height(), Width()); }
+void Window::setLeft(int left) { setBounds(Top(), left, Height(), Width()); }
+
+void Window::setWidth(int width) {
+    const int height = Height();
+    if (!resizeable) setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), setMinimumSize(0, 0);
+    resize(width, height + menuBarHeight(width));
+    applySizeLimits();
+}
+
+void Window::setHeight(int height) {
+    if (!resizeable) setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), setMinimumSize(0, 0);
+    resize(Width(), height + menuBarHeight(Width()));
+    applySizeLimits();
+}
+
+void Window::setMinimumContentSize(int width, int height) {
+    minimumContent = QSize(width, height);
+    applySizeLimits();
+}
+
+void Window::setMaximumContentSize(int width, int height) {
+    maximumContent = QSize(width, height);
+    applySizeLimits();
+}
+
+void Window::applySizeLimits() {
+    const int bar = menuBarHeight(Width());
+    if (!resizeable) {
+        setFixedSize(Width(), Height() + bar);
+        return;
+    }
+    setMinimumSize(minimumContent.width(), minimumContent.height() + bar);
+    setMaximumSize(std::min(maximumContent.width(), QWIDGETSIZE_MAX),
+                   std::min(maximumContent.height() + bar, QWIDGETSIZE_MAX));
+}
+
+void Window::setResizeable(bool value) {
+    if (!value) setMinimumSize(0, 0), setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resizeable = value;
+    applySizeLimits();
+}
+
+void Window::setCloseButton(bool value) {
+    closeBox = value;
+    applyFlags();
+}
+
+void Window::setMinimizeButton(bool value) {
+    minimizeBox = value;
+    applyFlags();
+}
+
+void Window::setMaximizeButton(bool value) {
+    maximizeBox = value;
+    applyFlags();
+}
+
+void Window::applyFlags() {
+    const bool shown = isVisible();
+    Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (closeBox) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flags);
+    if (shown) QMainWindow::setVisible(true);
+}
+
+void Window::setBackColor(const Color& colour) {
+    QPalette palette = area->palette();
+    palette.setColor(QPalette::Window, colour);
+    area->setPalette(palette);
+    area->setAutoFillBackground(true);
+}
+
+void Window::setMenuBarVisible(bool visible) {
+    const int height = Height();
+    if (QWidget* bar = menuWidget()) bar->setHidden(!visible);
+    setHeight(height);
+}
+
+void Window::setSheetParent(Window* parent) {
+    if (!parent) return;
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    applyFlags();
+    winId();
+    parent->winId();
+    windowHandle()->setTransientParent(parent->windowHandle());
+    setWindowModality(Qt::WindowModal);
+}
+
+void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
+    handlers.add(itemName, [handler](int) { return handler(); });
+}
+
+void Window::AddMenuHandler(const QString& itemName, std::function<bool(int)> handler) {
+    handlers.add(itemName, std::move(handler));
+}
+
+void Window::startUp() {
+    if (started) return;
+    started = true;
+    WindowList& list = WindowList::get();
+    if (visibleFlag) list.order.insert(list.order.begin(), this);
+    else list.order.push_back(this);
+    AddMenuHandlers();
+    Application* application = Application::instance();
+    if (application && application->isRunning()) open();
+    else list.waiting.push_back(this);
+}
+
+void Window::open() {
+    if (opened || closed) return;
+    WindowList& list = WindowList::get();
+    opened = true;
+    reportedSize = QSize(Width(), Height());
+    QPointer<Window> self(this);
+    ++list.openDepth;
+    Event_Open();
+    --list.openDepth;
+    if (self && !closed && visibleFlag) list.showQueue.push_back(this);
+    if (list.openDepth == 0) list.flushShows();
+}
+
+void Window::showNow() {
+    QMainWindow::setVisible(true);
+    raise();
+}
+
+void Window::Show() {
+    visibleFlag = true;
+    if (closed) return;
+    WindowList& list = WindowList::get();
+    list.moveToFront(this);
+    if (!opened) return;  // shows when it opens
+    if (list.openDepth > 0) {
+        list.showQueue.push_back(this);
+        return;
+    }
+    showNow();
+    list.makeActive(this);
+}
+
+void Window::Hide() {
+    visibleFlag = false;
+    if (closed) return;
+    WindowList& list = WindowList::get();
+    const bool wasFront = list.position(this) == 0;
+    if (list.position(this) >= 0) list.moveToBack(this);
+    if (!opened) return;
+    QMainWindow::setVisible(false);
+    if (list.lastActivated == this) list.lastActivated = nullptr;
+    if (wasFront) list.activateNext();
+}
+
+namespace {
+
+void finishClosing(Window* window) {
+    window->hide();
+    window->deleteLater();
+}
+
+}  // namespace
+
+bool Window::Close() {
+    if (closed) return true;
+    if (opened && Event_CancelClose()) return false;
+    WindowList& list = WindowList::get();
+    const bool wasFront = list.position(this) == 0;
+    closed = true;
+    list.remove(this);
+    if (opened) Event_Close();
+    closingByProgram = true;
+    if (list.lastActivated == this) list.lastActivated = nullptr;
+    finishClosing(this);
+    if (wasFront) list.activateNext();
+    return true;
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    if (closingByProgram) {
+        event->accept();
+        return;
+    }
+    // The window system's close box: the window closes as it would by code, or not at all when
+    // it has no close box.
+    event->ignore();
+    if (closeBox) Close();
+}
+
+PushButton* Window::buttonWithRole(bool defaultRole) const {
+    for (PushButton* button : area->findChildren<PushButton*>())
+        if ((defaultRole ? button->Default() : button->Cancel()) && button->Visible() && button->Enabled())
+            return button;
+    return nullptr;
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    const QString key = keyText(*event);
+    if (!key.isEmpty() && Event_KeyDown(key)) {
+        event->accept();
+        return;
+    }
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (PushButton* button = buttonWithRole(true)) {
+            button->Push();
+            return;
+        }
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        if (PushButton* button = buttonWithRole(false)) {
+            button->Push();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Window::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opened || closed) return;
+    WindowList& list = WindowList::get();
+    if (list.expectedActive && list.expectedActive != this) return;
+    list.expectedActive = nullptr;
+    if (list.position(this) != 0) list.moveToFront(this);
+    list.activated(this);
+}
+
+void Window::contentResized() {
+    if (!opened || closed) return;
+    const QSize size(Width(), Height());
+    if (size == reportedSize) return;
+    reportedSize = size;
+    Event_Resized();
+}
+
+int WindowCount() { return static_cast<int>(WindowList::get().order.size()); }
+
+Window* windowAt(int index) {
+    const auto& order = WindowList::get().order;
+    if (index < 0 || index >= static_cast<int>(order.size())) return nullptr;
+    return order[static_cast<size_t>(index)];
+}
+
+Window* frontWindow() { return windowAt(0); }
+
+std::vector<QPointer<Window>> windowSnapshot() {
+    const auto& order = WindowList::get().order;
+    return std::vector<QPointer<Window>>(order.begin(), order.end());
+}
+
+void openWaitingWindows() { WindowList::get().openWaiting(); }
+
+void closeAllWindows() { WindowList::get().closeAll(); }
+
+void noteUserInput() { WindowList::get().expectedActive = nullptr; }
+
+WindowBounds parseBounds(const QString& text) {
+    const QStringList fields = text.split(',');
+    auto field = [&](int i) { return i < fields.size() ? Int(Val(fields[i])) : 0; };
+    return {field(0), field(1), field(2), field(3)};
+}
+
+QString boundsString(const Window& window) {
+    return QString("%1,%2,%3,%4").arg(window.Top()).arg(window.Left()).arg(window.Height()).arg(window.Width());
+}
+
+bool applyStoredBounds(Window& window, const WindowBounds& bounds) {
+    if (bounds.Width <= 0 || bounds.Height <= 0) return false;
+    const QRect wanted(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+    bool onScreen = false;
+    for (const QScreen* screen : QGuiApplication::screens()) onScreen = onScreen || screen->geometry().intersects(wanted);
+    if (!onScreen) return false;
+    window.setTop(bounds.Top);
+    window.setLeft(bounds.Left);
+    window.setHeight(bounds.Height);
+    window.setWidth(bounds.Width);
+    return true;
+}
+
+QString keyText(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Return: return QString(QChar(13));
+    case Qt::Key_Enter: return QString(QChar(3));
+    case Qt::Key_Escape: return QString(QChar(27));
+    case Qt::Key_Tab: return QString(QChar(9));
+    case Qt::Key_Backspace: return QString(QChar(8));
+    case Qt::Key_Delete: return QString(QChar(127));
+    case Qt::Key_Left: return QString(QChar(28));
+    case Qt::Key_Right: return QString(QChar(29));
+    case Qt::Key_Up: return QString(QChar(30));
+    case Qt::Key_Down: return QString(QChar(31));
+    default: break;
+    }
+    // With Ctrl held the event's text is a control character: the key itself is what counts.
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar letter(static_cast<char16_t>(key));
+        return QString(event.modifiers() & Qt::ShiftModifier ? letter : letter.toLower());
+    }
+    const QString text = event.text();
+    if (!text.isEmpty() && text[0].unicode() >= 32 && text[0].unicode() != 127) return text;
+    return {};
+}

@@ -1,0 +1,162 @@
+#pragma once
+// Windows: the window base with its events, the platform's list of open windows (front to back,
+// by activation) and the accessors that keep one instance per window class.
+//
+// - A window is made by its accessor: windowInstance<W>() gives the open W or makes one. A window
+//   made before the application started opens (Event_Open) after the application's Event_Open;
+//   one made later opens at once, inside the accessor.
+// - Width and Height are the content area's, below the window's menu bar; Top and Left are the
+//   position of the window's inside (its frame not counted). Reading and writing agree.
+// - A closed window leaves the list at once and is deleted later, never under a running handler.
+// - Walks over the windows use a snapshot (windowSnapshot()) taken first.
+#include "platform/Menus.h"
+#include "platform/Types.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QPainter;
+class PushButton;
+
+class Window : public QMainWindow {
+    Q_OBJECT
+public:
+    Window();
+    ~Window() override;
+
+    // Events. Event_KeyDown gets the key as text (a letter, or a control character such as
+    // Chr(13) for Return) and answers whether it took the key.
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+    virtual bool Event_CancelClose() { return false; }  // true refuses a close by the user or code
+    virtual void Event_Activate() {}
+    virtual void Event_Resized() {}
+    virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key) return false; }
+    virtual void Event_EnableMenuItems() {}
+    virtual void Event_Paint(QPainter& g) { Q_UNUSED(g) }
+    // Binds the window's menu handlers; runs once, when the window is made.
+    virtual void AddMenuHandlers() {}
+    // Re-fonts the window's text fields and lists to the text font in use; most windows have none.
+    virtual void applyTextFont() {}
+
+    // The window's layout.
+    QString Title() const { return windowTitle(); }
+    void setTitle(const QString& title) { setWindowTitle(title); }
+    int Top() const;
+    int Left() const;
+    int Width() const;
+    int Height() const;
+    void setTop(int top);
+    void setLeft(int left);
+    void setWidth(int width);
+    void setHeight(int height);
+    void setBounds(int top, int left, int height, int width);
+    void setMinimumContentSize(int width, int height);
+    void setMaximumContentSize(int width, int height);
+    void setResizeable(bool resizeable);
+    bool Resizeable() const { return resizeable; }
+    void setCloseButton(bool closeBox);
+    bool CloseButton() const { return closeBox; }
+    void setMinimizeButton(bool button);
+    void setMaximizeButton(bool button);
+    void setBackColor(const Color& colour);
+    void setMenuBarVisible(bool visible);
+
+    // The Visible property: true while the window is shown or is to be shown when it opens. A
+    // layout that makes its window hidden sets it false before the window opens.
+    bool Visible() const { return visibleFlag; }
+    void setInitiallyVisible(bool visible) { visibleFlag = visible; }
+
+    // Show brings the window to the front (showing it); Hide hides it and puts it at the back.
+    void Show();
+    void Hide();
+    // Runs Event_Close and removes the window; false when Event_CancelClose refused.
+    bool Close();
+    void Refresh() { content()->update(); }
+
+    bool isOpened() const { return opened; }
+    bool isClosed() const { return closed; }
+
+    // The area the controls sit in, below the menu bar.
+    QWidget* content() const { return area; }
+
+    void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
+    void AddMenuHandler(const QString& itemName, std::function<bool(int index)> handler);
+    const MenuHandlers& menuHandlers() const { return handlers; }
+
+    // Makes this window a sheet over `parent`: a window-modal dialog kept above it.
+    void setSheetParent(Window* parent);
+
+    // Joins the window list, binds the menu handlers and opens the window (now, or after the
+    // application's Event_Open). Accessors call it once, right after making the window.
+    void startUp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend class WindowContent;
+    friend class WindowList;
+    void open();
+    void showNow();
+    void contentResized();
+    int menuBarHeight(int width) const;
+    void applyFlags();
+    void applySizeLimits();
+    PushButton* buttonWithRole(bool defaultRole) const;
+
+    QWidget* area = nullptr;
+    MenuHandlers handlers;
+    bool opened = false, closed = false, visibleFlag = true, started = false;
+    bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
+    bool closingByProgram = false;
+    QSize minimumContent{64, 64}, maximumContent{32000, 32000};
+    QSize reportedSize;
+};
+
+// The open windows, front (0) to back.
+int WindowCount();
+Window* windowAt(int index);  // nullptr outside 0..WindowCount()-1
+Window* frontWindow();
+std::vector<QPointer<Window>> windowSnapshot();
+
+// Opens the windows made before the application's Event_Open, in the order they were made.
+void openWaitingWindows();
+// Closes every window, front to back, running the closing handlers of opened ones (a window
+// that never opened just goes). No window can refuse.
+void closeAllWindows();
+// The user pressed a key or a mouse button: activations from the window system count again.
+void noteUserInput();
+
+template <class W>
+W* findWindow() {
+    for (int i = 0; i < WindowCount(); ++i)
+        if (W* window = dynamic_cast<W*>(windowAt(i))) return window;
+    return nullptr;
+}
+
+// The accessor of a window class: the open window of the class, or a new one.
+template <class W>
+W* windowInstance() {
+    if (W* window = findWindow<W>()) return window;
+    W* window = new W();
+    window->startUp();
+    return window;
+}
+
+// Window bounds as stored: "top,left,height,width", each read by Val and truncated.
+struct WindowBounds {
+    int Top = 0, Left = 0, Height = 0, Width = 0;
+};
+WindowBounds parseBounds(const QString& text);
+QString boundsString(const Window& window);
+// Applies stored bounds unless they give no positive size or lie off every screen; answers whether
+// they were applied.
+bool applyStoredBounds(Window& window, const WindowBounds& bounds);
+
+// The key of a key event as the window events see it.
+QString keyText(const class QKeyEvent& event);
