@@ -115,3 +115,115 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'A true ruler draws people by openness, not by force, like a royal hunt that closes in from three sides only and leaves the fourth open for any animal that wants to escape. Those who come, come willingly, and there is good fortune.',
   'There is no one at the head and no firm start to hold things together. If you hesitate until the chance to join has passed, you end up alone, and in misfortune.',
   'All six lines move, and Holding Together turns into Great Possession (14). The many who gathered around one centre become the rich possession of a ruler who is clear-sighted and modest.');
+
+-- 9. The Small Taming Power: wind above heaven
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  55, 9, 'The Small Taming Power', 'Small Taming', 'Xiǎo Chù', 6, 7,
+  'Wind drifts across the sky, piling up clouds but not yet bringing rain. A single yielding line holds back five strong ones: the small and gentle can restrain the great only for a while, and only by soft means. Use the pause to polish how you present yourself and how you deal with others.',
+  'Success in small things. Heavy clouds build up in the west, yet no rain falls; the time for a great effect has not come. Persuade gently and prepare; force achieves nothing now.',
+  'You turn back to your own way of your own accord. Nothing can be held against that, and it brings good fortune.',
+  'Others urge you to turn back, and you let yourself be drawn along with them. Returning in good company, you avoid a useless struggle; good fortune.',
+  'The wheel''s spokes break loose, and a couple turn on each other with angry looks. Trying to force your way forward against a weak but stubborn hold ends in quarrels and loss of dignity.',
+  'Sincerity makes the fear and the bloodshed disappear. Whoever must hold back the strong succeeds by honesty alone, and no fault remains.',
+  'Bound to your neighbour by sincere loyalty. Whoever shares what they have in this way grows rich through the other, and the other through them.',
+  'The rain has come and things have come to rest; the gentle has won by patient accumulation. But the moon is almost full: do not push further, for holding on now is dangerous, and a strong person who presses ahead meets misfortune.',
+  'All six lines move, and The Small Taming Power turns into Enthusiasm (16). Patient restraint is released: the thunder that was held back breaks out of the earth and sets everything in motion.');
+
+-- 10. Treading: heaven above lake
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  59, 10, 'Treading', 'Treading', 'Lǚ', 7, 3,
+  'Heaven above, the lake below: the high and the low each in its place. The weak walks behind the strong, cheerful and careful. Order that gives each their fitting place, fairly and openly, lets people live without unrest.',
+  'You step on the tiger''s tail, and it does not bite. Good manners and a light, cheerful touch carry you safely even through dealings with the powerful and the dangerous; success.',
+  'Walk your own simple way without demands. As long as you want nothing beyond your plain path, you move forward free of fault.',
+  'The road is even and easy. Someone who keeps to himself and asks nothing of the world goes along it steadily, and that is good fortune.',
+  'With one eye you believe you see everything; with a limp you believe you can stride. Such overconfidence steps on the tiger''s tail and gets bitten. Recklessness like this suits only a soldier throwing himself into battle for his lord.',
+  'You step on the tiger''s tail. Great caution and careful respect bring good fortune in the end.',
+  'Walk on with resolve, knowing clearly the danger involved. Firmness joined with awareness of the risk carries you through.',
+  'Look back over the road you have walked and weigh what came of it. If everything has been carried through well, the highest good fortune follows.',
+  'All six lines move, and Treading turns into Modesty (15). Careful conduct among the powerful becomes true humility, which evens out the high and the low.');
+
+-- 11. Peace: earth above heaven
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  7, 11, 'Peace', 'Peace', 'Tài', 0, 7,
+  'Earth above and heaven below: heaven''s force rises, earth''s sinks, and the two meet and mingle. Everything flourishes, as in early spring. A good ruler gives order to this natural flow so that people can live by the rhythm of the seasons.',
+  'The small is leaving and the great is arriving. Good fortune and success: a time when good people rise and the petty lose their hold.',
+  'Pull up one stalk of grass and its roots bring the whole clump along. In a good time, able people draw others of their kind with them; going out to act brings good fortune.',
+  'A great heart makes room even for the crude and unpolished, yet is willing to wade through deep water when action is needed. It keeps the distant in mind and does not build a private clique. That is how the balanced middle way is held in good times.',
+  'Every level stretch ends in a slope, and whatever leaves comes back. Misfortune will return sooner or later; stay faithful and do not complain, and while your inner life is sound you can still enjoy what you have.',
+  'Those above come fluttering down to meet those below, without pride in their wealth. They meet their neighbours openly and without suspicion, out of simple sincerity.',
+  'The sovereign gives his daughter in marriage to a man of lower rank. A union entered in true humility brings blessing and the highest good fortune.',
+  'The wall crumbles back into the moat. Peace is coming to an end; do not try to hold it by force, but keep order among your own people. Clinging on now brings humiliation.',
+  'All six lines move, and Peace turns into Standstill (12). Heaven and earth exchange their places: harmony gives way to stagnation, as every flowering is followed by decline.');
+
+-- 12. Standstill: heaven above earth
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  56, 12, 'Standstill', 'Standstill', 'Pǐ', 7, 0,
+  'Heaven draws away upward and earth sinks away downward, and the two lose touch. Nothing flows between above and below; it is a time of stagnation, like autumn turning toward winter. A person of worth retreats into private life, refusing posts and rewards that would tie them to a corrupt order.',
+  'The great is leaving and the small is arriving. Petty people hold the power and the honest can do nothing against them; do not give up your principles, but do not expect to succeed now either.',
+  'Pull up one stalk of grass and the clump comes with it. When bad times come, good people withdraw together; staying firm in that brings good fortune, and success later on.',
+  'Petty people would gladly tolerate and flatter the able. The great person does not go along; bearing the standstill quietly keeps the way clear for the success that comes later.',
+  'Those who rose by wrong means now carry their shame within. Admitting it to oneself is the first step toward change.',
+  'Act by a higher calling, not in your own name. Whoever does that stays free of fault, and those of like mind share in the blessing.',
+  'The standstill is giving way, and the great person brings good fortune. Even so, stay wary and keep asking whether it could still go wrong; such care anchors the new order as firmly as something lashed to a thick clump of mulberry roots.',
+  'The standstill ends. First it had to be overturned; after it comes good fortune.',
+  'All six lines move, and Standstill turns into Peace (11). Heaven and earth meet again: what was blocked flows freely, and the long stagnation gives way to a time of growth.');
+
+-- 13. Fellowship with Others: heaven above fire
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  61, 13, 'Fellowship with Others', 'Fellowship', 'Tóng Rén', 7, 5,
+  'Fire blazes up toward heaven: the flame and the sky go the same way. People who share a clear aim unite, with one yielding line at the centre holding the strong together. Good fellowship still needs order: people are grouped by their kind and their tasks, so that union does not blur into confusion.',
+  'Fellowship out in the open, where all can see it, succeeds. United by a goal that serves everyone, you can even make a great crossing. It must rest on steady principles, not on private interests.',
+  'Meeting others at the gate, outside your own house. Fellowship that begins in the open, before special ties or secret aims have formed, is free of fault.',
+  'Fellowship limited to one''s own clan. A union built on family or faction shuts others out and brings humiliation.',
+  'Weapons hidden in the bushes, and a watch kept from a high hill. Mistrust has crept in; while it lasts, for years perhaps, nothing comes of the union.',
+  'He climbs onto the wall but does not attack. Seeing that the fight cannot be justified, he stops in time, and that brings good fortune.',
+  'Companions torn apart cry out in grief at first and then laugh together. Hearts that are truly one find each other after hard struggle, whatever stood between them.',
+  'Fellowship out in the meadow, far from the town. The union does not yet embrace everyone, but there is nothing to regret.',
+  'All six lines move, and Fellowship with Others turns into The Army (7). Open union changes into disciplined order: companions who joined freely must now be led and held together by a firm hand.');
+
+-- 14. Great Possession: fire above heaven
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  47, 14, 'Great Possession', 'Possession', 'Dà Yǒu', 5, 7,
+  'Fire high up in the sky, shining over everything. A single yielding line holds the ruling place and all the strong lines gather to it: great wealth held with modesty. Like the sun that shows everything, a leader with great means brings the bad into the open to stop it and gives the good room to grow.',
+  'Supreme success. Wealth and influence come to one who is strong and clear within, yet modest in the place of honour.',
+  'No contact yet with anything that could do harm. Great wealth has not spoiled you; stay aware of the difficulties it brings and you will stay free of fault.',
+  'A big wagon ready for a heavy load. With capable helpers, and means that can be moved to where they are needed, you can take something on; no fault.',
+  'A prince offers his riches in service of the Son of Heaven. The great-hearted put their possessions at the disposal of the whole; the petty cannot do this and keep them for themselves.',
+  'He keeps a clear difference between himself and his rich neighbour. Avoiding envy and rivalry, he stays free of fault.',
+  'His sincerity is open to everyone, and yet he keeps his dignity. Trust combined with bearing brings good fortune.',
+  'Heaven itself blesses him. Whoever holds great wealth with humility and honours the wise receives good fortune in everything.',
+  'All six lines move, and Great Possession turns into Holding Together (8). What was gathered as possession becomes community: the riches are now the people who unite around a trustworthy centre.');
+
+-- 15. Modesty: earth above mountain
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  4, 15, 'Modesty', 'Modesty', 'Qiān', 0, 4,
+  'A mountain hidden within the earth: the highest has placed itself beneath the plain. Modesty works like the natural levelling of the land, where heights wear down and hollows fill, until everything finds a fair balance.',
+  'Modesty brings success. A person who holds back without false humility is able to carry things through to their end.',
+  'Modesty so natural that it is not even aware of itself. Free of all pretension, you can take on even a great and difficult undertaking; good fortune.',
+  'Modesty that shows outwardly because it is real within. Staying steady in it brings good fortune.',
+  'Modest even when the merit is great. Whoever has achieved much and makes no show of it wins the loyalty of others and finishes the work; good fortune.',
+  'Modesty in everything you do. Do not hide behind it or use it to avoid responsibility; humility put into action helps in every way.',
+  'No boasting before one''s neighbours. Yet modesty is not weakness: when something must be set right firmly, act with vigour, and everything goes well.',
+  'Modesty that has become known to all. Use its authority to discipline yourself and those close to you first, not to attack others; that is where order must begin.',
+  'All six lines move, and Modesty turns into Treading (10). The mountain that stayed hidden now stands out in the open: humility must prove itself in conduct among the powerful.');
+
+-- 16. Enthusiasm: thunder above earth
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  8, 16, 'Enthusiasm', 'Enthusiasm', 'Yù', 1, 0,
+  'Thunder bursts out of the earth with the first storms of spring, and everything stirs with delight. Movement meets devotion, so others follow gladly. Music comes from the same stirring: shared song and rhythm can unite a whole people in one feeling.',
+  'Enthusiasm makes it possible to appoint helpers and to set a large undertaking in motion. Move in harmony with what people already feel, and they will follow willingly.',
+  'Enthusiasm that brags about its connections to the powerful. Showing off like this invites misfortune.',
+  'Firm as a rock, and not for a whole day more. Seeing the first signs clearly, you neither flatter those above nor sink into idle pleasure, and you withdraw in time; steadiness brings good fortune.',
+  'Enthusiasm that gazes up at the powerful and waits for their lead. Hesitating brings regret; seize the right moment yourself.',
+  'The enthusiasm springs from you, and much can be accomplished. Trust yourself without hesitation; others will be drawn together around your confidence like strands held by a single pin.',
+  'A lingering illness that never quite ends. Constant pressure keeps you from losing yourself in pleasure, and strangely, that pressure is what keeps you going.',
+  'Enthusiasm that has turned into blind self-deception. If you wake up and change, even after the fact, no fault remains.',
+  'All six lines move, and Enthusiasm turns into The Small Taming Power (9). The burst of movement is brought under gentle restraint: delight gives way to patient, small steps.');
