@@ -227,3 +227,115 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'A lingering illness that never quite ends. Constant pressure keeps you from losing yourself in pleasure, and strangely, that pressure is what keeps you going.',
   'Enthusiasm that has turned into blind self-deception. If you wake up and change, even after the fact, no fault remains.',
   'All six lines move, and Enthusiasm turns into The Small Taming Power (9). The burst of movement is brought under gentle restraint: delight gives way to patient, small steps.');
+
+-- 17. Following: lake above thunder
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  25, 17, 'Following', 'Following', 'Suí', 3, 1,
+  'Thunder rests deep in the lake, like the world in autumn settling down for the night. Strength places itself below the cheerful and so wins a following. Keeping to the rhythm of the day, one rests when evening comes and renews one''s strength.',
+  'To be followed, first learn to adapt and to follow what the time demands. Supreme success comes from being steadfast in what is right; then no fault is found.',
+  'The standard you go by is changing. Stay firm in what is right while opening yourself to new views; go out and meet people beyond your own circle, and something is achieved.',
+  'Whoever sticks with the child lets the grown man go. Choosing easy, unworthy company costs you the relationships that would help you grow.',
+  'Keep company with the grown man and let the child go. Following what is worthy means giving up what is shallow; you find what you are looking for, and steady resolve helps.',
+  'Following brings success, but the flatterers who gather around you have aims of their own. Stay honest and keep to the right way, and clear sight protects you from fault.',
+  'Sincere in following the good. Trusting in what is excellent and staying true to it brings good fortune.',
+  'Bound fast by firm allegiance and held closer still. The sage who had withdrawn is drawn back by those who follow him, and the king honours him at the western mountain.',
+  'All six lines move, and Following turns into Work on What Is Spoiled (18). Easy adaptation to others has let things decay; now the damage that was handed down must be repaired.');
+
+-- 18. Work on What Is Spoiled: mountain above wind
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  38, 18, 'Work on What Is Spoiled', 'Repair', 'Gǔ', 4, 6,
+  'Wind blows low along the mountain and is trapped there, and things stagnate and rot. The ancient sign shows a bowl in which worms have bred: decay that came from neglect. Repair begins by rousing people from apathy and then steadying them with lasting values.',
+  'What has been spoiled through neglect can be made good, with great success; it is the time to take on a large task. Reflect carefully before you begin, and keep watch for a while afterward so that the new state holds.',
+  'Setting right what the father spoiled. If a son takes the task in hand, the old fault no longer weighs on the father; there is danger, but in the end good fortune.',
+  'Setting right what the mother spoiled. Damage that came from weakness needs tact, not force; do not be too rigorous.',
+  'Setting right what the father spoiled, with a little too much zeal. There is some regret, but no great fault.',
+  'Putting up with what the father spoiled. Leaving old faults in place because you are too weak to tackle them only makes matters worse; going on like this brings humiliation.',
+  'Setting right what the father spoiled, with the help of able people. The work earns praise.',
+  'Stepping back from the service of rulers, he turns to aims of his own and higher ones. Not everyone has to take part in worldly affairs; working on one''s own character is also a task.',
+  'All six lines move, and Work on What Is Spoiled turns into Following (17). Once the old damage is repaired, the fitting thing is to adapt to the new time and follow it with a light heart.');
+
+-- 19. Approach: earth above lake
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  3, 19, 'Approach', 'Approach', 'Lín', 0, 3,
+  'The earth rises above the lake, as the shore looks down on the water. Two strong lines push up from below, as the light grows again after midwinter; what is good draws near and gains ground. One who stands above others should offer them teaching that never runs dry and care that leaves no one out.',
+  'A time of approach brings great success; stay steady in what is right. But remember that by the eighth month the trend reverses, so make good use of the spring while it lasts.',
+  'Approaching together with others. Good people rise side by side; keep to what is right, and good fortune follows.',
+  'Approaching together, with good fortune in everything. You know that this season will pass, so you use it well, and all goes forward.',
+  'Approaching with ease and comfort. Success makes you careless, and nothing is gained by that; if you come to regret it and correct yourself, you escape fault.',
+  'Approaching completely, with full openness toward an able person below. Drawing them in without prejudice brings no fault.',
+  'Approaching with wisdom. A great ruler chooses able helpers and then lets them act; that is fitting, and it brings good fortune.',
+  'Approaching with a generous heart. A wise elder returns to the world to teach and to help; good fortune, and no fault.',
+  'All six lines move, and Approach turns into Retreat (33). The rising time reaches its turning point: what drew near must now withdraw in good time, as autumn follows spring.');
+
+-- 20. Contemplation: wind above earth
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  48, 20, 'Contemplation', 'Viewing', 'Guān', 6, 0,
+  'Wind moves over the earth and reaches everywhere. The figure is like a tall tower seen from far and wide: one who looks out over the land and is looked up to by all. A leader goes out among the people to see how they live, and teaches by what is seen as much as by what is said.',
+  'The hands have been washed, but the offering has not yet been made. In that quiet, serious moment before the ceremony the onlookers gaze up with trust; inner composure like this moves others without a word.',
+  'Looking at things as a child does. For ordinary people a shallow view is no fault, but a leader who sees no further is put to shame.',
+  'Peeping through the crack of a door. A narrow, private view may serve someone who keeps to the house, but it is not enough for someone who has to act in the world.',
+  'Examining the effects of your own life shows you whether to step forward or step back. Self-examination, not concern for appearances, points the way.',
+  'Seeing the light of the kingdom. Whoever understands what makes a state truly flourish should offer counsel as an honoured guest of its ruler.',
+  'Looking at my own life. A person of influence judges himself by what that influence does to others; if its effect is good, he is without fault.',
+  'Looking at his own life from a distance. Freed from concern for the self, the wise person reflects on what they have become, and no fault remains.',
+  'All six lines move, and Contemplation turns into Great Power (34). Quiet looking becomes vigorous action: the insight gained is now backed by force, which must stay joined to what is right.');
+
+-- 21. Biting Through: fire above thunder
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  41, 21, 'Biting Through', 'Biting', 'Shì Hé', 5, 1,
+  'Thunder and lightning together. The figure is an open mouth with something caught between the teeth: an obstacle stands in the way of union, and it must be bitten through with energy. Laws must be as clear as lightning and their consequences as certain as thunder.',
+  'Success through decisive action. It is a time to let justice take its course: deal with the obstruction firmly but fairly, with the clarity of lightning and the force of thunder.',
+  'Feet clamped in the stocks, toes out of sight. A light punishment for a first offence stops a person before it is too late; no fault.',
+  'Teeth sink so easily into tender meat that the nose goes under. Justice is easy to reach here, and going a little too far is no fault.',
+  'Biting into old dried meat and striking something poisonous. Tackling a long-standing wrong without full authority stirs up resentment; a slight humiliation, but the task is necessary, so there is no fault.',
+  'Chewing on dried meat full of gristle and finding bronze arrowheads in it. Great obstacles and strong opponents: knowing how hard it is and staying hard as metal and straight as an arrow brings good fortune.',
+  'Chewing on dried lean meat and finding yellow gold. The case is hard yet clear, and leniency tempts you; be impartial and firm like metal, stay aware of the danger, and you are without fault.',
+  'A wooden yoke locked round his neck hides his ears. One who will not hear warnings goes on until the punishment is severe; misfortune.',
+  'All six lines move, and Biting Through turns into The Well (48). Forceful judgement gives way to a common source from which everyone may draw: order is now kept by nourishment rather than by punishment.');
+
+-- 22. Grace: mountain above fire
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  37, 22, 'Grace', 'Grace', 'Bì', 4, 5,
+  'Fire burns at the foot of the mountain and lights up its heights: beauty and form. Adornment brightens things, but it is their form and not their substance. It can make daily matters clearer, yet weighty decisions must rest on substance, not on appearance.',
+  'Grace brings success, but only in small matters. Form and beauty help things along; what is essential still needs more than a fine appearance.',
+  'He dresses up his feet and chooses to walk rather than ride. At a modest beginning he wants no borrowed comfort that is not honestly his.',
+  'He grooms the beard on his chin. Outward form follows what it adorns: it is worth something only together with the substance it belongs to.',
+  'Graceful and glistening. A pleasant life full of charm can lull you to sleep; only steady persistence keeps it good.',
+  'Grace or plainness? A white horse arrives as if on wings. The one who seemed an intruder comes in honesty, to court; choose inner worth over outward show.',
+  'Grace among hills and gardens. The roll of silk you can offer is small and poor, and you feel ashamed; yet the sincerity behind it counts, and in the end it brings good fortune.',
+  'Plain, unadorned grace. When the content is perfect it needs no decoration; no fault.',
+  'All six lines move, and Grace turns into Oppression (47). When every adornment is stripped away, exhaustion and hardship come; only inner substance carries you through.');
+
+-- 23. Splitting Apart: mountain above earth
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  32, 23, 'Splitting Apart', 'Splitting', 'Bō', 4, 0,
+  'A mountain resting on the earth, steep and narrow at the top, being worn away. The yielding lines have risen from below until only one strong line remains at the top, like a house whose roof is about to fall in. A mountain stands only as long as its base holds; those in high places stay secure by giving freely to those who carry them.',
+  'The inferior are pushing out the good. It is no time to undertake anything; stay quiet, yield to the time and wait it out.',
+  'The legs of the bed are broken away. Slander and intrigue begin to undermine the base; those who stay loyal are ruined, and there is nothing to do but wait; misfortune.',
+  'The bed is split at its frame. The danger comes closer and no help is in sight; be cautious, adapt and avoid stubborn resistance, or misfortune strikes.',
+  'He breaks away from them. Bound to the inferior by circumstance, you keep your tie to a good person above; breaking with your own side, you remain without fault.',
+  'The bed is split right down to the skin of the one lying on it. Misfortune has reached its height and can no longer be avoided.',
+  'A string of fish, led in order as the queen leads the ladies of the court. The dark forces come to serve the light willingly rather than fight it, and everything turns out well.',
+  'One large fruit still hangs uneaten. Good survives decay like a seed; the noble person gains a carriage and the support of the people, while the petty, by their destruction, bring down their own house.',
+  'All six lines move, and Splitting Apart turns into Breakthrough (43). Where the one good line was being worn away, the good has now all but won and breaks through the last obstacle with resolve.');
+
+-- 24. Return: earth above thunder
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  1, 24, 'Return', 'Return', 'Fù', 0, 1,
+  'Thunder stirs deep within the earth: the light comes back at midwinter. The one strong line re-enters at the bottom and a new cycle begins, but it is still weak. Rest belongs to this moment; like the old custom of closing the roads at the solstice, let the new strength grow in quiet.',
+  'Returning brings success. The turning point comes of itself, and nothing forces it; friends come and gather freely. The course goes out and comes back, and after seven steps the return is here; it helps to have somewhere to go.',
+  'Coming back after only a short detour. Turning around before you have gone far spares you regret; great good fortune.',
+  'A quiet return. Following the example of good people makes turning back easy; good fortune.',
+  'Turning back again and again. Wavering between the right way and the wrong one is dangerous, but because you keep coming back there is no fault.',
+  'You travel in company, yet you turn back on your own. Following your own sense of the good, even when your companions do not, is right whatever the outcome.',
+  'Returning with a noble heart. Seeing your own faults and mending them openly leaves nothing to regret.',
+  'The chance to return is missed. Obstinacy brings misfortune from within and from without; if armies march, they meet a great defeat that brings the ruler down with them, and for ten years nothing can be undertaken.',
+  'All six lines move, and Return turns into Coming to Meet (44). The first light that came back below gives way to the first shadow that slips in under strength: every turning point contains the next.');
