@@ -339,3 +339,115 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Returning with a noble heart. Seeing your own faults and mending them openly leaves nothing to regret.',
   'The chance to return is missed. Obstinacy brings misfortune from within and from without; if armies march, they meet a great defeat that brings the ruler down with them, and for ten years nothing can be undertaken.',
   'All six lines move, and Return turns into Coming to Meet (44). The first light that came back below gives way to the first shadow that slips in under strength: every turning point contains the next.');
+
+-- 25. Innocence: heaven above thunder
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  57, 25, 'Innocence', 'Innocence', 'Wú Wàng', 7, 1,
+  'Thunder rolls beneath heaven, and all things wake in their own true nature. Movement that follows heaven''s way is innocent, free of hidden motives and calculation. One who is in harmony with the season can care for all things as they need, neither forcing nor neglecting them.',
+  'Innocence brings great success, and steady rightness helps. But whoever is not as they should be meets misfortune, and it does not help them to undertake anything. Act from what is genuine, not from scheming; the unexpected then does no harm.',
+  'Acting without guile, from a pure impulse of the heart. Following that impulse brings good fortune.',
+  'Do the ploughing for the ploughing''s sake and the clearing for the clearing''s sake, with no eye on the crop. Work done for its own sake, not for its reward, makes it good to go forward.',
+  'Undeserved misfortune. Someone leaves a cow tied by the road; a traveller leads it off, and the villager who stayed behind is blamed for it. Bad luck can strike the blameless, and it has to be borne.',
+  'Whoever can stay true to what they are remains free of fault. Do not let yourself be talked out of your own nature.',
+  'A sickness you did nothing to bring on. Do not reach for remedies; an unmerited trouble is best left alone, and it wears off by itself.',
+  'Innocent action now brings misfortune. When the time is not right, even a pure intention goes wrong; wait quietly rather than push ahead.',
+  'All six lines move, and Innocence turns into Pushing Upward (46). Spontaneous, unplanned action is replaced by patient effort that climbs step by step, like a tree growing up out of the earth.');
+
+-- 26. The Great Taming Power: mountain above heaven
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  39, 26, 'The Great Taming Power', 'Great Taming', 'Dà Chù', 4, 7,
+  'Heaven held inside the mountain: great creative strength is gathered, stored and kept in check. Firm restraint, careful keeping and daily renewal make this a time of great accumulation. The stored wisdom of those who came before is such a treasure; study it and let it strengthen your character.',
+  'Steady firmness helps. It is good to serve the common life and not to eat at home: great strength should be put to work for the good of all. Now a great crossing can be made.',
+  'Danger is near; it is better to stop. Do not push against the restraint, but wait until you can move freely.',
+  'The axle blocks are taken off the wagon. You cannot go on now, so rest content without struggling; the restraint is not a defeat.',
+  'A fine horse runs behind others. The way opens and you may move ahead, but stay aware of the dangers, practise your skills every day, and keep your goal firmly in view.',
+  'A board fastened across the horns of a young bull. Checking a wild force before it has grown strong is easy, and brings great good fortune.',
+  'The tusks of a gelded boar. Go to the root of the wild force instead of fighting its outward signs; good fortune.',
+  'The road of heaven lies open. The stored power is released and works freely in the world; success.',
+  'All six lines move, and The Great Taming Power turns into Gathering Together (45). What was held back and stored within now draws people together around a shared centre.');
+
+-- 27. Providing Nourishment: mountain above thunder
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  33, 27, 'Providing Nourishment', 'Nourishment', 'Yí', 4, 1,
+  'Thunder at the foot of the mountain. The figure is an open mouth, firm jaws above and below with empty space between: nourishment of body and of spirit, for oneself and for others. What goes out of the mouth and what goes in both need watching: speak with care and eat with moderation.',
+  'Steadiness brings good fortune. Look at how people care for others and at what they seek to fill their own mouths with, and you will know their character.',
+  'You set aside your own oracle tortoise and eye my meal with your mouth watering. Giving up your independence to envy what others have brings misfortune.',
+  'Looking up to the heights for food and straying from the path to beg on the hill. Depending on others instead of providing for yourself leads to misfortune if you keep at it.',
+  'Turning away from true nourishment. Chasing one gratification after another never satisfies; do not go that way for ten years, for nothing good comes of it.',
+  'Looking up to the heights for food, in order to feed others. Seeking helpers with the keen, hungry gaze of a tiger is no fault when it serves the common good; good fortune.',
+  'Turning away from the usual path. You know you lack the strength to feed others alone; rely on a wise helper and stay steady, but do not attempt a great crossing.',
+  'The source of nourishment for all. Such responsibility is heavy and dangerous; knowing that brings good fortune, and even a great crossing can be made.',
+  'All six lines move, and Providing Nourishment turns into Preponderance of the Great (28). When nourishment is overdone, the load grows too heavy for its supports: the beam bends, and extraordinary measures are needed.');
+
+-- 28. Preponderance of the Great: lake above wind
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  30, 28, 'Preponderance of the Great', 'Great Excess', 'Dà Guò', 3, 6,
+  'The lake has risen over the trees, and water floods the wood. Four strong lines in the middle and weak ones at both ends: a roof beam too heavy for the posts that carry it. In such an hour one must be able to stand alone without fear and, if need be, withdraw from the world without despair.',
+  'The main beam bends under a weight it was not built for. An exceptional load calls for exceptional measures: find a way out, act gently but quickly, and there will be success.',
+  'Spreading white rushes on the ground before setting anything down. Extraordinary care at the start of an extraordinary undertaking is no fault.',
+  'New shoots spring from the roots of a dried-up willow; an ageing man marries a young bride. The strong joins with what is fresh and humble below, renewal comes, and everything goes well.',
+  'The beam bows until it cracks. Pushing on headstrong and refusing all advice, you stand alone when the weight brings everything down; misfortune.',
+  'The beam is propped up and holds; good fortune. But if you use the support you receive for your own advantage rather than for the whole, it turns to shame.',
+  'An old willow puts out blossoms; an older woman marries a young man. The show is brief and bears no fruit: there is no blame in it, and no praise either.',
+  'Wading on through deep water until it closes over your head. Giving yourself up for what is right can cost dearly; misfortune, yet no one can find fault with it.',
+  'All six lines move, and Preponderance of the Great turns into Providing Nourishment (27). The crushing excess eases into measured care: what was overloaded now learns to take in and give out only what is right.');
+
+-- 29. The Abysmal: water above water
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  18, 29, 'The Abysmal, Water', 'Abysmal', 'Kǎn', 2, 2,
+  'Water upon water, a gorge within a gorge: danger repeated. One strong line is caught between two weak ones, like water racing through a ravine that fills every hollow and flows on without losing its nature. Be like that water: keep your goodness steady and pass on what you know, again and again, until it takes hold.',
+  'Danger upon danger. If you stay sincere, your heart finds its way through, and what you do succeeds. Flow like water, true to yourself and unhurried, and keep moving.',
+  'Deeper and deeper into the gorge, into a pit within the pit. Grown used to danger, you lose your way, and misfortune follows.',
+  'The gorge is dangerous. You cannot escape all at once; be content with small gains and small steps.',
+  'Forward and back, one gorge after another. Every move makes things worse; stop, wait, and do not act until a way opens.',
+  'Plain wine in a jug, rice in a bowl, clay dishes passed in through a window. In danger, honest simplicity without ceremony is enough, and nothing is held against it in the end.',
+  'The water in the gorge does not overflow; it rises only to the brim. Do not try to do more than get through; the way out opens, and there is no fault.',
+  'Tied up with rope and fenced in by thorns. You have lost your way so completely that three years pass before you find it again; misfortune.',
+  'All six lines move, and The Abysmal turns into The Clinging (30). Danger repeated gives way to brightness repeated: by holding true within, you come out of the dark into clarity.');
+
+-- 30. The Clinging: fire above fire
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  45, 30, 'The Clinging, Fire', 'Clinging', 'Lí', 5, 5,
+  'Fire upon fire, brightness rising twice, like the sun shining day after day. A flame depends on what it burns, and light on what it shines upon. A great person keeps that clarity alive and lets it reach every part of the world.',
+  'Steady firmness brings success. Clinging willingly to what is right and depending on it, with the docile patience of a well-kept cow, brings good fortune.',
+  'Footprints criss-cross in the morning bustle. At the start of the day, when impressions crowd in, keep your composure and be serious, and you remain free of fault.',
+  'Yellow light, the colour of the middle. Clarity that keeps to measure and balance brings the highest good fortune.',
+  'As the sun goes down, some bang on pots and sing, others moan about old age. Losing your inner calm over the shortness of life, in either way, brings misfortune.',
+  'A sudden blaze that flares, sinks and is swept out with the ashes. Brilliance that arrives too fast burns itself out just as quickly.',
+  'Floods of tears, sighs and grief. A real change of heart at the height of success is sincere, and it brings good fortune.',
+  'The king sends him out to restore order. Punish the ringleaders and spare those who were led along; to go beyond that would be excess, and then there is no fault.',
+  'All six lines move, and The Clinging turns into The Abysmal (29). Brightness that depended on outward things falls into darkness; then only inner sincerity can guide you.');
+
+-- 31. Influence: lake above mountain
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  28, 31, 'Influence (Wooing)', 'Influence', 'Xián', 3, 4,
+  'A lake on top of a mountain: the height draws up the water and the water keeps the height fresh. The still youngest son below and the cheerful youngest daughter above attract each other: mutual influence. Keep yourself humble and open, and others will find it easy to come near.',
+  'Influence brings success, as long as you hold to what is right. Marrying a young woman brings good fortune: attraction grounded in respect and restraint.',
+  'The influence is felt in the big toe. A movement has begun, but no one can see it yet; nothing good or bad follows from it so far.',
+  'The influence is felt in the calves. Rushing off on impulse before the right moment brings misfortune; wait, and good fortune comes.',
+  'The influence is felt in the thighs. Running after every whim of those you are attached to leads to regret; keep your own will.',
+  'Steadiness brings good fortune and regret fades. If you scheme and restlessly try to sway others, only those you push will follow; true influence works without conscious effort.',
+  'The influence reaches the back of the neck. A firm will is not moved by anything, but it does not reach others either; no regret.',
+  'The influence shows in the jaws, the cheeks and the tongue. Influence through talk alone is shallow and achieves nothing.',
+  'All six lines move, and Influence turns into Decrease (41). Mutual attraction gives way to restraint and giving up: what was exchanged freely must now be offered as a sacrifice.');
+
+-- 32. Duration: thunder above wind
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
+  DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  14, 32, 'Duration', 'Duration', 'Héng', 1, 6,
+  'Thunder and wind work together and never stop. The eldest son above and the eldest daughter below: the lasting union of marriage. Amid all movement, keep a fixed course and hold to it.',
+  'Duration brings success and no fault. Holding to what is right helps, and it is good to have somewhere to go: lasting things are not static, they renew themselves as they move.',
+  'Wanting lasting results too fast. Pushing for depth before trust has grown brings misfortune if you insist, and nothing is gained.',
+  'Regret disappears. Though your strength is greater than your position, you keep to the middle and do not overdo things.',
+  'Whoever does not keep their character steady meets disgrace. Letting moods and outside pressures sway you again and again brings lasting humiliation.',
+  'Hunting in a field where there is no game. Searching where nothing is to be found gets you nothing, however long you persist; look in the right place.',
+  'Lasting firmness in keeping to one''s character. For one who serves and follows, this brings good fortune; for one who must lead and decide, it brings misfortune.',
+  'Restlessness that never stops. Constant agitation at the top drains all strength; misfortune.',
+  'All six lines move, and Duration turns into Increase (42). Perseverance in what lasts brings its reward: what endured is now enriched from above and can spread to others.');
