@@ -30,7 +30,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The sack is tied shut. In a dangerous time, reserve and silence protect you: you earn no praise, but you give no offence either.',
   'The yellow garment worn underneath: a modest colour, out of view. Real worth that makes no display of itself and stays discreet brings the highest good fortune.',
   'Two dragons battle in the wild lands, and the blood they spill is black and yellow, the colours of heaven and of earth. When the yielding tries to rule in place of the strong, both sides are wounded.',
-  'All six lines move, and the yielding turns into The Creative (1). What helps now is firmness that lasts: devotion held steady over a long time grows into a strength of its own.');
+  'When all the broken lines change, the yielding becomes The Creative (1). What helps now is firmness that lasts: devotion held steady over a long time grows into a strength of its own.');
 
 -- 3. Difficulty at the Beginning: water above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -44,7 +44,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The horse and wagon are parted again, but now the chance to join with the right partner is here. Take the first step toward it without pride; going forward brings good fortune.',
   'You have blessings to give, yet your good will is misread and cannot get through. Move carefully and in small steps; that goes well, while forcing a large undertaking goes badly.',
   'The horse and wagon stand apart, and tears of blood fall. Sinking into despair over the difficulties would be the real failure; such a standstill must not be allowed to last.',
-  'All six lines move, and Difficulty at the Beginning turns into The Cauldron (50). What sprouted in confusion becomes something settled and nourishing: the chaos has been shaped into a vessel that can serve others.');
+  'If every line changes, the tangled beginning becomes The Cauldron (50): what sprouted in confusion settles into something ordered and nourishing, a vessel that can serve others.');
 
 -- 4. Youthful Folly: mountain above water
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -58,7 +58,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Folly that shuts itself up in fantasies and refuses every help is left alone with itself. The humiliation that follows may be the only teacher it will accept.',
   'The simple trust of a child who asks openly and without conceit. Such openness to learning brings good fortune.',
   'When folly has to be corrected, punish only to stop further harm, never in anger or for its own sake. Discipline that prevents wrong is right; discipline that becomes a wrong itself is not.',
-  'All six lines move, and Youthful Folly turns into Revolution (49). Ignorance that has been taught changes completely: the learner, once instructed, becomes able to remake things.');
+  'Changing in all six lines, Youthful Folly becomes Revolution (49). Ignorance that has been taught is transformed completely; the learner, once instructed, becomes able to remake things.');
 
 -- 5. Waiting: water above heaven
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -72,7 +72,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Waiting in blood: the danger has you in its grip. Do not struggle; keep still and let things take their course, and you will find your way out of the pit.',
   'Waiting over food and wine: a pause in the middle of danger. Enjoy the rest and gather strength, but keep your goal in sight; steadiness brings good fortune.',
   'Down in the pit, all the waiting seems to have been wasted. Visitors you never invited turn up, three of them; treat them with courtesy, and this unlooked-for help ends well.',
-  'All six lines move, and Waiting turns into Progress (35). The long patience is over: the sun rises above the earth, and you move forward quickly and in plain view.');
+  'The long patience ends when every line moves and Waiting becomes Progress (35): the sun rises above the earth, and you go forward quickly and in plain view.');
 
 -- 6. Conflict: heaven above water
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -86,7 +86,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You have the strength to fight, yet you cannot carry it through with a clear conscience. Turn back, accept how things stand and change your mind; that brings peace and good fortune.',
   'Bring the dispute before a just and powerful arbiter. If you are in the right, the ruling brings great good fortune.',
   'A victory belt won by fighting is lost and won again three times before noon. What stubborn quarrelling gains, it cannot keep, and honour won that way brings no peace.',
-  'All six lines move, and Conflict turns into Darkening of the Light (36). Quarrelling to the end leads into a time of hardship; let the dispute go and protect your inner light instead.');
+  'Should all the lines change, the quarrel leads into Darkening of the Light (36). Fighting to the end only brings a time of hardship; let the dispute go and protect your inner light instead.');
 
 -- 7. The Army: earth above water
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -100,7 +100,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The army falls back. Retreating before an enemy that cannot be beaten is no disgrace; it saves lives and is the right choice.',
   'There is game in the field, and it is right to catch it: a real wrong has to be put down. Let the experienced elder lead; if the untried take command, the wagons carry corpses, and persisting then brings misfortune.',
   'The war is over, and the ruler hands out rewards and lands. Honour everyone who served, but do not give real power to petty people, however well they fought.',
-  'All six lines move, and The Army turns into Fellowship with Others (13). Discipline and force give way to open union: those who marched under orders now meet as companions in a common cause.');
+  'Every line turning, The Army becomes Fellowship with Others (13). Discipline and force give way to open union, and those who marched under orders now meet as companions in a common cause.');
 
 -- 8. Holding Together: water above earth
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -114,7 +114,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Show your loyalty openly to the one at the centre who deserves it. Steadiness in that loyalty brings good fortune.',
   'A true ruler draws people by openness, not by force, like a royal hunt that closes in from three sides only and leaves the fourth open for any animal that wants to escape. Those who come, come willingly, and there is good fortune.',
   'There is no one at the head and no firm start to hold things together. If you hesitate until the chance to join has passed, you end up alone, and in misfortune.',
-  'All six lines move, and Holding Together turns into Great Possession (14). The many who gathered around one centre become the rich possession of a ruler who is clear-sighted and modest.');
+  'Once all six lines have changed, Holding Together has become Great Possession (14): the many who gathered round one centre are now the rich possession of a ruler who is clear-sighted and modest.');
 
 -- 9. The Small Taming Power: wind above heaven
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -128,7 +128,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Sincerity makes the fear and the bloodshed disappear. Whoever must hold back the strong succeeds by honesty alone, and no fault remains.',
   'Bound to your neighbour by sincere loyalty. Whoever shares what they have in this way grows rich through the other, and the other through them.',
   'The rain has come and things have come to rest; the gentle has won by patient accumulation. But the moon is almost full: do not push further, for holding on now is dangerous, and a strong person who presses ahead meets misfortune.',
-  'All six lines move, and The Small Taming Power turns into Enthusiasm (16). Patient restraint is released: the thunder that was held back breaks out of the earth and sets everything in motion.');
+  'With all lines moving, the gentle restraint is released into Enthusiasm (16); the thunder that was held back breaks out of the earth and sets everything in motion.');
 
 -- 10. Treading: heaven above lake
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -142,7 +142,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You step on the tiger''s tail. Great caution and careful respect bring good fortune in the end.',
   'Walk on with resolve, knowing clearly the danger involved. Firmness joined with awareness of the risk carries you through.',
   'Look back over the road you have walked and weigh what came of it. If everything has been carried through well, the highest good fortune follows.',
-  'All six lines move, and Treading turns into Modesty (15). Careful conduct among the powerful becomes true humility, which evens out the high and the low.');
+  'Treading, changed in every line, becomes Modesty (15): careful conduct among the powerful deepens into true humility, which evens out the high and the low.');
 
 -- 11. Peace: earth above heaven
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -156,7 +156,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Those above come fluttering down to meet those below, without pride in their wealth. They meet their neighbours openly and without suspicion, out of simple sincerity.',
   'The sovereign gives his daughter in marriage to a man of lower rank. A union entered in true humility brings blessing and the highest good fortune.',
   'The wall crumbles back into the moat. Peace is coming to an end; do not try to hold it by force, but keep order among your own people. Clinging on now brings humiliation.',
-  'All six lines move, and Peace turns into Standstill (12). Heaven and earth exchange their places: harmony gives way to stagnation, as every flowering is followed by decline.');
+  'Heaven and earth trade places when all six lines change, and Peace becomes Standstill (12). Harmony gives way to stagnation, as every flowering is followed by decline.');
 
 -- 12. Standstill: heaven above earth
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -170,7 +170,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Act by a higher calling, not in your own name. Whoever does that stays free of fault, and those of like mind share in the blessing.',
   'The standstill is giving way, and the great person brings good fortune. Even so, stay wary and keep asking whether it could still go wrong; such care anchors the new order as firmly as something lashed to a thick clump of mulberry roots.',
   'The standstill ends. First it had to be overturned; after it comes good fortune.',
-  'All six lines move, and Standstill turns into Peace (11). Heaven and earth meet again: what was blocked flows freely, and the long stagnation gives way to a time of growth.');
+  'When every line moves, heaven and earth meet again and Standstill becomes Peace (11). What was blocked flows freely, and the long stagnation gives way to growth.');
 
 -- 13. Fellowship with Others: heaven above fire
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -184,7 +184,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'He climbs onto the wall but does not attack. Seeing that the fight cannot be justified, he stops in time, and that brings good fortune.',
   'Companions torn apart cry out in grief at first and then laugh together. Hearts that are truly one find each other after hard struggle, whatever stood between them.',
   'Fellowship out in the meadow, far from the town. The union does not yet embrace everyone, but there is nothing to regret.',
-  'All six lines move, and Fellowship with Others turns into The Army (7). Open union changes into disciplined order: companions who joined freely must now be led and held together by a firm hand.');
+  'The change of all the lines turns Fellowship with Others into The Army (7): companions who joined freely must now be led and held together by a firm hand.');
 
 -- 14. Great Possession: fire above heaven
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -198,7 +198,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'He keeps a clear difference between himself and his rich neighbour. Avoiding envy and rivalry, he stays free of fault.',
   'His sincerity is open to everyone, and yet he keeps his dignity. Trust combined with bearing brings good fortune.',
   'Heaven itself blesses him. Whoever holds great wealth with humility and honours the wise receives good fortune in everything.',
-  'All six lines move, and Great Possession turns into Holding Together (8). What was gathered as possession becomes community: the riches are now the people who unite around a trustworthy centre.');
+  'All lines changing, Great Possession becomes Holding Together (8). What was gathered as property becomes community: the true riches are the people who unite around a trustworthy centre.');
 
 -- 15. Modesty: earth above mountain
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -212,7 +212,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Modesty in everything you do. Do not hide behind it or use it to avoid responsibility; humility put into action helps in every way.',
   'No boasting before one''s neighbours. Yet modesty is not weakness: when something must be set right firmly, act with vigour, and everything goes well.',
   'Modesty that has become known to all. Use its authority to discipline yourself and those close to you first, not to attack others; that is where order must begin.',
-  'All six lines move, and Modesty turns into Treading (10). The mountain that stayed hidden now stands out in the open: humility must prove itself in conduct among the powerful.');
+  'If all six lines move, the mountain that stayed hidden stands out in the open, and Modesty becomes Treading (10): humility now has to prove itself in conduct among the powerful.');
 
 -- 16. Enthusiasm: thunder above earth
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -226,7 +226,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The enthusiasm springs from you, and much can be accomplished. Trust yourself without hesitation; others will be drawn together around your confidence like strands held by a single pin.',
   'A lingering illness that never quite ends. Constant pressure keeps you from losing yourself in pleasure, and strangely, that pressure is what keeps you going.',
   'Enthusiasm that has turned into blind self-deception. If you wake up and change, even after the fact, no fault remains.',
-  'All six lines move, and Enthusiasm turns into The Small Taming Power (9). The burst of movement is brought under gentle restraint: delight gives way to patient, small steps.');
+  'The burst of movement comes under gentle restraint when every line changes, and Enthusiasm becomes The Small Taming Power (9); delight gives way to patient, small steps.');
 
 -- 17. Following: lake above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -240,7 +240,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Following brings success, but the flatterers who gather around you have aims of their own. Stay honest and keep to the right way, and clear sight protects you from fault.',
   'Sincere in following the good. Trusting in what is excellent and staying true to it brings good fortune.',
   'Bound fast by firm allegiance and held closer still. The sage who had withdrawn is drawn back by those who follow him, and the king honours him at the western mountain.',
-  'All six lines move, and Following turns into Work on What Is Spoiled (18). Easy adaptation to others has let things decay; now the damage that was handed down must be repaired.');
+  'Changed throughout, Following becomes Work on What Is Spoiled (18). Easy adaptation to others has let things decay; now the damage that was handed down must be repaired.');
 
 -- 18. Work on What Is Spoiled: mountain above wind
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -254,7 +254,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Putting up with what the father spoiled. Leaving old faults in place because you are too weak to tackle them only makes matters worse; going on like this brings humiliation.',
   'Setting right what the father spoiled, with the help of able people. The work earns praise.',
   'Stepping back from the service of rulers, he turns to aims of his own and higher ones. Not everyone has to take part in worldly affairs; working on one''s own character is also a task.',
-  'All six lines move, and Work on What Is Spoiled turns into Following (17). Once the old damage is repaired, the fitting thing is to adapt to the new time and follow it with a light heart.');
+  'Once the old damage is repaired, every line can turn, and the work becomes Following (17): the fitting thing now is to adapt to the new time and follow it with a light heart.');
 
 -- 19. Approach: earth above lake
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -268,7 +268,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Approaching completely, with full openness toward an able person below. Drawing them in without prejudice brings no fault.',
   'Approaching with wisdom. A great ruler chooses able helpers and then lets them act; that is fitting, and it brings good fortune.',
   'Approaching with a generous heart. A wise elder returns to the world to teach and to help; good fortune, and no fault.',
-  'All six lines move, and Approach turns into Retreat (33). The rising time reaches its turning point: what drew near must now withdraw in good time, as autumn follows spring.');
+  'The rising time reaches its turning point: with all lines moving, Approach becomes Retreat (33), and what drew near must withdraw in good time, as autumn follows spring.');
 
 -- 20. Contemplation: wind above earth
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -282,7 +282,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Seeing the light of the kingdom. Whoever understands what makes a state truly flourish should offer counsel as an honoured guest of its ruler.',
   'Looking at my own life. A person of influence judges himself by what that influence does to others; if its effect is good, he is without fault.',
   'Looking at his own life from a distance. Freed from concern for the self, the wise person reflects on what they have become, and no fault remains.',
-  'All six lines move, and Contemplation turns into Great Power (34). Quiet looking becomes vigorous action: the insight gained is now backed by force, which must stay joined to what is right.');
+  'Quiet looking becomes vigorous action when all six lines change and Contemplation turns into Great Power (34). The insight gained is now backed by force, which must stay joined to what is right.');
 
 -- 21. Biting Through: fire above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -296,7 +296,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Chewing on dried meat full of gristle and finding bronze arrowheads in it. Great obstacles and strong opponents: knowing how hard it is and staying hard as metal and straight as an arrow brings good fortune.',
   'Chewing on dried lean meat and finding yellow gold. The case is hard yet clear, and leniency tempts you; be impartial and firm like metal, stay aware of the danger, and you are without fault.',
   'A wooden yoke locked round his neck hides his ears. One who will not hear warnings goes on until the punishment is severe; misfortune.',
-  'All six lines move, and Biting Through turns into The Well (48). Forceful judgement gives way to a common source from which everyone may draw: order is now kept by nourishment rather than by punishment.');
+  'Every line moving, Biting Through becomes The Well (48): forceful judgement gives way to a common source from which everyone may draw, and order is kept by nourishment rather than punishment.');
 
 -- 22. Grace: mountain above fire
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -310,7 +310,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Grace or plainness? A white horse arrives as if on wings. The one who seemed an intruder comes in honesty, to court; choose inner worth over outward show.',
   'Grace among hills and gardens. The roll of silk you can offer is small and poor, and you feel ashamed; yet the sincerity behind it counts, and in the end it brings good fortune.',
   'Plain, unadorned grace. When the content is perfect it needs no decoration; no fault.',
-  'All six lines move, and Grace turns into Oppression (47). When every adornment is stripped away, exhaustion and hardship come; only inner substance carries you through.');
+  'Strip every line of its adornment and Grace becomes Oppression (47). When outward beauty is gone, exhaustion and hardship come, and only inner substance carries you through.');
 
 -- 23. Splitting Apart: mountain above earth
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -324,7 +324,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The bed is split right down to the skin of the one lying on it. Misfortune has reached its height and can no longer be avoided.',
   'A string of fish, led in order as the queen leads the ladies of the court. The dark forces come to serve the light willingly rather than fight it, and everything turns out well.',
   'One large fruit still hangs uneaten. Good survives decay like a seed; the noble person gains a carriage and the support of the people, while the petty, by their destruction, bring down their own house.',
-  'All six lines move, and Splitting Apart turns into Breakthrough (43). Where the one good line was being worn away, the good has now all but won and breaks through the last obstacle with resolve.');
+  'The tide turns in all six lines: Splitting Apart becomes Breakthrough (43). Where the one good line was being worn away, the good has all but won and breaks through the last obstacle with resolve.');
 
 -- 24. Return: earth above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -338,7 +338,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You travel in company, yet you turn back on your own. Following your own sense of the good, even when your companions do not, is right whatever the outcome.',
   'Returning with a noble heart. Seeing your own faults and mending them openly leaves nothing to regret.',
   'The chance to return is missed. Obstinacy brings misfortune from within and from without; if armies march, they meet a great defeat that brings the ruler down with them, and for ten years nothing can be undertaken.',
-  'All six lines move, and Return turns into Coming to Meet (44). The first light that came back below gives way to the first shadow that slips in under strength: every turning point contains the next.');
+  'Each turning point holds the next: when every line changes, Return becomes Coming to Meet (44), and the first light that came back below gives way to the first shadow that slips in beneath strength.');
 
 -- 25. Innocence: heaven above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -352,7 +352,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Whoever can stay true to what they are remains free of fault. Do not let yourself be talked out of your own nature.',
   'A sickness you did nothing to bring on. Do not reach for remedies; an unmerited trouble is best left alone, and it wears off by itself.',
   'Innocent action now brings misfortune. When the time is not right, even a pure intention goes wrong; wait quietly rather than push ahead.',
-  'All six lines move, and Innocence turns into Pushing Upward (46). Spontaneous, unplanned action is replaced by patient effort that climbs step by step, like a tree growing up out of the earth.');
+  'With every line changing, Innocence becomes Pushing Upward (46). Spontaneous, unplanned action is replaced by patient effort that climbs step by step, like a tree growing out of the earth.');
 
 -- 26. The Great Taming Power: mountain above heaven
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -366,7 +366,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'A board fastened across the horns of a young bull. Checking a wild force before it has grown strong is easy, and brings great good fortune.',
   'The tusks of a gelded boar. Go to the root of the wild force instead of fighting its outward signs; good fortune.',
   'The road of heaven lies open. The stored power is released and works freely in the world; success.',
-  'All six lines move, and The Great Taming Power turns into Gathering Together (45). What was held back and stored within now draws people together around a shared centre.');
+  'Released in all its lines, The Great Taming Power becomes Gathering Together (45): what was held back and stored within now draws people together around a shared centre.');
 
 -- 27. Providing Nourishment: mountain above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -380,7 +380,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Looking up to the heights for food, in order to feed others. Seeking helpers with the keen, hungry gaze of a tiger is no fault when it serves the common good; good fortune.',
   'Turning away from the usual path. You know you lack the strength to feed others alone; rely on a wise helper and stay steady, but do not attempt a great crossing.',
   'The source of nourishment for all. Such responsibility is heavy and dangerous; knowing that brings good fortune, and even a great crossing can be made.',
-  'All six lines move, and Providing Nourishment turns into Preponderance of the Great (28). When nourishment is overdone, the load grows too heavy for its supports: the beam bends, and extraordinary measures are needed.');
+  'Overdone, nourishment becomes a burden: all lines changing turn Providing Nourishment into Preponderance of the Great (28). The load grows too heavy for its supports, and extraordinary measures are needed.');
 
 -- 28. Preponderance of the Great: lake above wind
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -394,7 +394,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The beam is propped up and holds; good fortune. But if you use the support you receive for your own advantage rather than for the whole, it turns to shame.',
   'An old willow puts out blossoms; an older woman marries a young man. The show is brief and bears no fruit: there is no blame in it, and no praise either.',
   'Wading on through deep water until it closes over your head. Giving yourself up for what is right can cost dearly; misfortune, yet no one can find fault with it.',
-  'All six lines move, and Preponderance of the Great turns into Providing Nourishment (27). The crushing excess eases into measured care: what was overloaded now learns to take in and give out only what is right.');
+  'When every line changes, the crushing excess eases into Providing Nourishment (27): what was overloaded learns to take in and give out only what is right.');
 
 -- 29. The Abysmal: water above water
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -408,7 +408,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Plain wine in a jug, rice in a bowl, clay dishes passed in through a window. In danger, honest simplicity without ceremony is enough, and nothing is held against it in the end.',
   'The water in the gorge does not overflow; it rises only to the brim. Do not try to do more than get through; the way out opens, and there is no fault.',
   'Tied up with rope and fenced in by thorns. You have lost your way so completely that three years pass before you find it again; misfortune.',
-  'All six lines move, and The Abysmal turns into The Clinging (30). Danger repeated gives way to brightness repeated: by holding true within, you come out of the dark into clarity.');
+  'Danger repeated gives way to brightness repeated as all six lines move and The Abysmal becomes The Clinging (30). By holding true within, you come out of the dark into clarity.');
 
 -- 30. The Clinging: fire above fire
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -422,7 +422,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'A sudden blaze that flares, sinks and is swept out with the ashes. Brilliance that arrives too fast burns itself out just as quickly.',
   'Floods of tears, sighs and grief. A real change of heart at the height of success is sincere, and it brings good fortune.',
   'The king sends him out to restore order. Punish the ringleaders and spare those who were led along; to go beyond that would be excess, and then there is no fault.',
-  'All six lines move, and The Clinging turns into The Abysmal (29). Brightness that depended on outward things falls into darkness; then only inner sincerity can guide you.');
+  'Changing in every line, brightness sinks into darkness and The Clinging becomes The Abysmal (29). Light that depended on outward things is lost; then only inner sincerity can guide you.');
 
 -- 31. Influence: lake above mountain
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -436,7 +436,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Steadiness brings good fortune and regret fades. If you scheme and restlessly try to sway others, only those you push will follow; true influence works without conscious effort.',
   'The influence reaches the back of the neck. A firm will is not moved by anything, but it does not reach others either; no regret.',
   'The influence shows in the jaws, the cheeks and the tongue. Influence through talk alone is shallow and achieves nothing.',
-  'All six lines move, and Influence turns into Decrease (41). Mutual attraction gives way to restraint and giving up: what was exchanged freely must now be offered as a sacrifice.');
+  'Should all the lines move, Influence becomes Decrease (41): mutual attraction gives way to restraint, and what was exchanged freely must now be offered as a sacrifice.');
 
 -- 32. Duration: thunder above wind
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -450,4 +450,4 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Hunting in a field where there is no game. Searching where nothing is to be found gets you nothing, however long you persist; look in the right place.',
   'Lasting firmness in keeping to one''s character. For one who serves and follows, this brings good fortune; for one who must lead and decide, it brings misfortune.',
   'Restlessness that never stops. Constant agitation at the top drains all strength; misfortune.',
-  'All six lines move, and Duration turns into Increase (42). Perseverance in what lasts brings its reward: what endured is now enriched from above and can spread to others.');
+  'Duration, moving in all six lines, becomes Increase (42). Perseverance in what lasts brings its reward: what endured is now enriched from above and can spread to others.');
