@@ -218,7 +218,7 @@ std::shared_ptr<RecordSet> SQLDatabase::TableSchema() {
 }
 
 std::shared_ptr<RecordSet> SQLDatabase::FieldSchema(const QString& table) {
-    return SQLSelect("SELECT name AS ColumnName, type AS FieldType, pk AS IsPrimary, \"notnull\" AS NotNull "
+    return SQLSelect("SELECT name AS ColumnName, type AS FieldType, pk AS IsPrimary, \"notnull\" AS \"NotNull\" "
                      "FROM pragma_table_info(?1)",
                      {table});
 }
