@@ -29,20 +29,12 @@ QString chainString(const HexagramList& chain, int count) {
     return links.join(';');
 }
 
-qint64 leadingNumber(const QString& text) {
-    const QString trimmed = text.trimmed();
-    int end = 0;
-    if (end < trimmed.size() && (trimmed[end] == '-' || trimmed[end] == '+')) ++end;
-    while (end < trimmed.size() && trimmed[end].isDigit() && end < 18) ++end;
-    return trimmed.left(end).toLongLong();
-}
-
 std::vector<Link> parseLinks(const QString& chain) {
     std::vector<Link> links;
     if (chain.isEmpty()) return links;
     for (const QString& record : chain.split(';')) {
         const QStringList fields = record.split(',');
-        links.push_back({static_cast<int>(leadingNumber(fields.value(0))), static_cast<int>(leadingNumber(fields.value(1)))});
+        links.push_back({static_cast<int>(leadingInteger(fields.value(0))), static_cast<int>(leadingInteger(fields.value(1)))});
     }
     return links;
 }
