@@ -1,0 +1,103 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class QtDialogs : public DialogSeam {
+public:
+    void msgBox(const QString& text) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setText(displayLines(text));
+        box.exec();
+    }
+
+    DialogButton showMessageDialog(const MessageDialog& dialog) override {
+        QMessageBox box(QApplication::activeWindow());
+        static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
+                                                  QMessageBox::Critical, QMessageBox::Question};
+        box.setIcon(dialog.Icon >= 0 && dialog.Icon <= 3 ? icons[dialog.Icon] : QMessageBox::NoIcon);
+        box.setText(displayLines(dialog.Message));
+        box.setInformativeText(displayLines(dialog.Explanation));
+        QPushButton* action = box.addButton(dialog.ActionButtonCaption, QMessageBox::AcceptRole);
+        QPushButton* cancel = nullptr;
+        QPushButton* alternate = nullptr;
+        if (dialog.AlternateActionButtonVisible)
+            alternate = box.addButton(dialog.AlternateActionButtonCaption, QMessageBox::DestructiveRole);
+        if (dialog.CancelButtonVisible) {
+            cancel = box.addButton(dialog.CancelButtonCaption, QMessageBox::RejectRole);
+            box.setEscapeButton(cancel);
+        }
+        box.setDefaultButton(action);
+        box.exec();
+        if (cancel && box.clickedButton() == cancel) return DialogButton::Cancel;
+        if (alternate && box.clickedButton() == alternate) return DialogButton::AlternateAction;
+        return DialogButton::Action;
+    }
+
+    QString openFile(const QString& fileType) override {
+        // The database file has no extension: the filter names the type and shows every file.
+        const QString filter = fileType.isEmpty() ? QString() : fileType + " (*)";
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+    }
+
+    std::optional<Color> selectColor(const Color& initial, const QString& prompt) override {
+        const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), prompt);
+        if (!chosen.isValid()) return std::nullopt;
+        return chosen;
+    }
+};
+
+QtDialogs qtDialogs;
+DialogSeam* current = &qtDialogs;
+
+}  // namespace
+
+DialogSeam& dialogs() { return *current; }
+void setDialogs(DialogSeam* seam) { current = seam ? seam : &qtDialogs; }
+
+void MsgBox(const QString& text) { dialogs().msgBox(text); }
+DialogButton ShowModal(const MessageDialog& dialog) { return dialogs().showMessageDialog(dialog); }
+QString GetOpenFolderItem(const QString& fileType) { return dialogs().openFile(fileType); }
+std::optional<Color> SelectColor(const Color& initial, const QString& prompt) {
+    return dialogs().selectColor(initial, prompt);
+}
+
+QString displayLines(const QString& text) {
+    QString shown = text;
+    shown.replace("\r\n", "\n");
+    shown.replace(QChar(13), QChar('\n'));
+    return shown;
+}
+
+ScriptedDialogs::ScriptedDialogs() : previous(&dialogs()) { setDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { setDialogs(previous == this ? nullptr : previous); }
+
+void ScriptedDialogs::msgBox(const QString& text) { messages << text; }
+
+DialogButton ScriptedDialogs::showMessageDialog(const MessageDialog& dialog) {
+    questions.push_back(dialog);
+    if (buttons.empty()) return DialogButton::Action;
+    const DialogButton answer = buttons.front();
+    buttons.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::openFile(const QString& fileType) {
+    fileTypes << fileType;
+    if (files.empty()) return QString();
+    const QString answer = files.front();
+    files.pop_front();
+    return answer;
+}
+
+std::optional<Color> ScriptedDialogs::selectColor(const Color&, const QString&) {
+    if (colours.empty()) return std::nullopt;
+    const auto answer = colours.front();
+    colours.pop_front();
+    return answer;
+}

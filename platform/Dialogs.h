@@ -1,0 +1,74 @@
+#pragma once
+// Every modal question the program asks goes through one seam: message boxes, message dialogs
+// with named buttons, the open-file dialog and the colour picker. The Qt implementation shows real
+// dialogs; tests install ScriptedDialogs, which answers from a queue and records what was shown.
+#include "platform/Types.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+class QWidget;
+
+// A modal message dialog with up to three named buttons.
+struct MessageDialog {
+    int Icon = 0;  // 0 note, 1 caution, 2 stop, 3 question
+    QString Message;
+    QString Explanation;
+    QString ActionButtonCaption = "OK";
+    bool CancelButtonVisible = false;
+    QString CancelButtonCaption = "Cancel";
+    bool AlternateActionButtonVisible = false;
+    QString AlternateActionButtonCaption;
+};
+
+enum class DialogButton { Action, Cancel, AlternateAction };
+
+class DialogSeam {
+public:
+    virtual ~DialogSeam() = default;
+    virtual void msgBox(const QString& text) = 0;
+    virtual DialogButton showMessageDialog(const MessageDialog& dialog) = 0;
+    // The chosen file's path, or empty when the user cancelled. `fileType` names the filter.
+    virtual QString openFile(const QString& fileType) = 0;
+    // The chosen colour, or nothing when the user cancelled.
+    virtual std::optional<Color> selectColor(const Color& initial, const QString& prompt) = 0;
+};
+
+// The seam in use (the Qt one unless a test installed another).
+DialogSeam& dialogs();
+void setDialogs(DialogSeam* seam);  // nullptr restores the Qt dialogs
+
+// Shorthands the program calls. A text whose lines are joined by CR (13) shows as separate lines.
+void MsgBox(const QString& text);
+DialogButton ShowModal(const MessageDialog& dialog);
+QString GetOpenFolderItem(const QString& fileType);
+std::optional<Color> SelectColor(const Color& initial, const QString& prompt);
+
+// Turns CR line ends into the line ends Qt shows.
+QString displayLines(const QString& text);
+
+// The test stand-in: answers from queues and records every dialog shown. Installs itself while it
+// lives.
+class ScriptedDialogs : public DialogSeam {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    std::deque<DialogButton> buttons;          // answers of message dialogs (default: Action)
+    std::deque<QString> files;                 // answers of the open-file dialog (default: cancel)
+    std::deque<std::optional<Color>> colours;  // answers of the colour picker (default: cancel)
+
+    QStringList messages;                  // every MsgBox text, in order
+    std::vector<MessageDialog> questions;  // every message dialog shown
+    QStringList fileTypes;                 // the filter of every open-file dialog
+
+    void msgBox(const QString& text) override;
+    DialogButton showMessageDialog(const MessageDialog& dialog) override;
+    QString openFile(const QString& fileType) override;
+    std::optional<Color> selectColor(const Color& initial, const QString& prompt) override;
+
+private:
+    DialogSeam* previous;
+};

@@ -1,0 +1,390 @@
+#include "platform/SQLDatabase.h"
+
+#include "platform/Types.h"
+
+#include <sqlite3.h>
+
+QString quoteIdentifier(const QString& name) {
+    QString inner = name;
+    inner.replace('"', "\"\"");
+    return "\"" + inner + "\"";
+}
+
+void DatabaseRecord::set(const QString& name, const QVariant& value) {
+    for (auto& column : columns) {
+        if (column.first.compare(name, Qt::CaseInsensitive) == 0) {
+            column.second = value;
+            return;
+        }
+    }
+    columns.emplace_back(name, value);
+}
+
+void SQLiteHandle::setError(const QString& message) {
+    error = true;
+    errorMessage = message;
+}
+
+void SQLiteHandle::clearError() {
+    error = false;
+    errorMessage.clear();
+}
+
+namespace {
+
+QString engineMessage(sqlite3* db) { return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString("No database connection"); }
+
+bool bindValues(sqlite3_stmt* statement, const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values[i];
+        int rc;
+        if (value.isNull()) {
+            rc = sqlite3_bind_null(statement, i + 1);
+        } else if (value.typeId() == QMetaType::Bool || value.typeId() == QMetaType::Int ||
+                   value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::UInt) {
+            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+        } else if (value.typeId() == QMetaType::Double) {
+            rc = sqlite3_bind_double(statement, i + 1, value.toDouble());
+        } else if (value.typeId() == QMetaType::QByteArray) {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(statement, i + 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+        } else {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(statement, i + 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK) return false;
+    }
+    return true;
+}
+
+QVariant columnValue(sqlite3_stmt* statement, int column) {
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER: return QVariant(static_cast<qint64>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(statement, column));
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
+        return QVariant(QByteArray(data, sqlite3_column_bytes(statement, column)));
+    }
+    case SQLITE_NULL: return QVariant();
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(statement, column)));
+    }
+    }
+}
+
+// Only blanks and semicolons may follow the one statement.
+bool onlySeparatorsLeft(const char* tail) {
+    for (; tail && *tail; ++tail) {
+        if (*tail != ';' && *tail != ' ' && *tail != '\t' && *tail != '\n' && *tail != '\r') return false;
+    }
+    return true;
+}
+
+// Prepares exactly one statement with its values bound; reports failure on the handle.
+sqlite3_stmt* prepare(SQLiteHandle& handle, const QString& sql, const QVariantList& values) {
+    if (!handle.db) {
+        handle.setError("No database connection");
+        return nullptr;
+    }
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(handle.db, text.constData(), static_cast<int>(text.size()), &statement, &tail) != SQLITE_OK) {
+        handle.setError(engineMessage(handle.db));
+        return nullptr;
+    }
+    if (!statement) {
+        handle.setError("No statement to run");
+        return nullptr;
+    }
+    if (!onlySeparatorsLeft(tail)) {
+        sqlite3_finalize(statement);
+        handle.setError("Only one statement can be run at a time");
+        return nullptr;
+    }
+    if (!bindValues(statement, values)) {
+        handle.setError(engineMessage(handle.db));
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    return statement;
+}
+
+// Runs one statement that returns no rows; reports failure on the handle.
+bool execute(SQLiteHandle& handle, const QString& sql, const QVariantList& values) {
+    handle.clearError();
+    sqlite3_stmt* statement = prepare(handle, sql, values);
+    if (!statement) return false;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) handle.setError(engineMessage(handle.db));
+    sqlite3_finalize(statement);
+    return !handle.error;
+}
+
+}  // namespace
+
+SQLDatabase::SQLDatabase() : handle(std::make_shared<SQLiteHandle>()) {}
+
+SQLDatabase::~SQLDatabase() { Close(); }
+
+bool SQLDatabase::Connect() {
+    if (handle->db) {
+        handle->clearError();
+        return true;
+    }
+    if (file.isEmpty()) {
+        handle->setError("No database file");
+        return false;
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        handle->setError(db ? engineMessage(db) : QString("Cannot open the database file"));
+        sqlite3_close(db);
+        return false;
+    }
+    // Opening is lazy; reading the schema proves the file is a database.
+    char* message = nullptr;
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message) != SQLITE_OK) {
+        handle->setError(message ? QString::fromUtf8(message) : engineMessage(db));
+        sqlite3_free(message);
+        sqlite3_close(db);
+        return false;
+    }
+    handle->db = db;
+    handle->clearError();
+    return true;
+}
+
+bool SQLDatabase::isConnected() const { return handle->db != nullptr; }
+
+void SQLDatabase::Close() {
+    if (!handle->db) return;
+    if (!sqlite3_get_autocommit(handle->db)) sqlite3_exec(handle->db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(handle->db);
+    handle->db = nullptr;
+}
+
+std::shared_ptr<RecordSet> SQLDatabase::SQLSelect(const QString& sql, const QVariantList& values) {
+    handle->clearError();
+    sqlite3_stmt* statement = prepare(*handle, sql, values);
+    if (!statement) return nullptr;
+
+    auto set = std::shared_ptr<RecordSet>(new RecordSet);
+    set->handle = handle;
+    const int columns = sqlite3_column_count(statement);
+    bool oneTable = columns > 0;
+    for (int c = 0; c < columns; ++c) {
+        set->names << QString::fromUtf8(sqlite3_column_name(statement, c));
+        const char* origin = sqlite3_column_origin_name(statement, c);
+        const char* table = sqlite3_column_table_name(statement, c);
+        set->origins << (origin ? QString::fromUtf8(origin) : QString());
+        if (set->names.last().compare("rowid", Qt::CaseInsensitive) == 0 && set->rowidColumn < 0) {
+            set->rowidColumn = c;
+        } else if (!table) {
+            oneTable = false;
+        } else if (set->table.isEmpty()) {
+            set->table = QString::fromUtf8(table);
+        } else if (set->table != QString::fromUtf8(table)) {
+            oneTable = false;
+        }
+    }
+    if (!oneTable) set->table.clear();
+
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c) row << columnValue(statement, c);
+        set->rows.push_back(row);
+    }
+    if (rc != SQLITE_DONE) {
+        handle->setError(engineMessage(handle->db));
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    sqlite3_finalize(statement);
+    return set;
+}
+
+bool SQLDatabase::SQLExecute(const QString& sql, const QVariantList& values) {
+    return execute(*handle, sql, values);
+}
+
+std::shared_ptr<RecordSet> SQLDatabase::TableSchema() {
+    return SQLSelect("SELECT name AS TableName FROM sqlite_master WHERE type = 'table' "
+                     "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+}
+
+std::shared_ptr<RecordSet> SQLDatabase::FieldSchema(const QString& table) {
+    return SQLSelect("SELECT name AS ColumnName, type AS FieldType, pk AS IsPrimary, \"notnull\" AS \"NotNull\" "
+                     "FROM pragma_table_info(?1)",
+                     {table});
+}
+
+bool SQLDatabase::InsertRecord(const QString& table, const DatabaseRecord& record) {
+    QStringList columns, marks;
+    QVariantList values;
+    for (const auto& [name, value] : record.values()) {
+        columns << quoteIdentifier(name);
+        marks << QString("?%1").arg(values.size() + 1);
+        values << value;
+    }
+    const QString sql = columns.isEmpty()
+        ? QString("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table))
+        : QString("INSERT INTO %1 (%2) VALUES (%3)").arg(quoteIdentifier(table), columns.join(", "), marks.join(", "));
+    return SQLExecute(sql, values);
+}
+
+bool SQLDatabase::BeginTransaction() {
+    if (handle->db && !sqlite3_get_autocommit(handle->db)) return true;  // one is open already
+    return SQLExecute("BEGIN");
+}
+
+bool SQLDatabase::Commit() {
+    handle->clearError();
+    if (!handle->db || sqlite3_get_autocommit(handle->db)) return true;
+    return SQLExecute("COMMIT");
+}
+
+bool SQLDatabase::Rollback() {
+    handle->clearError();
+    if (!handle->db || sqlite3_get_autocommit(handle->db)) return true;
+    return SQLExecute("ROLLBACK");
+}
+
+// ---- fields
+
+QVariant DatabaseField::value() const {
+    if (!records || column < 0 || records->isEOF()) return QVariant();
+    const auto pending = records->pending.find(column);
+    if (pending != records->pending.end()) return pending->second;
+    return records->rows[static_cast<size_t>(records->current)].value(column);
+}
+
+QString DatabaseField::StringValue() const {
+    const QVariant v = value();
+    if (v.typeId() == QMetaType::Double) return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+qint64 DatabaseField::IntegerValue() const {
+    const QVariant v = value();
+    if (v.typeId() == QMetaType::LongLong) return v.toLongLong();
+    if (v.typeId() == QMetaType::Double) return static_cast<qint64>(v.toDouble());
+    // Text reads as its leading number, as the engine's own conversion does.
+    return leadingInteger(v.toString());
+}
+
+double DatabaseField::DoubleValue() const { return value().toDouble(); }
+
+bool DatabaseField::BooleanValue() const {
+    const QVariant v = value();
+    if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Double) return v.toDouble() != 0;
+    const QString text = v.toString().trimmed();
+    if (text.compare("true", Qt::CaseInsensitive) == 0) return true;
+    bool isNumber = false;
+    const double number = text.toDouble(&isNumber);
+    return isNumber && number != 0;
+}
+
+bool DatabaseField::isNull() const { return value().isNull(); }
+
+QString DatabaseField::Name() const {
+    return records && column >= 0 ? records->names.value(column) : QString();
+}
+
+void DatabaseField::assign(const QVariant& value) {
+    if (!records || column < 0 || records->isEOF()) return;
+    records->pending[column] = value;
+}
+
+void DatabaseField::setStringValue(const QString& value) { assign(value); }
+void DatabaseField::setIntegerValue(qint64 value) { assign(value); }
+void DatabaseField::setBooleanValue(bool value) { assign(static_cast<qint64>(value ? 1 : 0)); }
+
+// ---- record sets
+
+DatabaseField RecordSet::Field(const QString& name) {
+    for (int c = 0; c < names.size(); ++c)
+        if (names[c].compare(name, Qt::CaseInsensitive) == 0) return DatabaseField(this, c);
+    return DatabaseField(this, -1);
+}
+
+DatabaseField RecordSet::IdxField(int index) {
+    return DatabaseField(this, index >= 1 && index <= names.size() ? index - 1 : -1);
+}
+
+void RecordSet::Edit() { pending.clear(); }
+
+// The WHERE clause that names the current row: by its rowid when the statement selected it,
+// otherwise the first row whose columns all hold the values read.
+bool RecordSet::locateRow(QString& where, QVariantList& values) const {
+    const QVariantList& row = rows[static_cast<size_t>(current)];
+    if (rowidColumn >= 0) {
+        where = "rowid = ?";
+        values << row.value(rowidColumn);
+        return true;
+    }
+    QStringList tests;
+    for (int c = 0; c < names.size(); ++c) {
+        if (origins[c].isEmpty()) continue;
+        tests << QString("%1 IS ?").arg(quoteIdentifier(origins[c]));
+        values << row.value(c);
+    }
+    if (tests.isEmpty()) return false;
+    where = QString("rowid = (SELECT rowid FROM %1 WHERE %2 LIMIT 1)").arg(quoteIdentifier(table), tests.join(" AND "));
+    return true;
+}
+
+bool RecordSet::Update() {
+    handle->clearError();
+    if (isEOF() || table.isEmpty()) {
+        handle->setError(isEOF() ? "No current row to update" : "This record set cannot be changed");
+        return false;
+    }
+    if (pending.empty()) return true;
+    QStringList assignments;
+    QVariantList values;
+    for (const auto& [column, value] : pending) {
+        if (origins[column].isEmpty()) continue;
+        assignments << quoteIdentifier(origins[column]) + " = ?";
+        values << value;
+    }
+    QString where;
+    QVariantList whereValues;
+    if (assignments.isEmpty() || !locateRow(where, whereValues)) {
+        handle->setError("This record set cannot be changed");
+        return false;
+    }
+    values << whereValues;
+    const QString sql = QString("UPDATE %1 SET %2 WHERE %3").arg(quoteIdentifier(table), assignments.join(", "), where);
+    if (!execute(*handle, sql, values)) return false;
+    QVariantList& row = rows[static_cast<size_t>(current)];
+    for (const auto& [column, value] : pending) row[column] = value;
+    pending.clear();
+    return true;
+}
+
+bool RecordSet::DeleteRecord() {
+    handle->clearError();
+    QString where;
+    QVariantList values;
+    if (isEOF() || table.isEmpty() || !locateRow(where, values)) {
+        handle->setError(isEOF() ? "No current row to delete" : "This record set cannot be changed");
+        return false;
+    }
+    if (!execute(*handle, QString("DELETE FROM %1 WHERE %2").arg(quoteIdentifier(table), where), values)) return false;
+    rows.erase(rows.begin() + current);
+    pending.clear();
+    return true;
+}
+
+void RecordSet::Close() {
+    rows.clear();
+    pending.clear();
+    current = 0;
+}
