@@ -1,11 +1,20 @@
 // Checks the content of the shipped database file "i_virev_DB", which the build places in the
 // test's working directory (the bin folder beside the program). The file is read through the
-// SQLite C API, read-only.
+// SQLite C API, read-only, and at the end through the program's own validation and loaders.
+#include "app/App.h"
+#include "core/Hexagram.h"
+#include "core/M_globals.h"
+#include "core/trigramClass.h"
+#include "platform/Dialogs.h"
+#include "platform/SQLDatabase.h"
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 
@@ -239,10 +248,7 @@ TEST_F(DatabaseContent, ProgramPrefsHasOneRowWithInstalledFonts) {
     ASSERT_EQ(rows.size(), 1u);
     const Row& r = rows.front();
 
-    int argc = 1;
-    char name[] = "test_data";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    // The test's main has made the application object, so the installed fonts can be listed.
     const QStringList families = QFontDatabase::families();
     for (const char* column : {"font_above", "font_title", "font_judgement", "font_short",
                                "font_sixnines", "font_text"}) {
@@ -391,4 +397,89 @@ TEST_F(DatabaseContent, HexChainsIsAPlainTableOfWellFormedChains) {
             EXPECT_EQ(masks[k], codes[k] ^ codes[k + 1]) << "link " << k + 1;
         EXPECT_EQ(masks.back(), 0);
     }
+}
+
+namespace {
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
+// The switch of database file accepts the shipped file: App::checkDatabase passes it without a
+// message and without changing it.
+TEST(DatabaseThroughTheProgram, PassesTheProgramsValidation) {
+    ASSERT_TRUE(QFile::exists(kDatabaseFile));
+    const QByteArray before = fileHash(kDatabaseFile);
+    ScriptedDialogs dialogs;
+    bool passes = false;
+    {
+        SQLDatabase candidate;
+        candidate.setDatabaseFile(kDatabaseFile);
+        ASSERT_TRUE(candidate.Connect()) << candidate.ErrorMessage().toStdString();
+        passes = App::checkDatabase(candidate);
+        candidate.Close();
+    }
+    EXPECT_TRUE(passes);
+    EXPECT_EQ(dialogs.messages, QStringList());
+    EXPECT_EQ(fileHash(kDatabaseFile), before);
+}
+
+// The program's loaders read the shipped file as the start-up connection would: the fonts stay
+// as stored (they are installed), the trigram objects get their texts, and every hexagram row
+// that the file holds makes a loaded Hexagram.
+TEST(DatabaseThroughTheProgram, LoadsFontsTrigramsAndHexagrams) {
+    // Work on a copy, so nothing the loaders might do reaches the shipped file.
+    TestFolder folder;
+    const QString copy = folder.path("i_virev_DB");
+    ASSERT_TRUE(QFile::copy(kDatabaseFile, copy));
+    ScriptedDialogs dialogs;
+    M_globals::setStartValues();
+    M_globals::makeTrigramObjects();
+    M_globals::font_system = "system-font-stand-in";
+    M_globals::f_db = copy;
+    M_globals::db = std::make_shared<SQLDatabase>();
+    M_globals::db->setDatabaseFile(copy);
+    ASSERT_TRUE(M_globals::db->Connect());
+
+    M_globals::LoadPrefs();
+    EXPECT_EQ(M_globals::font_above, "DejaVu Sans");
+    EXPECT_EQ(M_globals::font_title, "DejaVu Serif");
+    EXPECT_EQ(M_globals::font_judgement, "DejaVu Serif");
+    EXPECT_EQ(M_globals::font_short, "DejaVu Sans");
+    EXPECT_EQ(M_globals::font_sixnines, "DejaVu Serif");
+    EXPECT_EQ(M_globals::font_text, "DejaVu Sans");
+
+    M_globals::loadtritable("TRIGRAMS_DEFAULT");
+    ASSERT_GE(M_globals::tridata.size(), 8u);
+    for (int n = 0; n < 8; ++n) {
+        const trigramClass& t = *M_globals::tridata[static_cast<size_t>(n)];
+        EXPECT_EQ(t.number, n);
+        EXPECT_FALSE(t.name.isEmpty()) << n;
+    }
+    EXPECT_EQ(M_globals::tridata[0]->chat(), "The belly of the cow.");
+    EXPECT_EQ(M_globals::tridata[7]->chat(), "The head of the horse.");
+
+    auto codes = M_globals::db->SQLSelect("SELECT NUMBER_BOOLEAN FROM ENGLISH_DEFAULT");
+    ASSERT_TRUE(codes);
+    int loaded = 0;
+    for (codes->MoveFirst(); !codes->isEOF(); codes->MoveNext()) {
+        const int code = static_cast<int>(codes->Field("NUMBER_BOOLEAN").IntegerValue());
+        Hexagram hex(code, false);
+        EXPECT_TRUE(hex.isLoaded()) << code;
+        EXPECT_EQ(hex.above, code / 8);
+        EXPECT_EQ(hex.below, code % 8);
+        EXPECT_FALSE(hex.name.trimmed().isEmpty()) << code;
+        for (const QString& text : hex.placesSTR) EXPECT_FALSE(text.trimmed().isEmpty()) << code;
+        ++loaded;
+    }
+    EXPECT_GE(loaded, 32);
+    EXPECT_EQ(dialogs.messages, QStringList());
+
+    M_globals::db->Close();
+    M_globals::db.reset();
+    M_globals::f_db.clear();
 }
