@@ -34,9 +34,9 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'All the energy is in the feet, eager to stride out before anything is prepared. Marching ahead now is certain to go wrong.',
   'Steadiness brings good fortune. Things are beginning to open for you; keep to the middle and do not let early success tempt you into excess.',
   'The small-minded show off their force; the wise keep theirs in reserve. Forcing the issue is like a ram ramming a fence and snagging its horns: dangerous, with no way out.',
-  'Keep going quietly and the regret fades. The obstacle gives way without any battering, and your strength works unseen, like the axle that bears a heavily loaded cart.',
+  'Keep on quietly and the regret fades. The barrier opens without a fight, and your strength works unseen, like the axle under a heavily loaded cart that carries everything without being noticed.',
   'You shed your stubbornness almost without noticing, as easily as a ram is let go on open ground. Giving up the urge to butt your way through costs nothing and leaves no regret.',
-  'You have pushed so far that you can move neither forward nor back, like a ram with its horns caught in a hedge. Insisting helps nothing; admit the difficulty, wait, and the way clears.',
+  'You have charged so far that you are stuck fast, like a ram with its horns in a hedge, unable to push through or pull out. Force achieves nothing now; see the difficulty for what it is, be patient, and the way clears.',
   'Turned over in every line, The Power of the Great gives Contemplation (20). Force gives way to looking and being looked at: stop pressing, and let understanding and a good example do the work.'
 );
 
@@ -69,12 +69,12 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   5,
   'The sun has sunk beneath the earth. A dark power holds the high place and injures those who are bright and capable. The light is not extinguished, only hidden: clarity stays inside while the outside bends and yields.',
   'In times of oppression, stay true to yourself without drawing fire. Veil your brightness, be careful in word and deed, and keep your inner conviction alive. Outward compliance joined to inner firmness carries you through the dark.',
-  'Your light is dimmed just as you try to rise, so you fold your wings and slip away. On the road you go hungry and the people you meet speak badly of you, yet breaking away from the darkness is right.',
+  'As soon as you try to rise, the darkness strikes, so you tuck in your wings and quietly get away. The road is hungry and people whisper about you, but leaving is right and you have somewhere to go.',
   'You are wounded, but not crippled, as by a blow to the left leg. Use the strength you still have, fast as a horse, to rescue others; this turns out well.',
   'Hunting in the south, you catch the very source of the darkness. Do not expect to put everything right at once; old wrongs must be undone gradually.',
   'You get close enough to see into the heart of the darkness. Once you understand how things truly stand, leave quietly by the gate while there is still time.',
   'Like a loyal minister trapped at a tyrant''s court who hid his wisdom behind a show of madness, keep your light concealed where you cannot leave. What matters is that inside you remain unbroken.',
-  'There is no light here, only night. What climbed to the sky falls into the depths of the earth: the darkness, having reached its height, destroys itself.',
+  'Here nothing shines at all. The power that rose as high as the sky ends by falling into the pit it dug: darkness, once at its peak, destroys itself.',
   'With all six lines changing, Darkening of the Light becomes Conflict (6). The light that was hidden steps out into open disagreement; before contending, ask whether the quarrel can be settled early and fairly rather than fought to the end.'
 );
 
@@ -89,9 +89,9 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Wind rises out of fire: warmth at the centre produces an influence that reaches outward. Each member keeps a proper place, a strong line at the centre of the outer trigram and a yielding line at the centre of the inner one. Order at home becomes the root of order in the wider world.',
   'The household thrives when each person is faithful to their role, and above all when the one who tends its inner life stays constant. Say only what has substance and live consistently; influence flows from what you do, not from what you announce.',
   'Set clear boundaries at the very start of a life together. When everyone knows the rules early, there is nothing to regret later.',
-  'Do not follow private whims; look after the meals and the needs of the house. Quiet, dependable care at the centre of things brings good fortune.',
-  'When tempers flare at home, being too strict brings some regret, yet it still ends well. Letting everyone laugh and drift without any discipline ends in disgrace.',
-  'You are the one who makes the household prosper, keeping its resources in good balance. Great good fortune.',
+  'Your place now is at the heart of the household, seeing that everyone is fed and cared for rather than chasing projects of your own. Faithful, quiet care brings good fortune.',
+  'Strictness at home may go too far and cause hurt feelings, yet it does less damage than the opposite. A house where everyone giggles and does as they please ends up in disgrace.',
+  'You are the one who makes the household prosper, keeping its resources in good balance. Much good comes of this.',
   'The head of the family rules like a king, yet through affection rather than fear. There is nothing to be anxious about; things go well.',
   'Sincerity joined with dignity earns lasting respect. Hold yourself to a high standard first, and in the end all goes well.',
   'Changing in all six lines, The Family turns into Deliverance (40). Ties that held everyone in place are loosened; release what has been too tight, forgive, and let people breathe without losing the warmth that bound them.'
@@ -107,12 +107,12 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   3,
   'Fire flames upward and the lake seeps downward, so the two drift apart. Like two sisters sharing one house but not one mind, the parts of the situation pull in different directions. Yet opposites also define each other and can be made to serve a common end.',
   'Do not launch great joint ventures while minds are estranged; small matters can still succeed. Keep your own character while living among others, and look for the common ground beneath the differences.',
-  'Regret fades. Do not chase what has wandered off; like a runaway horse it will come home by itself. When you meet people who mean you harm, stay polite and correct so that you give them no handle.',
+  'Regret fades. What has strayed will find its way back, like a horse returning to its stable; chasing it would only drive it further. With people who wish you ill, keep your manners and your conduct blameless so they find nothing to seize on.',
   'You run into the person you serve by chance, in a side street rather than through the front door. An informal meeting is no mistake when the formal paths are blocked.',
-  'Everything seems to turn against you: the cart is dragged back, the oxen stop, and you are treated with contempt. It is a bad beginning, but if you keep faith with your true ally it has a good end.',
-  'Isolated amid the discord, you meet someone of the same mind and the two of you can trust each other fully. There is danger, but you make no mistake.',
-  'Regret fades. Your true partner bites through the layers that kept you apart; going to meet them is no error.',
-  'Isolation has made you suspicious, so you see your friend as a mud-caked pig or a cart full of demons. You draw your bow, then lower it: this is not a bandit but a suitor. As you go on, rain falls and the tension breaks, and it ends well.',
+  'Everything seems to conspire against you: your cart is pulled back, your oxen balk, and you are treated with open contempt. It starts badly, but if you hold to the one you truly belong with, it ends well.',
+  'Cut off by the general discord, you find one kindred spirit, and the two of you can deal with each other in complete good faith. The situation is risky, but you stand on safe ground.',
+  'Regret fades. The person you belong with breaks through the barrier between you as easily as teeth through soft meat; go and meet them without hesitation.',
+  'Loneliness has warped your view: the friend approaching looks like a filthy pig or a cart loaded with ghosts. You raise your weapon, then see your mistake; this one comes to court you, not to rob you. When the misunderstanding breaks like rain after heat, all is well.',
   'If all lines change, Opposition becomes Obstruction (39). Estrangement that is never healed hardens into a real barrier; turn inward, seek allies, and work on yourself instead of pushing against the wall.'
 );
 
@@ -126,12 +126,12 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   4,
   'A steep mountain behind and dangerous water in front: the way ahead is blocked. The obstruction is real, but it is also an invitation to stop, look inward and gather help.',
   'Do not charge into the danger; turn toward easy ground and toward people who can help. Seek out someone wise, hold to what is right, and use the difficulty to improve yourself rather than to blame others.',
-  'Going forward leads into trouble; holding back earns praise. Wait until the time is right.',
-  'You meet one obstacle after another, and not through any fault of your own: duty requires you to face them. Serve faithfully and do not count the cost.',
+  'Meeting the obstacle head-on now would only entangle you. Hold back and watch for the right moment; that restraint will be respected.',
+  'Trouble piles on trouble, yet none of it is your doing: you face it because your duty lies there. Serve faithfully and do not count the cost.',
   'Pressing on would only lead into trouble, so you turn back to those who depend on you. They are glad you have returned.',
-  'Going on alone runs into a wall; coming back lets you join forces. Gather the allies you need before you try again.',
+  'Alone you would only hit a wall. Stay where you are and draw together the people you need; with their help the attempt can succeed later.',
   'You are caught in the very middle of the difficulty, but friends come to your aid. Your steadiness is what draws them.',
-  'Striking out on your own leads nowhere, but turning back to help others brings great good fortune. Look for the person of real stature and work alongside them.',
+  'You could simply walk away from the trouble, but that would lead nowhere. Turning back to share the struggle brings great good fortune; seek out a person of real stature and work alongside them.',
   'When every line changes, Obstruction turns into Opposition (38). The barrier gives way to open difference; the task is no longer to climb past a wall but to live with people who see things otherwise, finding agreement in small matters.'
 );
 
@@ -147,9 +147,161 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Once the danger is past, return to ordinary life quickly and do not stir things up. If something remains to be done, see to it promptly. Forgive mistakes and let old offences go.',
   'The burden has been lifted; rest and recover. There is no fault in doing nothing for a while.',
   'You catch three foxes in the field and receive a yellow arrow: sly flatterers are driven out by straight, balanced conduct. Stay upright and it goes well.',
-  'You carry a porter''s load and yet ride in a carriage, flaunting a rank you have not earned, and so you attract thieves. Keeping this up ends in disgrace.',
-  'Free yourself from the hangers-on who cling to you, as you would shake something off your big toe. Then true companions arrive whom you can trust.',
-  'Only you can set yourself free; good fortune comes when you truly break with what holds you back. Then the small-minded see that you mean it and withdraw.',
-  'A prince shoots the hawk perched on the high wall and brings it down. The last obstacle is removed with the right means at the right moment, and everything benefits.',
+  'You have risen above your station and show it off, like a porter lounging in a carriage with his load still on his back. Such display invites thieves, and clinging to it ends in disgrace.',
+  'Shake off the petty people attached to you, who cling like something stuck to your toe. Only when they are gone will friends of real worth come near and trust you.',
+  'No one else can cut you loose; you must make the break yourself. When you do so inwardly and for good, those who fed on your weakness notice and quietly leave.',
+  'Like an archer who brings down a hawk from the top of a high wall, you remove the last stubborn obstacle with the right means at the right moment. After that, everything works in your favour.',
   'All lines changing turn Deliverance into The Family (37). After the release, attention comes home: rebuild order, make roles clear and nourish the close bonds that the crisis loosened.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  35,
+  41,
+  'Decrease',
+  'Decrease',
+  'Sǔn',
+  4,
+  3,
+  'The lake lies at the foot of the mountain, and its moisture rises to keep the slopes green: what is taken from below enriches what is above. Loss of this kind is not simply loss; accepted sincerely, it pares life down to what matters.',
+  'When means shrink, honesty makes the shortage bearable and even fruitful. A very plain offering is enough if the heart behind it is true. Rein in anger and curb your cravings, and less can be carried with grace.',
+  'When your own work is finished, go quickly and without fuss to help where you are needed. But weigh how much you may ask of the other person and how much of yourself it is wise to give.',
+  'Keep your integrity; rushing into action would be a mistake. You can be of real use to others without giving yourself away.',
+  'Three who set out together lose one; one who travels alone finds a partner. Real closeness is a matter of two, and a third only stirs up jealousy.',
+  'Cut back your own faults and others will gladly hurry toward you. Nothing in this can be held against you.',
+  'Enrichment comes to you from outside, so plainly meant that no oracle could argue with it. This is the highest good fortune.',
+  'You gain without taking from anyone, and your gain serves everyone. Steadiness pays, and helpers come who work for the common good rather than for a private household.',
+  'If all six lines change, Decrease turns into Influence (31). Having shed what was excessive, you become open and receptive; mutual attraction and quiet responsiveness now achieve more than effort.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  49,
+  42,
+  'Increase',
+  'Increase',
+  'Yì',
+  6,
+  1,
+  'Wind and thunder feed each other''s strength. What is above gives to what is below, the way a generous leader spends on the people''s behalf, and everything swells with fresh energy. It is a time when effort pays back many times over.',
+  'Use the favourable tide to act and to take on great things, even risky crossings. When you see something good in another, copy it; when you find a fault in yourself, drop it.',
+  'Strong help has come your way; put it to work in a large undertaking. Only a selfless aim keeps such luck free of reproach.',
+  'Gains come to you that nothing could turn aside. Stay steady and humble; honoured before the highest, you will prosper.',
+  'Even mishaps add to your store now. Act sincerely, keep to the middle way and give an honest account to those above, and no one can fault you.',
+  'You stand between the leadership and the people, holding the middle course, and when you speak you are heeded. You can be trusted with great undertakings, even one as large as moving a capital.',
+  'If your kindness is genuine, you need not ask whether it will pay. Nothing could be more fortunate; others will come to know that goodness as your true character.',
+  'You help no one, and someone even strikes at you. A heart that does not hold steady in giving invites misfortune.',
+  'When all lines change, Increase turns into Duration (32). A sudden surge of growth has to settle into something that lasts; keep your direction and do not mistake a windfall for a foundation.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  31,
+  43,
+  'Breakthrough',
+  'Breakthrough',
+  'Guài',
+  3,
+  7,
+  'The lake has risen above heaven and is ready to burst its banks. Five strong lines press against the last weak one at the top. A decision is at hand: something corrupt must be removed, openly and firmly.',
+  'Make the matter known plainly and truthfully, aware that there is danger. Start by setting your own circle in order; reaching for weapons would defeat your purpose. Resolute, honest action succeeds, and what you have gained should be shared downward, not hoarded.',
+  'The urge to act rushes into your feet. If you set off before you are equal to the task, you make a mistake.',
+  'You raise the alarm and keep your weapons at hand even through the night. Because you are alert and prepared, there is nothing to fear.',
+  'Letting your resolve show on your face brings trouble. The determined person goes on alone, gets soaked in the rain and hears others grumble, but is not in the wrong.',
+  'You can neither sit still nor walk on, like someone whose thighs are rubbed raw. If you let yourself be led instead of pushing, regret would vanish, but you are unlikely to take this advice.',
+  'A weed that clings as stubbornly as this must be pulled out with full resolve. Keeping to the middle way, you stay free of reproach.',
+  'No one calls out a warning. The evil seems beaten, but a remnant survives unnoticed, and in the end it brings misfortune.',
+  'With all six lines changing, Breakthrough becomes Splitting Apart (23). If the drive to push out the weak element goes too far, the whole structure begins to crumble; be firm, but generous enough that resolution does not turn into collapse.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  62,
+  44,
+  'Coming to Meet',
+  'Meeting',
+  'Gòu',
+  7,
+  6,
+  'Wind moves everywhere under heaven. One weak line slips in at the bottom and meets five strong ones: a small influence that looks harmless but can spread fast. What meets us unexpectedly must be recognised for what it is.',
+  'Something bold and seductive is approaching; do not bind yourself to it. Meet it openly, but do not let it take charge. A leader sends clear instructions in all directions, like the wind, so that the undermining influence finds no room.',
+  'Stop it at once, with a firm brake. Held back, it does no harm; left to run, even a scrawny pig will soon be rampaging.',
+  'Keep the fish in your own tank. Contain the influence yourself rather than passing it on to guests; then there is no fault.',
+  'Restless and sore, you can neither stay nor go. Because you see the danger clearly, you avoid any serious mistake.',
+  'The tank is empty: you have pushed away those below you and lost their support. This leads to misfortune.',
+  'A melon ripens in the shade of willow leaves. Protect what is small and let it mature quietly; what you keep hidden falls into your hands as if sent from heaven.',
+  'You meet others horns first, proud and aloof. It is humiliating, but it is not a grave fault.',
+  'All lines moving turn Coming to Meet into Return (24). The creeping influence is turned back at its root: light re-enters from below, and it is wise to let the renewal grow slowly and naturally.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  24,
+  45,
+  'Gathering Together',
+  'Gathering',
+  'Cuì',
+  3,
+  0,
+  'The lake rises over the earth, where water collects in a hollow. People come together around a leader and a shared purpose. Gathering brings strength, but also friction and the risk of trouble.',
+  'A gathering needs a centre: a leader or a shared reverence that holds people together. Seek out the right person, give generously and act. Prepare for the unexpected, because wherever many come together, conflict can flare.',
+  'Your sincerity comes and goes, so you drift between confusion and belonging. Call out for help: one handshake and you can laugh again. Going to join the others is no mistake.',
+  'Let yourself be drawn toward the group; this turns out well and without blame. When the heart is sincere, even a small offering is welcome.',
+  'You long to join others but meet only sighs and closed doors. Go to the one person who can let you in; it is a little embarrassing, but not wrong.',
+  'You draw people together not for yourself but for the one you serve. Great good fortune, and nothing to reproach.',
+  'You hold a central place in the gathering, and that is fitting. If some still do not trust you, strengthen your character steadily and their doubts will fade.',
+  'Your wish to belong goes unanswered, and you weep and sigh. Sincere sorrow is no fault; it may still open the way.',
+  'If all six lines change, Gathering Together turns into The Taming Power of the Great (26). What has been collected must now be held in check and put to use; store the crowd''s energy wisely and it becomes lasting strength.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  6,
+  46,
+  'Pushing Upward',
+  'Ascending',
+  'Shēng',
+  0,
+  6,
+  'Wood grows up out of the earth, bending around obstacles and rising a little each season. Effort joined with flexibility lets modest, steady growth reach real height.',
+  'The way up is open: go to the people who can help you, and do not be afraid. Set out toward the light and work step by step, piling small things up into something great.',
+  'Your rise is welcomed by those above, who trust you. Great good fortune.',
+  'If you are sincere, a modest offering is enough. Honest simplicity carries you upward without reproach.',
+  'You climb into an empty city where nothing stands in your way. Go on, but do not linger wondering why it is so easy.',
+  'You are honoured and admitted to a sacred place, as a king might invite a trusted follower to worship on his own mountain. It goes well, and nothing can be held against you.',
+  'Steadiness brings good fortune. Climb one step at a time and do not skip stages.',
+  'You push upward blindly, no longer seeing where you are going. Only unbroken, careful persistence can help now.',
+  'Changing in every line, Pushing Upward becomes Innocence (25). Stop planning the climb and act from a clear, unselfish heart; what is natural and unforced now serves better than calculated ambition.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  26,
+  47,
+  'Oppression',
+  'Oppression',
+  'Kùn',
+  3,
+  2,
+  'The lake is above, but its water has drained away into the ravine below. Strength is hemmed in and exhausted, and words count for nothing. Adversity tests whether a person can stay cheerful and true.',
+  'Hardship can still lead to success for someone of real stature who keeps faith within. Say little, for nothing you say will be believed; act on your deepest purpose even at great cost.',
+  'You sit under a bare tree and wander into a gloomy valley, and for a long while you see no light. Gloom feeds on itself; do not let it make you give up.',
+  'You have plenty to eat and drink yet feel hemmed in, with no outlet for your gifts. Someone in high office is on the way to help; wait, pray, and do not force matters, for setting out alone would go badly.',
+  'You let yourself be stopped by stone and lean on thorns; when you come home, your partner is gone. Relying on what cannot support you brings misfortune.',
+  'Help comes slowly, held up in a golden carriage: wealth and comfort stand in the way. It is embarrassing, but it reaches its goal in the end.',
+  'You are hurt from above and below and blocked by those who wear the robes of power. Relief comes quietly, little by little; keep up your inner devotion.',
+  'You are tangled in creeping vines and tell yourself that any move will bring regret. Feel that regret, then break loose and act: this brings good fortune.',
+  'All lines changing turn Oppression into Grace (22). When the pressure lifts, form and beauty return; enjoy them, but remember that adornment is a garment, not the substance that carried you through.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  22,
+  48,
+  'The Well',
+  'The Well',
+  'Jǐng',
+  2,
+  6,
+  'Water is drawn up by wood, like a bucket rising from a well or sap rising in a tree. Towns may move and change, but the well stays where it is and serves everyone. It stands for the deep sources that sustain common life.',
+  'A well gives the same measure whether many or few come to it, and everyone may draw from it. But a rope that stops short of the water or a cracked bucket wastes the whole effort. Reach right down to the source, and encourage people to help one another.',
+  'The well is silted up and abandoned; not even animals come to drink. A person who lets their gifts go stale is soon left alone.',
+  'Water trickles away at the bottom where only tiny fish are caught, and the bucket is cracked. Good abilities are being wasted on trivial things.',
+  'The water has been cleared and is good to drink, yet nobody comes, which is a real grief. Capable people are left unused; a clear-sighted leader would put them to work and everyone would gain.',
+  'The well is being lined with stone. This is a time for repair and inner work rather than service, and there is no fault in that.',
+  'A cold, clear spring wells up: the source is pure. What is good is there to be drunk; it only remains to draw it.',
+  'The rope runs freely and the well is never covered. Everyone can rely on it, and that brings great blessing.',
+  'When every line changes, The Well turns into Biting Through (21). The quiet source gives way to decisive action: whatever blocks the flow must now be bitten through and justice applied plainly.'
 );
