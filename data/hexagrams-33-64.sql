@@ -305,3 +305,155 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The rope runs freely and the well is never covered. Everyone can rely on it, and that brings great blessing.',
   'When every line changes, The Well turns into Biting Through (21). The quiet source gives way to decisive action: whatever blocks the flow must now be bitten through and justice applied plainly.'
 );
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  29,
+  49,
+  'Revolution',
+  'Revolution',
+  'Gé',
+  3,
+  5,
+  'Fire burns beneath the lake: the fire would dry up the water, the water would put out the fire. Forces locked in such a struggle make change unavoidable, the way an animal sheds its coat or the year turns from one season to the next.',
+  'A change to the old order is trusted only once its time has truly come. Act out of clear insight and for the good of all, and regret vanishes. Watch the rhythm of events as a farmer watches the calendar, so that the change lands in its season.',
+  'Bind yourself tightly, as if wrapped in tough oxhide. It is too early for change; hold still and keep your own counsel.',
+  'Once other means have been tried and the moment is ripe, you may set the change going. Acting now is right and turns out well.',
+  'Charging ahead brings misfortune, and sheer stubbornness is dangerous too. Only after the case for change has been heard and tested several times will people believe in it.',
+  'Doubts fall away because people can see that your motives are sound. A change of order resting on that trust succeeds.',
+  'Change led by a person of true stature is as striking and unmistakable as a tiger''s pattern. People see at once that it is right; no one needs to consult an oracle to trust it.',
+  'Those with insight refine themselves like a panther grooming its coat; ordinary people at least change their outward behaviour. Pressing further now would go wrong; the task is to let the new order settle.',
+  'If all six lines change, Revolution becomes Youthful Folly (4). After an upheaval there is much to learn from the beginning; be a patient teacher and a humble student.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  46,
+  50,
+  'The Cauldron',
+  'Cauldron',
+  'Dǐng',
+  5,
+  6,
+  'Fire burns over wood, and the figure itself looks like a bronze ritual vessel: legs below, then the belly, then handles and rings above. The cauldron cooks food for offerings and guests, turning what is raw into what is refined. It stands for culture, nourishment and an order grounded in something higher.',
+  'Great good fortune and success. Put your position in order and keep it upright, so that what you are meant to carry can be fulfilled. Nourish the capable people around you as a host feeds honoured guests.',
+  'The cauldron is tipped over to empty out old, spoiled remains. An awkward start can clear the way, and someone of humble standing can rise through what they bring; no one is at fault.',
+  'Your cauldron is full: you have real substance. Rivals may resent you, but as long as you keep to your own work their envy cannot reach you.',
+  'The cauldron''s handles have been altered so it cannot be lifted, and the rich food inside goes uneaten. Your abilities go unnoticed for now, but the tension will break like rain and things end well.',
+  'A leg gives way and the prince''s meal ends up on the floor and on his robes. You took on more than your strength could bear, or trusted the wrong helpers, and the result is disgrace.',
+  'The vessel is fitted with yellow handles and rings of gold: one in authority who stays approachable and modest, so that capable help can take hold. Keep to this steady course.',
+  'Rings of jade, hard yet softly lustrous, crown the vessel: strength tempered with gentleness. This brings great good fortune and benefits everyone.',
+  'With all lines moving, The Cauldron becomes Difficulty at the Beginning (3). An established order dissolves back into a chaotic start; expect confusion, find helpers, and build patiently again.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  9,
+  51,
+  'The Arousing',
+  'Shock',
+  'Zhèn',
+  1,
+  1,
+  'Thunder follows thunder. A strong line breaks out beneath two yielding ones and sets everything moving. Shock and fright wake people up and open a new beginning.',
+  'When the shock comes you tremble, and afterwards you can laugh. Someone composed at the core does not drop what they are holding even when terror spreads far and wide. Let the fright lead to an honest look at your own life.',
+  'The shock arrives and you gasp; afterwards there is relieved laughter. The fright makes you careful, and that works in your favour.',
+  'A violent shock threatens your possessions and your standing. Let them go and get yourself to safe, high ground; what is yours will come back in due course without being chased.',
+  'The upheaval throws you off balance. Turn that jolt into movement in the right direction and it will not hurt you.',
+  'The shock sinks into the mud and goes nowhere. Energy bogs down in resistance and nothing is accomplished.',
+  'Jolt follows jolt from every side. Stay centred and you lose nothing essential; there is still your work to do in the middle of it.',
+  'When panic grips everyone and eyes dart in terror, any move you make will go wrong. Pull back and take stock while the danger is still striking others nearby; then you are not at fault, even if those around you gossip.',
+  'All six lines changing turn The Arousing into The Gentle (57). Sudden jolts give way to steady penetration; what the shock began must now be carried through by patient, persistent influence.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  36,
+  52,
+  'Keeping Still',
+  'Stillness',
+  'Gèn',
+  4,
+  4,
+  'Mountain rests upon mountain and everything comes to a halt. Stillness here is not stagnation but the proper end of a movement, and it gives the heart room to settle. Act when it is time to act, rest when it is time to rest.',
+  'Quiet the back, the part of the body that cannot see, and you are no longer driven by restless desire. Then you can walk among people without being pulled this way and that, and no fault arises. Keep your thoughts within the bounds of your present situation.',
+  'Stop before the first step, with the toes still at rest. Holding steady from the outset keeps you from error and is worth keeping up.',
+  'You can halt your own legs but not the person you follow, who rushes on and carries you along. You cannot stop the mistake, and this weighs on your heart.',
+  'Forcing stillness on the hips stiffens the whole spine. Suppressing restlessness by force is dangerous and makes the heart burn.',
+  'You calm the trunk, the seat of your own desires. You have not yet mastered everything, but you are free of fault.',
+  'Hold your tongue until you have something to say; then your words come out measured and in good order, and there is nothing to regret.',
+  'Stillness that comes from a generous, settled heart crowns the whole effort. This brings good fortune.',
+  'If every line changes, Keeping Still turns into The Joyous (58). Deep calm opens into shared gladness; let the peace you found show itself in warmth and easy exchange with others.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  52,
+  53,
+  'Development',
+  'Development',
+  'Jiàn',
+  6,
+  4,
+  'A tree grows on a mountain, slowly and with firm roots. Like a bride who moves to her new home through every proper step, good development proceeds gradually and in the right order. Patience is what lets it last.',
+  'Move step by step and respect the proper order. As with a wedding prepared with due care, this gradual way brings good fortune. Work on your own character first, and you will slowly lift the ways of those around you.',
+  'Like a wild goose coming down to the water''s edge, you take a first tentative step. Being new and alone, you are vulnerable and people may criticise you, but moving slowly keeps you out of real trouble.',
+  'Like a goose settling on a broad, safe rock, you have found a secure place. Enjoy your food and drink in peace, and share your good fortune with others.',
+  'The goose has strayed onto dry high ground, out of its element. Forcing the pace here means a man who leaves and never returns and a child that is never born; rather than pressing on, guard what you already have.',
+  'A goose perched in a tree is in the wrong place for its webbed feet, yet it may find a flat branch to stand on. Adapt sensibly to an awkward position and you will not go wrong.',
+  'The goose reaches the hilltop. Misunderstanding may keep a couple childless for years, but in the end nothing can keep the true union from bearing fruit.',
+  'The goose soars above the heights, and its feathers are used to adorn the sacred dance. A life that has completed its course becomes an example that lifts others.',
+  'When all six lines change, Development becomes The Marrying Maiden (54). The slow, proper path gives way to a hurried union without secure standing; what is gained outside the due order needs tact and modesty to last.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  11,
+  54,
+  'The Marrying Maiden',
+  'Marrying',
+  'Guī Mèi',
+  1,
+  3,
+  'Thunder moves over the lake and the lake ripples in answer. A young woman enters a household as a secondary wife, not by her own choice and without secure standing. Relationships built on attraction alone, without a proper framework, remain fragile.',
+  'Pushing forward now would lead to misfortune; nothing is to be gained by it. Keep the end in mind, and see the passing moment in the light of what endures.',
+  'You enter in a lesser role, limping yet still able to walk. Your standing is humble, but with tact and quiet loyalty you can get things done, and it turns out well.',
+  'You see with one eye only, like someone whose partner has let them down. Stay faithful to your own way, even in loneliness.',
+  'You wanted a high place but settled for the role of a servant. Lowering yourself to win a position gives you nothing worth having; it would be better to wait.',
+  'Rather than settle for an unworthy match, she lets the usual time go by. Holding out is right; the right partner comes later, in due season.',
+  'A woman of high birth marries beneath her station and dresses more simply than her attendant. She needs no display; her quiet modesty, like a moon not quite at the full, is what brings good fortune.',
+  'The ceremony goes through its motions, but the basket is empty and the sacrifice bloodless. Form has been kept while substance is gone, and nothing can grow from it.',
+  'If all lines change, The Marrying Maiden becomes Development (53). What began in haste and without standing can still be set right by taking slow, proper steps and letting trust grow.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  13,
+  55,
+  'Abundance',
+  'Abundance',
+  'Fēng',
+  1,
+  5,
+  'Thunder and lightning arrive together: movement joined with clarity produces fullness. This is a peak, like the sun at noon, and every peak is followed by decline. The greatness of the moment is real, but it cannot last.',
+  'Fullness brings success, and a true leader can reach it. Rather than mourning that the high point will pass, give light to everything around you while you stand at noon. Settle disputes and judge cases clearly while the light is strong.',
+  'You meet a partner whose strength complements your own, and you can work side by side through a whole cycle without fault. Go ahead; you will be welcomed.',
+  'A thick screen shuts out the light so that stars can be seen at midday: the leader is surrounded by shadows. Pushing forward will only bring suspicion; win trust through inner sincerity and it turns out well.',
+  'The darkness grows so dense that only the dimmest stars show, and your strong right arm is broken. You are made powerless by circumstance, which is no failing of yours.',
+  'The screen still darkens the noon sky, but you find a leader of your own kind. Joining forces with them brings good fortune.',
+  'You draw capable people to you and listen to them; blessing and renown follow. It goes well.',
+  'You have built a splendid house and then hidden inside it with your family. When at last you look out of the gate, there is no one left to see, and years pass in emptiness. Pride that shuts out the world ends in misfortune.',
+  'With every line changing, Abundance turns into Dispersion (59). Fullness breaks up and scatters; let go of what has become rigid, and gather people anew around what truly unites them.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  44,
+  56,
+  'The Wanderer',
+  'Wanderer',
+  'Lǚ',
+  5,
+  4,
+  'Fire runs across the mountain, flaring briefly and moving on, while the mountain stays put. The wanderer is a stranger without a settled home, dependent on the goodwill of others in unfamiliar places.',
+  'Small successes come through reserve and good conduct. A traveller should be modest, choose companions carefully and keep to what is right. Deal with disputes clearly and promptly, and do not let them linger.',
+  'Fussing over trifles and haggling over small advantages while far from home makes you look mean, and trouble follows.',
+  'Because you carry yourself modestly, you find a place to stay, your resources stay safe, and a faithful young helper attaches himself to you.',
+  'Overbearing behaviour and meddling cost you your shelter, and even your helper no longer stands by you. You are in danger.',
+  'You find a place to stay, regain your means and even a tool to protect yourself, yet your heart is uneasy. You have shelter but are still a stranger, always on guard.',
+  'You bring down a pheasant with a single arrow: a well-judged gesture opens the door. Your skill is recognised, and praise and a position follow.',
+  'Like a bird whose nest catches fire, you destroy your own refuge through arrogance. What started with laughter ends in tears, and by carelessly losing your gentleness you lose everything.',
+  'When all six lines change, The Wanderer becomes Limitation (60). The restless traveller must now accept boundaries; find the measure and structure that give life a direction.'
+);
