@@ -75,7 +75,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You get close enough to see into the heart of the darkness. Once you understand how things truly stand, leave quietly by the gate while there is still time.',
   'Like a loyal minister trapped at a tyrant''s court who hid his wisdom behind a show of madness, keep your light concealed where you cannot leave. What matters is that inside you remain unbroken.',
   'Here nothing shines at all. The power that rose as high as the sky ends by falling into the pit it dug: darkness, once at its peak, destroys itself.',
-  'With all six lines changing, Darkening of the Light becomes Conflict (6). The light that was hidden steps out into open disagreement; before contending, ask whether the quarrel can be settled early and fairly rather than fought to the end.'
+  'Every line of Darkening of the Light reversed gives Conflict (6): the hidden light steps out into open disagreement. Before contending, ask whether the quarrel can be settled early and fairly rather than fought to the end.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -113,7 +113,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Cut off by the general discord, you find one kindred spirit, and the two of you can deal with each other in complete good faith. The situation is risky, but you stand on safe ground.',
   'Regret fades. The person you belong with breaks through the barrier between you as easily as teeth through soft meat; go and meet them without hesitation.',
   'Loneliness has warped your view: the friend approaching looks like a filthy pig or a cart loaded with ghosts. You raise your weapon, then see your mistake; this one comes to court you, not to rob you. When the misunderstanding breaks like rain after heat, all is well.',
-  'If all lines change, Opposition becomes Obstruction (39). Estrangement that is never healed hardens into a real barrier; turn inward, seek allies, and work on yourself instead of pushing against the wall.'
+  'Let every line of Opposition turn and the figure becomes Obstruction (39). Estrangement that is never healed hardens into a real barrier; turn inward, seek allies, and work on yourself instead of pushing against the wall.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -132,7 +132,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Alone you would only hit a wall. Stay where you are and draw together the people you need; with their help the attempt can succeed later.',
   'You are caught in the very middle of the difficulty, but friends come to your aid. Your steadiness is what draws them.',
   'You could simply walk away from the trouble, but that would lead nowhere. Turning back to share the struggle brings great good fortune; seek out a person of real stature and work alongside them.',
-  'When every line changes, Obstruction turns into Opposition (38). The barrier gives way to open difference; the task is no longer to climb past a wall but to live with people who see things otherwise, finding agreement in small matters.'
+  'Reverse all six lines of Obstruction and you reach Opposition (38). The wall gives way to open difference; the task is no longer to climb past a barrier but to live with people who see things otherwise, finding agreement in small matters.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -170,7 +170,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Cut back your own faults and others will gladly hurry toward you. Nothing in this can be held against you.',
   'Enrichment comes to you from outside, so plainly meant that no oracle could argue with it. This is the highest good fortune.',
   'You gain without taking from anyone, and your gain serves everyone. Steadiness pays, and helpers come who work for the common good rather than for a private household.',
-  'If all six lines change, Decrease turns into Influence (31). Having shed what was excessive, you become open and receptive; mutual attraction and quiet responsiveness now achieve more than effort.'
+  'Decrease with all six lines in motion becomes Influence (31). Having shed what was excessive, you become open and receptive; mutual attraction and quiet responsiveness now achieve more than effort.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -189,7 +189,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You stand between the leadership and the people, holding the middle course, and when you speak you are heeded. You can be trusted with great undertakings, even one as large as moving a capital.',
   'If your kindness is genuine, you need not ask whether it will pay. Nothing could be more fortunate; others will come to know that goodness as your true character.',
   'You help no one, and someone even strikes at you. A heart that does not hold steady in giving invites misfortune.',
-  'When all lines change, Increase turns into Duration (32). A sudden surge of growth has to settle into something that lasts; keep your direction and do not mistake a windfall for a foundation.'
+  'Increase, changed in every line, settles into Duration (32). A sudden surge of growth has to become something that lasts; keep your direction and do not mistake a windfall for a foundation.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -208,7 +208,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You can neither sit still nor walk on, like someone whose thighs are rubbed raw. If you let yourself be led instead of pushing, regret would vanish, but you are unlikely to take this advice.',
   'A weed that clings as stubbornly as this must be pulled out with full resolve. Keeping to the middle way, you stay free of reproach.',
   'No one calls out a warning. The evil seems beaten, but a remnant survives unnoticed, and in the end it brings misfortune.',
-  'With all six lines changing, Breakthrough becomes Splitting Apart (23). If the drive to push out the weak element goes too far, the whole structure begins to crumble; be firm, but generous enough that resolution does not turn into collapse.'
+  'Should every line change, Breakthrough becomes Splitting Apart (23). If the drive to push out the weak element goes too far, the whole structure begins to crumble; be firm, but generous enough that resolution does not turn into collapse.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -246,7 +246,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You draw people together not for yourself but for the one you serve. Great good fortune, and nothing to reproach.',
   'You hold a central place in the gathering, and that is fitting. If some still do not trust you, strengthen your character steadily and their doubts will fade.',
   'Your wish to belong goes unanswered, and you weep and sigh. Sincere sorrow is no fault; it may still open the way.',
-  'If all six lines change, Gathering Together turns into The Taming Power of the Great (26). What has been collected must now be held in check and put to use; store the crowd''s energy wisely and it becomes lasting strength.'
+  'The whole of Gathering Together turning over gives The Taming Power of the Great (26). What has been collected must now be held in check and put to use; store the crowd''s energy wisely and it becomes lasting strength.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -284,7 +284,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Help comes slowly, held up in a golden carriage: wealth and comfort stand in the way. It is embarrassing, but it reaches its goal in the end.',
   'You are hurt from above and below and blocked by those who wear the robes of power. Relief comes quietly, little by little; keep up your inner devotion.',
   'You are tangled in creeping vines and tell yourself that any move will bring regret. Feel that regret, then break loose and act: this brings good fortune.',
-  'All lines changing turn Oppression into Grace (22). When the pressure lifts, form and beauty return; enjoy them, but remember that adornment is a garment, not the substance that carried you through.'
+  'Oppression reversed line by line becomes Grace (22). When the pressure lifts, form and beauty return; enjoy them, but remember that adornment is a garment, not the substance that carried you through.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -303,7 +303,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The well is being lined with stone. This is a time for repair and inner work rather than service, and there is no fault in that.',
   'A cold, clear spring wells up: the source is pure. What is good is there to be drunk; it only remains to draw it.',
   'The rope runs freely and the well is never covered. Everyone can rely on it, and that brings great blessing.',
-  'When every line changes, The Well turns into Biting Through (21). The quiet source gives way to decisive action: whatever blocks the flow must now be bitten through and justice applied plainly.'
+  'Draw every line of The Well into its opposite and Biting Through (21) appears. The quiet source gives way to decisive action: whatever blocks the flow must now be bitten through and justice applied plainly.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -322,7 +322,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Doubts fall away because people can see that your motives are sound. A change of order resting on that trust succeeds.',
   'Change led by a person of true stature is as striking and unmistakable as a tiger''s pattern. People see at once that it is right; no one needs to consult an oracle to trust it.',
   'Those with insight refine themselves like a panther grooming its coat; ordinary people at least change their outward behaviour. Pressing further now would go wrong; the task is to let the new order settle.',
-  'If all six lines change, Revolution becomes Youthful Folly (4). After an upheaval there is much to learn from the beginning; be a patient teacher and a humble student.'
+  'After an upheaval there is much to learn from the beginning: Revolution with all lines changing becomes Youthful Folly (4). Be a patient teacher and a humble student.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -379,7 +379,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You calm the trunk, the seat of your own desires. You have not yet mastered everything, but you are free of fault.',
   'Hold your tongue until you have something to say; then your words come out measured and in good order, and there is nothing to regret.',
   'Stillness that comes from a generous, settled heart crowns the whole effort. This brings good fortune.',
-  'If every line changes, Keeping Still turns into The Joyous (58). Deep calm opens into shared gladness; let the peace you found show itself in warmth and easy exchange with others.'
+  'Keeping Still, moved in all six lines, opens into The Joyous (58): deep calm becomes shared gladness. Let the peace you found show itself in warmth and easy exchange with others.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -398,7 +398,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'A goose perched in a tree is in the wrong place for its webbed feet, yet it may find a flat branch to stand on. Adapt sensibly to an awkward position and you will not go wrong.',
   'The goose reaches the hilltop. Misunderstanding may keep a couple childless for years, but in the end nothing can keep the true union from bearing fruit.',
   'The goose soars above the heights, and its feathers are used to adorn the sacred dance. A life that has completed its course becomes an example that lifts others.',
-  'When all six lines change, Development becomes The Marrying Maiden (54). The slow, proper path gives way to a hurried union without secure standing; what is gained outside the due order needs tact and modesty to last.'
+  'The slow, proper path of Development, fully reversed, turns into The Marrying Maiden (54), a hurried union without secure standing. What is gained outside the due order needs tact and modesty to last.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -417,7 +417,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Rather than settle for an unworthy match, she lets the usual time go by. Holding out is right; the right partner comes later, in due season.',
   'A woman of high birth marries beneath her station and dresses more simply than her attendant. She needs no display; her quiet modesty, like a moon not quite at the full, is what brings good fortune.',
   'The ceremony goes through its motions, but the basket is empty and the sacrifice bloodless. Form has been kept while substance is gone, and nothing can grow from it.',
-  'If all lines change, The Marrying Maiden becomes Development (53). What began in haste and without standing can still be set right by taking slow, proper steps and letting trust grow.'
+  'All six lines of The Marrying Maiden in motion lead to Development (53). What began in haste and without standing can still be set right by taking slow, proper steps and letting trust grow.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -436,7 +436,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'The screen still darkens the noon sky, but you find a leader of your own kind. Joining forces with them brings good fortune.',
   'You draw capable people to you and listen to them; blessing and renown follow. It goes well.',
   'You have built a splendid house and then hidden inside it with your family. When at last you look out of the gate, there is no one left to see, and years pass in emptiness. Pride that shuts out the world ends in misfortune.',
-  'With every line changing, Abundance turns into Dispersion (59). Fullness breaks up and scatters; let go of what has become rigid, and gather people anew around what truly unites them.'
+  'Abundance breaks up when every line changes, and Dispersion (59) takes its place. Let go of what has become rigid, and gather people anew around what truly unites them.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -455,5 +455,157 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You find a place to stay, regain your means and even a tool to protect yourself, yet your heart is uneasy. You have shelter but are still a stranger, always on guard.',
   'You bring down a pheasant with a single arrow: a well-judged gesture opens the door. Your skill is recognised, and praise and a position follow.',
   'Like a bird whose nest catches fire, you destroy your own refuge through arrogance. What started with laughter ends in tears, and by carelessly losing your gentleness you lose everything.',
-  'When all six lines change, The Wanderer becomes Limitation (60). The restless traveller must now accept boundaries; find the measure and structure that give life a direction.'
+  'For The Wanderer, a change in every line means Limitation (60). The restless traveller must now accept boundaries and find the measure and structure that give life a direction.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  54,
+  57,
+  'The Gentle',
+  'Gentle Wind',
+  'Xùn',
+  6,
+  6,
+  'Wind follows wind and gets into every crack. In each half a single yielding line lies beneath two strong ones, so influence works softly but never lets up, the way a steady breeze bends the grass. Lasting effects come from persistent, quiet penetration rather than from force.',
+  'Success comes in small, steady measures. It helps to have a clear aim and to look to someone wise for direction. Make your intentions known and repeat them until they take root.',
+  'You keep stepping forward and back, unable to decide. What you need is the firm resolve of a soldier who has been given an order.',
+  'Something harmful is hiding in dark corners, like a thing lurking under the bed. Track it down patiently and call on people skilled at bringing hidden things into the open; doing so turns out well and is no fault.',
+  'You go over the matter again and again until the moment for acting has passed. Endless deliberation ends in embarrassment.',
+  'Regret vanishes. Acting with modesty and energy together, you come home from the hunt with game of three kinds: your effort meets every need.',
+  'Steadiness pays and regret vanishes. The start was not good, but the end will be: before making the change, think it through for three days, and after it, watch closely for three more.',
+  'Searching too deep into hidden corners, you lose your means and the very tool you would defend yourself with. Yielding has gone too far and sapped your strength; holding to this course brings misfortune.',
+  'The Gentle with all lines changed is The Arousing (51), thunder in place of wind. Be ready to act boldly where quiet, patient influence has reached its limit.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  27,
+  58,
+  'The Joyous',
+  'Joyous',
+  'Duì',
+  3,
+  3,
+  'Two lakes lie side by side and keep each other fresh. Each trigram is strong within and soft on the surface: firm inner conviction shown through gentle, cheerful manners. Real joy rests on that inner strength, not on the chase after pleasure.',
+  'Joy brings success as long as it stays true to what is right. Warmth and good humour win people''s hearts better than pressure. Friends who talk things through and practise together keep each other''s joy alive.',
+  'You are content within yourself and need nothing from outside to be happy. Quiet, self-sufficient gladness brings good fortune.',
+  'Your joy is honest, and you do not stoop to cheap amusements even when they are on offer. Doubts fall away and things go well.',
+  'You go looking for pleasure outside yourself and let diversions come pouring in. An emptiness inside that is filled from outside leads to misfortune.',
+  'You keep weighing one kind of pleasure against another and cannot settle. Choose the higher and turn your back on the lower, and real happiness follows.',
+  'You are giving your trust to something that is quietly wearing you down. Open-heartedness toward what corrodes you is dangerous.',
+  'You let yourself be drawn along by the lure of pleasure, away from your own centre. Where this leads depends on whether you notice the pull in time.',
+  'With all six lines changing, The Joyous becomes Keeping Still (52). After delight comes stillness; let the warmth of shared joy settle into quiet, centred rest.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  50,
+  59,
+  'Dispersion',
+  'Dispersion',
+  'Huàn',
+  6,
+  2,
+  'Wind blows over the water, breaking up ice and scattering mist. Hardened barriers and selfish separations begin to dissolve. What scatters people can be overcome by something that gathers them again: a shared devotion, a common aim.',
+  'Success. Bring people together around what is sacred or common to them all, as rulers once did at the great temple. It is a good time for a bold crossing, provided you keep to what is right.',
+  'Step in with strong, swift help at the very first sign of division, before the rift hardens. Acting early turns out well.',
+  'As things fall apart, hurry to whatever can steady you, whether a person, a practice or a principle. Regret fades.',
+  'You let your own self-importance melt away for the sake of a larger task. There is nothing to regret in that.',
+  'You loosen your ties with your own clique and its narrow interests, and that proves supremely fortunate. Only by breaking up the small circle can a wider gathering form, something that does not occur to most people.',
+  'A great, rousing call goes out from the leader and breaks up the stiffness the way a fever breaks in a sweat. Someone at the centre who does this is beyond reproach.',
+  'You remove what threatens bloodshed, for yourself and your own, and keep them at a distance from danger. Going away and staying clear is not a fault.',
+  'Dispersion turned over in every line is Abundance (55). What was scattered comes together in fullness; rejoice at the peak, but remember that every abundance is temporary.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  19,
+  60,
+  'Limitation',
+  'Limitation',
+  'Jié',
+  2,
+  3,
+  'Water lies above the lake, and the lake can hold only so much before it spills over. Limits give shape to life, as the joints give strength to a stalk of bamboo. Measure creates a freedom that has form.',
+  'Setting limits brings success, but limits that are too harsh cannot be kept and turn bitter. Establish clear measures for spending and for conduct, and examine what is truly right.',
+  'Stay inside your own doors for now. Knowing that the moment is not right, and keeping quiet about your plans, keeps you from error.',
+  'The gate is open and the time to act has come, yet you stay at home. Hesitating when you should move leads to misfortune.',
+  'You set no bounds for yourself and now must sigh over the result. There is no one else to blame.',
+  'You accept your limits calmly, as something natural. Being at ease with your boundaries brings success.',
+  'You set limits gently, beginning with yourself, so that others find them agreeable. This goes well, and carrying on this way earns respect.',
+  'The restrictions have become harsh and bitter. Holding on to them stubbornly goes badly, although in some matters sheer strictness can save you from regret.',
+  'If every line changes, Limitation becomes The Wanderer (56). Boundaries fall away and you find yourself on the road; take with you the sense of measure you learned, and move through strange places lightly and with care.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  51,
+  61,
+  'Inner Truth',
+  'Inner Truth',
+  'Zhōng Fú',
+  6,
+  3,
+  'Wind moves over the lake and stirs the water to its depths. Two yielding lines lie at the heart of the figure, an open centre held by strong lines on either side: a heart free of prejudice and therefore able to reach others. Sincerity of this kind touches even the most stubborn and unreachable.',
+  'Inner truth brings good fortune even with those who are hardest to reach, as unthinking as pigs and fish. Such sincerity makes great crossings possible. Hold steady, and when judging others, look for understanding before you condemn.',
+  'Be ready and stand on your own firm ground. Side arrangements and hidden designs would only unsettle you.',
+  'A crane calls from the shade and its chick calls back. True feeling carries without being seen and draws an answer from kindred hearts, who share what is good with one another.',
+  'Your happiness hangs on a companion, and so your mood swings between eager action and sudden halt, between tears and song. When your centre lies in someone else, you cannot steady your own heart.',
+  'The moon is almost full, and one horse of the pair strays from its partner. Turning toward what is higher means letting go of partisan ties, and that is no fault.',
+  'Your sincerity binds people together as firmly as a knot. There is nothing to reproach.',
+  'A rooster''s crow tries to climb to heaven. Words that promise far more than the heart behind them can deliver lead to misfortune if you insist on them.',
+  'All lines changing turn Inner Truth into Small Exceeding (62). The open heart now has to show itself in care with little things; stay humble, attend to details and do not reach for the heights.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  12,
+  62,
+  'Small Exceeding',
+  'Small Excess',
+  'Xiǎo Guò',
+  1,
+  4,
+  'Thunder over the mountain: the sound is close and does not carry far. Two strong lines are shut in by four yielding ones, so the small outweighs the great. Like a bird, one should stay low; modest, careful conduct goes further than lofty ambition.',
+  'Success comes by doing small things well; this is not the time for great undertakings. A bird that flies too high loses its way, while one that keeps near the ground is safe. Lean a little toward excess only in modesty, in mourning and in thrift.',
+  'A young bird tries to fly before it is ready and meets with harm. Stay in the nest; reaching too soon brings misfortune.',
+  'You do not reach the highest person and are received instead by someone close to them. Accept the lesser meeting, keep to your place, and nothing can be held against you.',
+  'Feeling sure of your strength, you think caution is beneath you. That is exactly when an attack comes from where you are not looking; guard your back, or misfortune follows.',
+  'Nothing is wrong as long as you take things as they come rather than trying to get past them. Pressing ahead would be dangerous; stay alert, hold back, and be constant.',
+  'Dense clouds gather but no rain falls. A leader who wants to achieve something must go and find capable helpers in the hidden places where they live, as a hunter draws game out of a cave.',
+  'You overshoot and miss the mark altogether, like a bird that flies too high and is caught in a net. Pushing beyond all measure brings misfortune and self-inflicted harm.',
+  'Small Exceeding, changed throughout, becomes Inner Truth (61). Caution with little things deepens into sincerity of heart; now let your inner conviction speak, and it will reach even those far away.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  21,
+  63,
+  'After Completion',
+  'Completed',
+  'Jì Jì',
+  2,
+  5,
+  'Water stands above fire, like a kettle over a flame: each force is in its place. Every line sits exactly where it belongs, strong in the strong places and yielding in the yielding ones. The order is perfect, and precisely for that reason it is fragile; the slightest slip can upset it.',
+  'The great work is done, and now only small matters succeed. Beginnings go well, while things tend to slide into disorder at the end. Think ahead about what could go wrong and guard against it before it happens.',
+  'You brake the wheels and get only your tail wet: you hold back from rushing after the general success. That restraint keeps you safe.',
+  'Like a woman who has lost the screen of her carriage and cannot go out, you are for a moment denied recognition. Do not chase it; what is yours will come back within a short time.',
+  'A great ruler needs years to subdue a wild border country. Extending a settled order takes long, costly effort, and it must not be entrusted to petty people.',
+  'Fine garments are wearing into rags, and a leak appears in the boat. Stay alert all day long; small signs of decay are warnings.',
+  'The neighbour who sacrifices a whole ox receives less blessing than the one who makes a small, sincere offering. In times of prosperity, simplicity of heart counts for more than display.',
+  'Having made the crossing, you turn back and plunge in again until the water closes over your head. Looking back and repeating the risk is dangerous.',
+  'When all six lines change, After Completion becomes Before Completion (64). The finished state tips back into one where nothing is yet in place; every ending holds a new beginning, so prepare carefully for the next crossing.'
+);
+
+INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
+  42,
+  64,
+  'Before Completion',
+  'Unfinished',
+  'Wèi Jì',
+  5,
+  2,
+  'Fire sits above water: the flames rise and the water sinks, so the two never meet. Not one line stands in its proper place, yet each has a partner in the other trigram. Order has not yet come, but everything is poised to move toward it, like spring at the end of winter.',
+  'Success is possible, but only with great care. A young fox that has almost crossed the stream and then gets its tail wet has wasted the whole effort. Sort things out patiently so that each finds its proper place.',
+  'You rush in and get your tail wet. Pushing ahead before you can see the way across leads to embarrassment.',
+  'You brake your wheels and hold back. Steady restraint, not lack of will, brings good fortune.',
+  'The crossing is not yet made, and attacking now would go badly. Find fresh support, change your approach, and then the great water can be crossed.',
+  'Stay steady and regret vanishes. Now is the time for a determined, sustained campaign; like a long war on the frontier it takes years, but great rewards follow.',
+  'Steady conduct has paid off and nothing is left to regret. Your clear and honest character now shines out and wins people''s trust; the goal is within reach.',
+  'Celebrate with a drink in good confidence; there is nothing wrong with that. But if you get so drunk that you soak your own head, you lose the very thing you achieved.',
+  'Before Completion arrives at After Completion (63) when every line turns. What was still in disorder falls into place; enjoy the arrival, but keep the care you needed on the way, for perfection is where decline begins.'
 );
