@@ -10,17 +10,11 @@ int Int(double value) {
     return static_cast<int>(value);  // truncation toward zero
 }
 
-double Val(const QString& text) {
+qint64 leadingInteger(const QString& text) {
     const QString trimmed = text.trimmed();
     int end = 0;
-    const int size = static_cast<int>(trimmed.size());
-    if (end < size && (trimmed[end] == '-' || trimmed[end] == '+')) ++end;
+    if (end < trimmed.size() && (trimmed[end] == '-' || trimmed[end] == '+')) ++end;
     const int digitsFrom = end;
-    while (end < size && trimmed[end].isDigit()) ++end;
-    if (end < size && trimmed[end] == '.') {
-        ++end;
-        while (end < size && trimmed[end].isDigit()) ++end;
-    }
-    if (end == digitsFrom || (end == digitsFrom + 1 && trimmed[digitsFrom] == '.')) return 0;
-    return trimmed.left(end).toDouble();
+    while (end < trimmed.size() && trimmed[end].isDigit() && end - digitsFrom < 18) ++end;
+    return trimmed.left(end).toLongLong();
 }

@@ -12,6 +12,6 @@ inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue)
 // Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
 int Int(double value);
 
-// Val(text): the number at the start of the text (leading blanks skipped), 0 when it starts with
-// none.
-double Val(const QString& text);
+// The integer a text starts with ("12abc" gives 12, "x" gives 0), as the program reads numbers
+// out of stored texts.
+qint64 leadingInteger(const QString& text);
