@@ -437,7 +437,7 @@ void noteUserInput() { WindowList::get().expectedActive = nullptr; }
 
 WindowBounds parseBounds(const QString& text) {
     const QStringList fields = text.split(',');
-    auto field = [&](int i) { return i < fields.size() ? Int(Val(fields[i])) : 0; };
+    auto field = [&](int i) { return i < fields.size() ? static_cast<int>(leadingInteger(fields[i])) : 0; };
     return {field(0), field(1), field(2), field(3)};
 }
 

@@ -148,7 +148,7 @@ W* windowInstance() {
     return window;
 }
 
-// Window bounds as stored: "top,left,height,width", each read by Val and truncated.
+// Window bounds as stored: "top,left,height,width", each the integer its field starts with.
 struct WindowBounds {
     int Top = 0, Left = 0, Height = 0, Width = 0;
 };
