@@ -15,7 +15,9 @@ const char* const requiredTables[] = {"ProgramPrefs", "TheTables", "Commentary",
 }  // namespace
 
 bool App::getStartdatabase() {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(startDatabaseName);
+    const Application* application = Application::instance();
+    const QString folder = application ? application->applicationFolder() : QCoreApplication::applicationDirPath();
+    const QString path = QDir(folder).filePath(startDatabaseName);
     if (QFileInfo(path).isFile()) {
         M_globals::f_db = path;
         return true;
