@@ -89,4 +89,17 @@ void LoadPrefs();
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);
 
+// Prints the chain string (links "code,mask" joined by ";") through the printer dialog, with the
+// page setup Printer_ps.
+void printfile(const QString& chain);
+
+// Rebuilds every open display window, chain page and text window after the tables in use changed.
+void updatewindows();
+
+// The lowest row / right-most column holding a pixel of exact black, 0 when there is none.
+int findWhiteSpaceTop(const Picture& p);
+int findWhiteSpaceRight(const Picture& p);
+// Cuts the picture to 10 rows below its lowest black row, when that makes it shorter.
+void trimpicture(std::shared_ptr<Picture>& p);
+
 }  // namespace M_globals
