@@ -84,7 +84,9 @@ bool DoesStringHaveText(QString& s);
 // off when it is. Values above 63 read as all lines set, negative ones as none.
 bool takeLine(int& remainder, int weight);
 
-// Preferences, fonts and the trigram table.
+// Preferences, fonts and the trigram table. makeTrigramObjects gives tridata its eight objects;
+// an object once made is never replaced.
+void makeTrigramObjects();
 void LoadPrefs();
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);
