@@ -186,12 +186,19 @@ TEST_F(ChainPrinting, LongTextContinuesOverPagesWithoutLossOrOverlap) {
         if (at >= 0) from = at + text.size();
     }
 
-    // Nothing overlaps and nothing runs past the printable area.
+    // Nothing overlaps and nothing runs past the printable area; words are as wide on paper as
+    // the layout measured them.
     const QRectF printable(margin, margin, width - 2 * margin, height - 2 * margin);
+    auto picture = NewPicture(10, 10, 32);
+    Graphics& measure = *picture->graphics();
+    measure.TextFont = M_globals::font_text;
     for (const PdfPage& page : pageWords(pdf, folder)) {
         for (size_t i = 0; i < page.words.size(); ++i) {
             const Word& word = page.words[i];
             SCOPED_TRACE(word.text.toStdString());
+            if (word.text.startsWith('w')) {
+                EXPECT_NEAR(word.box.width(), measure.StringWidth(word.text), 0.05);
+            }
             EXPECT_LE(word.box.bottom(), printable.bottom() + 0.5);
             EXPECT_GE(word.box.top(), printable.top() - 0.5);
             for (size_t j = i + 1; j < page.words.size(); ++j) {
