@@ -31,8 +31,8 @@ QFont textFont(const QString& name, int size, bool bold, bool italic, bool under
     return font;
 }
 
-Graphics::Graphics(QImage& image) : width(image.width()), height(image.height()) {
-    paint.begin(&image);
+Graphics::Graphics(QPaintDevice& device) : width(device.width()), height(device.height()) {
+    paint.begin(&device);
 }
 
 Graphics::Graphics(std::unique_ptr<QPrinter> printerDevice) : printer(std::move(printerDevice)) {
@@ -64,7 +64,16 @@ int Graphics::TextHeight() const { return QFontMetrics(font()).lineSpacing(); }
 int Graphics::TextAscent() const { return QFontMetrics(font()).ascent(); }
 
 void Graphics::ClearRect(int x, int y, int w, int h) {
-    if (paint.isActive()) paint.fillRect(QRect(x, y, w, h), Qt::white);
+    if (!paint.isActive()) return;
+    const auto* image = dynamic_cast<const QImage*>(paint.device());
+    if (image && image->hasAlphaChannel()) {
+        paint.save();
+        paint.setCompositionMode(QPainter::CompositionMode_Source);
+        paint.fillRect(QRect(x, y, w, h), Qt::transparent);
+        paint.restore();
+    } else {
+        paint.fillRect(QRect(x, y, w, h), Qt::white);
+    }
 }
 
 void Graphics::FillRect(int x, int y, int w, int h) {

@@ -25,8 +25,9 @@ QFont textFont(const QString& name, int size, bool bold, bool italic, bool under
 
 class Graphics {
 public:
-    // Draws into the image, which must outlive this context.
-    explicit Graphics(QImage& image);
+    // Draws on the device (a picture's image, or a widget inside its paint event), which must
+    // outlive this context.
+    explicit Graphics(QPaintDevice& device);
     // Draws on the printer's pages, one unit being 1/72 inch from the top left of the printable
     // area. The print job ends when the context is destroyed.
     explicit Graphics(std::unique_ptr<QPrinter> printer);
@@ -55,7 +56,7 @@ public:
     int TextHeight() const;  // the distance from one line's top to the next
     int TextAscent() const;
 
-    void ClearRect(int x, int y, int width, int height);  // to white
+    void ClearRect(int x, int y, int width, int height);  // to white (clear on a vector picture)
     void FillRect(int x, int y, int width, int height);
     void DrawRect(int x, int y, int width, int height);   // a one-unit outline inside the rectangle
 

@@ -46,6 +46,7 @@ TEST(Picture, StartsWhiteAndKeepsExactColoursAtEveryDepth) {
     auto line = std::make_shared<CurveShape>();
     line->X = 0, line->Y = 5, line->X2 = 20, line->Y2 = 5, line->BorderWidth = 2;
     overlay->Objects->Append(line);
+    overlay->graphics()->ClearRect(0, 0, 20, 20);  // clearing leaves it transparent
     auto target = NewPicture(30, 30, 32);
     target->graphics()->DrawPicture(*overlay, 10, 10);
     EXPECT_EQ(target->Pixel(15, 15), Black);
