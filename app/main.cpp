@@ -1,14 +1,22 @@
-// Start-up: connects the database beside the program and exits.
+// The program: the application object, its menu bar and handlers and the display window are made
+// before the event loop; the application's Event_Open then connects the database and shows them.
 #include "app/App.h"
-#include "core/M_globals.h"
-#include "platform/SQLDatabase.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <exception>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    if (!App::getStartdatabase()) return 0;
-    App::getdatabase();
-    if (M_globals::db) M_globals::db->Close();
-    return 0;
+    QApplication qtApplication(argc, argv);
+    QApplication::setApplicationName("yarrowen");
+    int exitCode = 0;
+    try {
+        App app;
+        prepareApplication(app);
+        exitCode = app.Run();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "yarrowen: %s\n", error.what());
+        exitCode = 1;
+    }
+    return exitCode;
 }

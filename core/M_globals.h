@@ -91,4 +91,22 @@ void LoadPrefs();
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);
 
+// Applies the menu profile of a window kind to the shared menu bar: 0 the display window, 1 the
+// lists window, 2 the chain page, 3 the text window, 4 the hexagram-text editor. Any other mode
+// changes nothing.
+void checkmenus(int mode);
+
+// Prints the chain string (links "code,mask" joined by ";") through the printer dialog, with the
+// page setup Printer_ps.
+void printfile(const QString& chain);
+
+// Rebuilds every open display window, chain page and text window after the tables in use changed.
+void updatewindows();
+
+// The lowest row / right-most column holding a pixel of exact black, 0 when there is none.
+int findWhiteSpaceTop(const Picture& p);
+int findWhiteSpaceRight(const Picture& p);
+// Cuts the picture to 10 rows below its lowest black row, when that makes it shorter.
+void trimpicture(std::shared_ptr<Picture>& p);
+
 }  // namespace M_globals

@@ -1,12 +1,12 @@
 #include "platform/Controls.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Graphics.h"
 #include "platform/Window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTextEdit>
 
 namespace {
@@ -235,8 +235,8 @@ void Canvas::Refresh(bool) { update(); }
 
 void Canvas::paintEvent(QPaintEvent*) {
     // The canvas has no background of its own: Qt paints the window's behind it first.
-    QPainter painter(this);
-    emit Paint(painter);
+    Graphics g(*this);
+    emit Paint(g);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
@@ -273,7 +273,7 @@ ImageWell::ImageWell(Window* window, const QString& name, int left, int top, int
 
 void ImageWell::setImage(PicturePtr image) {
     picture = std::move(image);
-    setPixmap(picture ? QPixmap::fromImage(*picture) : QPixmap());
+    setPixmap(picture ? QPixmap::fromImage(picture->toImage()) : QPixmap());
 }
 
 void ImageWell::Refresh(bool) { update(); }

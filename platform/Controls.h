@@ -15,13 +15,14 @@
 #include <functional>
 #include <memory>
 
+class Graphics;
+class Picture;
 class QLineEdit;
-class QPainter;
 class QTextEdit;
 class Window;
 
 // A picture shared by reference: wells compare pictures by identity.
-using PicturePtr = std::shared_ptr<const QImage>;
+using PicturePtr = std::shared_ptr<Picture>;
 
 class Control {
 public:
@@ -161,7 +162,7 @@ signals:
     void Change();
 };
 
-// A drawing area. Paint gets a painter on it; its background is erased before every paint.
+// A drawing area. Paint gets a drawing context on it; its background is erased before every paint.
 class Canvas : public QWidget, public Control {
     Q_OBJECT
 public:
@@ -171,7 +172,7 @@ public:
     std::function<bool(int x, int y)> onMouseDown;
 
 signals:
-    void Paint(QPainter& g);
+    void Paint(Graphics& g);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

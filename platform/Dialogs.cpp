@@ -1,13 +1,18 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Printing.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QUrl>
-#include <cstdio>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
+#include <cstdio>
 
 namespace {
 
@@ -68,6 +73,22 @@ public:
         return chosen;
     }
 
+    bool pageSetup(PrinterSetup& setup) override {
+        if (unattended()) return false;
+        QPrinter printer;
+        printer.setPageLayout(setup.layout);
+        QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted) return false;
+        setup.layout = printer.pageLayout();
+        return true;
+    }
+
+    bool printerDialog(QPrinter& printer) override {
+        if (unattended()) return false;
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    }
+
     void showURL(const QString& url) override {
         if (unattended()) return report("ShowURL", url);
         QDesktopServices::openUrl(QUrl(url));
@@ -124,4 +145,23 @@ std::optional<Color> ScriptedDialogs::selectColor(const Color&, const QString&) 
     const auto answer = colours.front();
     colours.pop_front();
     return answer;
+}
+
+bool ScriptedDialogs::pageSetup(PrinterSetup& setup) {
+    pageSetupsShown << setup.SetupString();
+    if (pageSetups.empty()) return false;
+    const std::optional<QString> answer = pageSetups.front();
+    pageSetups.pop_front();
+    return answer && setup.setSetupString(*answer);
+}
+
+bool ScriptedDialogs::printerDialog(QPrinter& printer) {
+    ++printerDialogsShown;
+    if (printTargets.empty()) return false;
+    const QString file = printTargets.front();
+    printTargets.pop_front();
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Every modal question the program asks goes through one seam: message boxes, message dialogs
-// with named buttons, the open-file dialog and the colour picker. The Qt implementation shows real
-// dialogs; tests install ScriptedDialogs, which answers from a queue and records what was shown.
+// with named buttons, the open-file dialog, the colour picker, page setup and the printer dialog.
+// The Qt implementation shows real dialogs; tests install ScriptedDialogs, which answers from a
+// queue and records what was shown.
 // Opening a web address in the browser goes through the seam too, so no test starts a browser.
 // With the environment variable YARROWEN_UNATTENDED set (a run of the whole program by a test),
 // the Qt dialogs show nothing: they write their text to standard error and take their defaults.
@@ -13,6 +14,8 @@
 #include <optional>
 
 class QWidget;
+class QPrinter;
+class PrinterSetup;
 
 // A modal message dialog with up to three named buttons.
 struct MessageDialog {
@@ -37,6 +40,10 @@ public:
     virtual QString openFile(const QString& fileType) = 0;
     // The chosen colour, or nothing when the user cancelled.
     virtual std::optional<Color> selectColor(const Color& initial, const QString& prompt) = 0;
+    // Page setup for `setup`; true when the user confirmed it, the setup then holding the choice.
+    virtual bool pageSetup(PrinterSetup& setup) = 0;
+    // The printer dialog for `printer`; true when the user chose to print.
+    virtual bool printerDialog(QPrinter& printer) = 0;
     // Hands the address to the user's browser.
     virtual void showURL(const QString& url) = 0;
 };
@@ -64,16 +71,26 @@ public:
     std::deque<DialogButton> buttons;          // answers of message dialogs (default: Action)
     std::deque<QString> files;                 // answers of the open-file dialog (default: cancel)
     std::deque<std::optional<Color>> colours;  // answers of the colour picker (default: cancel)
+    // Answers of page setup: the setup string the user confirms, or nothing to cancel (default:
+    // cancel).
+    std::deque<std::optional<QString>> pageSetups;
+    // Answers of the printer dialog: the PDF file to print to, or empty to cancel (default:
+    // cancel).
+    std::deque<QString> printTargets;
 
     QStringList messages;                  // every MsgBox text, in order
     std::vector<MessageDialog> questions;  // every message dialog shown
     QStringList fileTypes;                 // the filter of every open-file dialog
+    QStringList pageSetupsShown;           // the setup string each page setup opened with
+    int printerDialogsShown = 0;
     QStringList urls;                      // every address handed to the browser
 
     void msgBox(const QString& text) override;
     DialogButton showMessageDialog(const MessageDialog& dialog) override;
     QString openFile(const QString& fileType) override;
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override;
+    bool pageSetup(PrinterSetup& setup) override;
+    bool printerDialog(QPrinter& printer) override;
     void showURL(const QString& url) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "platform/Resources.h"
 
+#include "platform/Graphics.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -19,9 +21,11 @@ std::optional<QString> GetResource(const QString& type, int id) {
 
 PicturePtr GetPicture(int id) {
     ++reads;
-    QImage image(QString(":/resources/PICT/%1").arg(id));
+    const QImage image(QString(":/resources/PICT/%1").arg(id));
     if (image.isNull()) return nullptr;
-    return std::make_shared<const QImage>(image.convertToFormat(QImage::Format_ARGB32));
+    PicturePtr picture = NewPicture(image.width(), image.height(), 32);
+    picture->graphics()->painter().drawImage(0, 0, image);
+    return picture;
 }
 
 int resourceReads() { return reads; }

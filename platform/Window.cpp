@@ -2,12 +2,12 @@
 
 #include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/Graphics.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -131,8 +131,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        owner->Event_Paint(painter);
+        Graphics g(*this);
+        owner->Event_Paint(g);
     }
     void resizeEvent(QResizeEvent*) override { owner->contentResized(); }
 

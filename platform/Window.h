@@ -17,7 +17,7 @@
 #include <functional>
 #include <vector>
 
-class QPainter;
+class Graphics;
 class PushButton;
 
 class Window : public QMainWindow {
@@ -35,7 +35,7 @@ public:
     virtual void Event_Resized() {}
     virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key) return false; }
     virtual void Event_EnableMenuItems() {}
-    virtual void Event_Paint(QPainter& g) { Q_UNUSED(g) }
+    virtual void Event_Paint(Graphics& g) { Q_UNUSED(g) }
     // Binds the window's menu handlers; runs once, when the window is made.
     virtual void AddMenuHandlers() {}
     // Re-fonts the window's text fields and lists to the text font in use; most windows have none.

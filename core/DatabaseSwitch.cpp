@@ -1,0 +1,73 @@
+// Switching the whole program to another database file, and the "Copy ..." message.
+#include "app/App.h"
+#include "core/M_globals.h"
+#include "display/displayWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/SQLDatabase.h"
+#include "platform/Window.h"
+
+#include <QFileInfo>
+
+namespace {
+const QChar CR(13);
+}
+
+bool App::_DataBaseOpen_Action() {
+    MessageDialog confirm;
+    confirm.Icon = 3;
+    confirm.ActionButtonCaption = "Yes";
+    confirm.CancelButtonVisible = true;
+    confirm.CancelButtonCaption = "cancel";
+    confirm.Message = "Connect to another yarrowen database?";
+    confirm.Explanation =
+        QString("All windows will close before attempting to connect. ") + CR + "The current yarrowen database will close.";
+    if (ShowModal(confirm) == DialogButton::Cancel) return false;
+
+    const QString file = GetOpenFolderItem(databaseFileType);
+    if (file.isEmpty()) return false;
+    const QString name = QFileInfo(file).fileName();
+
+    // The candidate serves the validation only; it goes when the command ends.
+    SQLDatabase candidate;
+    candidate.setDatabaseFile(file);
+    if (!candidate.Connect()) {
+        MsgBox("No database Connection for file named " + name + "." + CR +
+               "Returning Unchanged to Current Database Connection.");
+        return false;
+    }
+    if (!checkDatabase(candidate)) {
+        MsgBox("Database for file " + name + CR + "Does Not Pass as an yarrowen database." + CR +
+               "Returning Unchanged to Current Database Connection.");
+        return false;
+    }
+
+    // Each window of a snapshot is asked once, so a window that refuses to close cannot hold the
+    // switch in a loop. The windows store their bounds through the old connection as they close.
+    for (const QPointer<Window>& window : windowSnapshot())
+        if (window && !window->isClosed()) window->Close();
+
+    if (M_globals::db) M_globals::db->Close();
+    M_globals::f_db = file;
+    M_globals::db = std::make_shared<SQLDatabase>();
+    M_globals::db->setDatabaseFile(file);
+    if (M_globals::db->Connect())
+        setUpLoadedDB();
+    else
+        MsgBox(QString("New Database could not be connected to.  ") + CR + "You may need to restart the program.");
+    return false;
+}
+
+void App::setUpLoadedDB() {
+    M_globals::LoadPrefs();
+    M_globals::TableTri = "TRIGRAMS_DEFAULT";
+    M_globals::TableHex = "ENGLISH_DEFAULT";
+    markTextFontMenu();
+    M_globals::loadtritable(M_globals::TableTri);
+    displayWindow::instance()->Show();
+}
+
+bool App::_DataBaseCopy_Action() {
+    MsgBox(QString("To Copy a database, Use the Finder.") + CR + "  (It is Not Recommended to use databases" + CR +
+           "   created with another database Front End" + CR + "   as yarrowen may not handle them correctly.)");
+    return false;
+}
