@@ -12,8 +12,8 @@ displayWindow* displayWindow::instance() { return windowInstance<displayWindow>(
 
 displayWindow::displayWindow() {
     setTitle("yarrowen");
-    setWidth(419);
-    setHeight(312);
+    // Where a fresh start without stored bounds puts the window: near the top left of the screen.
+    setBounds(60, 40, 312, 419);
     setMinimumContentSize(300, 300);
     setMaximumContentSize(32000, 32000);
     setCloseButton(false);

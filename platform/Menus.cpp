@@ -214,7 +214,9 @@ namespace {
 void syncAction(QAction* action, MenuItem* item) {
     action->setText(item->Text());
     action->setVisible(item->Visible());
-    action->setEnabled(item->Enabled());
+    // The menus of the bar always open; their items show what the enabling pass decided.
+    const bool inBar = item->parentItem() && !item->parentItem()->parentItem();
+    action->setEnabled(inBar || item->Enabled());
     action->setCheckable(item->Checked());
     action->setChecked(item->Checked());
     const QString keys = qtShortcut(item->KeyboardShortcut());

@@ -41,7 +41,7 @@ public:
         showQueue.erase(std::remove(showQueue.begin(), showQueue.end(), window), showQueue.end());
     }
     void moveToFront(Window* window) {
-        remove(window);
+        order.erase(std::remove(order.begin(), order.end(), window), order.end());
         order.insert(order.begin(), window);
     }
     void moveToBack(Window* window) {
@@ -49,11 +49,14 @@ public:
         order.push_back(window);
     }
 
-    // Event_Activate for a window that came to the front, once per coming.
+    // Event_Activate for a window that came to the front, once per coming; then the enabling
+    // pass, so that its shortcuts reach what its menus show.
     void activated(Window* window) {
         if (lastActivated == window) return;
         lastActivated = window;
+        QPointer<Window> guard(window);
         window->Event_Activate();
+        if (guard && !guard->isClosed()) runEnablingPass(guard);
     }
 
     void makeActive(Window* window) {
@@ -116,10 +119,12 @@ public:
             lastActivated = nullptr;
             activated(window);
         }
+        // The front-most of them is the one the window system is to make active.
         for (auto it = guarded.rbegin(); it != guarded.rend(); ++it)
             if (*it && !(*it)->isClosed()) {
                 expectedActive = *it;
                 (*it)->activateWindow();
+                break;
             }
     }
 };
@@ -236,8 +241,7 @@ void Window::setMaximizeButton(bool value) {
 
 void Window::applyFlags() {
     const bool shown = isVisible();
-    Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowCloseButtonHint;
     if (minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     if (maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
@@ -259,13 +263,30 @@ void Window::setMenuBarVisible(bool visible) {
 }
 
 void Window::setSheetParent(Window* parent) {
-    if (!parent) return;
+    if (!parent || sheetParent == parent) return;
+    sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     applyFlags();
     winId();
     parent->winId();
     windowHandle()->setTransientParent(parent->windowHandle());
     setWindowModality(Qt::WindowModal);
+    placeBeside(*parent);
+}
+
+void Window::placeBeside(const Window& parent) {
+    // Below the parent when the screen has room, else to its right; else the window system
+    // places the sheet. Room is left for the window frames, which are not known before showing.
+    constexpr int frame = 40;
+    const QScreen* screen = parent.screen() ? parent.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect outer = parent.geometry();
+    const QSize size(Width(), Height() + menuBarHeight(Width()));
+    const QRect below(QPoint(outer.left(), outer.bottom() + frame), size);
+    const QRect right(QPoint(outer.right() + frame / 2, outer.top()), size);
+    if (area.contains(below)) move(below.topLeft());
+    else if (area.contains(right)) move(right.topLeft());
 }
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
@@ -303,7 +324,8 @@ void Window::open() {
 
 void Window::showNow() {
     QMainWindow::setVisible(true);
-    raise();
+    // Windows without a window system (offscreen) have no stacking to change.
+    if (QGuiApplication::platformName() != "offscreen") raise();
 }
 
 void Window::Show() {

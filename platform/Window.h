@@ -86,7 +86,8 @@ public:
     void AddMenuHandler(const QString& itemName, std::function<bool(int index)> handler);
     const MenuHandlers& menuHandlers() const { return handlers; }
 
-    // Makes this window a sheet over `parent`: a window-modal dialog kept above it.
+    // Makes this window a sheet over `parent`: a window-modal dialog kept above it, placed beside
+    // it where the screen has room so that both show.
     void setSheetParent(Window* parent);
 
     // Joins the window list, binds the menu handlers and opens the window (now, or after the
@@ -108,6 +109,7 @@ private:
     void applyFlags();
     void applySizeLimits();
     PushButton* buttonWithRole(bool defaultRole) const;
+    void placeBeside(const Window& parent);
 
     QWidget* area = nullptr;
     MenuHandlers handlers;
@@ -116,6 +118,7 @@ private:
     bool closingByProgram = false;
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;
+    QPointer<Window> sheetParent;
 };
 
 // The open windows, front (0) to back.
