@@ -5,7 +5,6 @@
 #include "core/M_globals.h"
 #include "core/StyledTextDrawing.h"
 #include "core/trigramClass.h"
-#include "display/ChainLogic.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
 
@@ -107,7 +106,7 @@ void printfile(const QString& chain) {
     }
 
     std::vector<std::shared_ptr<Hexagram>> list;
-    for (const ChainLogic::Link& link : ChainLogic::parseLinks(chain)) {
+    for (const ChainLink& link : readChainLinks(chain)) {
         auto hex = std::make_shared<Hexagram>(link.code, true);
         hex->ninesANDsixes(link.mask, false);
         list.push_back(hex);

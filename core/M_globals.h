@@ -80,6 +80,13 @@ QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
 
+// One link of a chain string as its readers take it: each field's leading integer, 0 without one.
+struct ChainLink {
+    int code = 0;
+    int mask = 0;
+};
+std::vector<ChainLink> readChainLinks(const QString& chain);
+
 // Six-bit reading: is the line of `weight` set in what `remainder` still holds? Takes the weight
 // off when it is. Values above 63 read as all lines set, negative ones as none.
 bool takeLine(int& remainder, int weight);

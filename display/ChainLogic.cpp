@@ -29,16 +29,6 @@ QString chainString(const HexagramList& chain, int count) {
     return links.join(';');
 }
 
-std::vector<Link> parseLinks(const QString& chain) {
-    std::vector<Link> links;
-    if (chain.isEmpty()) return links;
-    for (const QString& record : chain.split(';')) {
-        const QStringList fields = record.split(',');
-        links.push_back({static_cast<int>(leadingInteger(fields.value(0))), static_cast<int>(leadingInteger(fields.value(1)))});
-    }
-    return links;
-}
-
 QString transitionText(const Hexagram& hexagram) {
     QString text;
     for (int line = 6; line >= 1; --line) {

@@ -23,12 +23,6 @@ inline int chainWidth(int count) { return count < 1 ? 0 : ColumnWidth * count + 
 // The chain string of hexagrams 1..count: "code,mask" links joined by ";", the last mask 0.
 QString chainString(const HexagramList& chain, int count);
 
-// One link of a chain string as its readers take it: each field's leading integer, 0 without one.
-struct Link {
-    int code = 0;
-    int mask = 0;
-};
-std::vector<Link> parseLinks(const QString& chain);
 
 // The changing-line text drawn in the gap after a hexagram: lines 6 down to 1.
 QString transitionText(const Hexagram& hexagram);

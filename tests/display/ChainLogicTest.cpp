@@ -33,14 +33,14 @@ TEST(ChainLogic, ChainStringAndItsReading) {
     chain.back()->ninesANDsixes(63, false);
     EXPECT_EQ(chainString(chain, 2), "0,5;5,0");
 
-    const auto links = parseLinks("63,1;62x,62;;7");
+    const auto links = M_globals::readChainLinks("63,1;62x,62;;7");
     ASSERT_EQ(links.size(), 4u);
     EXPECT_EQ(links[1].code, 62);
     EXPECT_EQ(links[1].mask, 62);
     EXPECT_EQ(links[2].code, 0);  // an empty record reads as zeros
     EXPECT_EQ(links[3].code, 7);
     EXPECT_EQ(links[3].mask, 0);
-    EXPECT_TRUE(parseLinks("").empty());
+    EXPECT_TRUE(M_globals::readChainLinks("").empty());
 }
 
 TEST(ChainLogic, Geometry) {
