@@ -9,8 +9,14 @@
 
 class StartedProgram {
 public:
-    // Builds "i_virev_DB" from `sql` in a temporary folder (none when `sql` is empty) and starts.
-    explicit StartedProgram(const QString& sql = validDatabaseSql());
+    // Builds "i_virev_DB" from `sql` in a temporary folder (none when `sql` is empty) and starts
+    // the application object given (a plain App by default).
+    explicit StartedProgram(const QString& sql = validDatabaseSql(), std::unique_ptr<App> app = nullptr);
+    // Starts with "i_virev_DB" holding these bytes as they are.
+    struct RawFile {
+        QByteArray contents;
+    };
+    explicit StartedProgram(const RawFile& file);
     ~StartedProgram();
 
     App& app() { return *application; }
@@ -25,9 +31,14 @@ public:
     void quit();
 
 private:
+    void start(std::unique_ptr<App> app);
     TestFolder folder;
     std::unique_ptr<App> application;
 };
 
 // The text of a single-row, single-column select on a database file.
 QString readValue(const QString& databaseFile, const QString& sql);
+
+// The program's SQL for a database that passes validation, with its own fonts, trigram names
+// ("<prefix>0".."<prefix>7") and display window bounds.
+QString databaseSql(const QString& trigramPrefix, const QString& textFont, const QString& displayBounds);

@@ -1,23 +1,162 @@
+// Start-up, the state it leaves, and quitting.
 #include "ShellSupport.h"
 
+#include "app/MenuBar1.h"
+#include "core/M_globals.h"
+#include "core/trigramClass.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
+#include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
+#include <set>
 
-TEST(StartUp, ShowsTheDisplayAndTheInputWindow) {
+namespace {
+
+// Notes what the display window looks like while the application's own opening handler runs.
+class WatchedApp : public App {
+public:
+    void Event_Open() override {
+        displayBeforeAppOpen = findWindow<displayWindow>();
+        openedBefore = displayBeforeAppOpen && displayBeforeAppOpen->isOpened();
+        App::Event_Open();
+        openedAfterAppOpen = findWindow<displayWindow>() && findWindow<displayWindow>()->isOpened();
+    }
+    displayWindow* displayBeforeAppOpen = nullptr;
+    bool openedBefore = true;
+    bool openedAfterAppOpen = true;
+};
+
+}  // namespace
+
+TEST(StartUp, TheApplicationOpensBeforeTheDisplayWindowMadeBeforeIt) {
+    auto app = std::make_unique<WatchedApp>();
+    WatchedApp& watched = *app;
+    // The stored bounds show that the display window read ProgramPrefs through the connection
+    // that the application's opening handler made.
+    StartedProgram program(databaseSql("tri", "DejaVu Sans", "44,10,500,600"), std::move(app));
+    ASSERT_TRUE(program.started);
+    ASSERT_NE(watched.displayBeforeAppOpen, nullptr);  // made before the event loop
+    EXPECT_FALSE(watched.openedBefore);
+    EXPECT_FALSE(watched.openedAfterAppOpen);
+    displayWindow* display = displayWindow::instance();
+    EXPECT_EQ(display, watched.displayBeforeAppOpen);
+    EXPECT_TRUE(display->isOpened());
+    EXPECT_EQ(boundsString(*display), "44,10,500,600");
+}
+
+TEST(StartUp, LeavesTheDisplayAndInputWindowsAndTheSharedStateAtTheirStartValues) {
     StartedProgram program;
     ASSERT_TRUE(program.started);
+
     ASSERT_EQ(WindowCount(), 2);
-    EXPECT_NE(dynamic_cast<InputWindow*>(windowAt(0)), nullptr);
-    EXPECT_NE(dynamic_cast<displayWindow*>(windowAt(1)), nullptr);
-    EXPECT_TRUE(windowAt(0)->isVisible());
-    EXPECT_TRUE(windowAt(1)->isVisible());
+    auto* input = dynamic_cast<InputWindow*>(windowAt(0));
+    auto* display = dynamic_cast<displayWindow*>(windowAt(1));
+    ASSERT_NE(input, nullptr);
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(input->isVisible());
+    EXPECT_TRUE(display->isVisible());
+    EXPECT_EQ(display->chingcount, 0);
+    EXPECT_TRUE(display->virev.empty());
+
+    EXPECT_FALSE(dbeditOptionsMenu()->Visible());
+    // The display window came to the front first: its menu profile is in force.
+    EXPECT_EQ(OptionsChainWindow()->Text(), "Chain Window");
+    EXPECT_FALSE(OptionsTables()->Visible());
+
+    EXPECT_EQ(M_globals::TableHex, "ENGLISH_DEFAULT");
+    EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
+    EXPECT_EQ(M_globals::Used_GapLength, 10);
+    EXPECT_EQ(M_globals::Used_YinLength, 20);
+    EXPECT_EQ(M_globals::Used_yangLength, 50);
+    EXPECT_EQ(M_globals::firsttosixth.size(), 7u);
+    EXPECT_EQ(M_globals::firsttosixth[0], "");
+    EXPECT_EQ(M_globals::firsttosixth[1], "1st");
+    EXPECT_EQ(M_globals::firsttosixth[6], "6th");
+
+    ASSERT_EQ(M_globals::tridata.size(), 8u);
+    std::set<const trigramClass*> distinct;
+    for (size_t t = 0; t < 8; ++t) {
+        ASSERT_NE(M_globals::tridata[t], nullptr);
+        distinct.insert(M_globals::tridata[t].get());
+        EXPECT_EQ(M_globals::tridata[t]->name, QString("tri%1").arg(t));
+    }
+    EXPECT_EQ(distinct.size(), 8u);
+
+    EXPECT_FALSE(M_globals::font_system.isEmpty());
+    EXPECT_EQ(M_globals::font_text, "DejaVu Sans");
+    ASSERT_TRUE(M_globals::db);
+    EXPECT_TRUE(M_globals::db->isConnected());
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
-TEST(StartUp, Debug) {
+
+TEST(StartUp, AMissingDatabaseEndsStartUpWithOneMessageAndNoWindow) {
+    StartedProgram program{QString()};
+    EXPECT_FALSE(program.started);
+    EXPECT_EQ(program.dialogs.messages, QStringList{"No database found, gonna shut down"});
+    EXPECT_TRUE(program.app().hasShutDown());
+    EXPECT_EQ(program.app().exitCode(), 0);
+    EXPECT_EQ(WindowCount(), 0);
+    EXPECT_EQ(findWindow<InputWindow>(), nullptr);
+    EXPECT_FALSE(M_globals::db);
+    EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+TEST(StartUp, AFileThatDoesNotConnectLeavesAProgramThatReadsNothingAndSavesNothing) {
+    const QByteArray contents = "this is not a database file, but a text file of some length";
+    StartedProgram program(StartedProgram::RawFile{contents});
+    ASSERT_TRUE(program.started);
+    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
+    ASSERT_EQ(WindowCount(), 2);
+    EXPECT_EQ(displayWindow::instance()->Height(), 312);  // the layout's bounds
+    ASSERT_EQ(M_globals::tridata.size(), 8u);
+    EXPECT_TRUE(M_globals::tridata[0]->name.isEmpty());
+    program.quit();
+    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
+    QFile file(program.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), contents);
+}
+
+TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
     StartedProgram program;
-    for (int i = 0; i < WindowCount(); ++i)
-        printf("%d %s opened=%d visible=%d\n", i, windowAt(i)->metaObject()->className(), windowAt(i)->isOpened(), windowAt(i)->isVisible());
-    printf("messages: %s\n", qPrintable(program.dialogs.messages.join("|")));
+    ASSERT_TRUE(program.started);
+    displayWindow* display = displayWindow::instance();
+    display->setBounds(50, 20, 400, 520);
+    const QString expected = boundsString(*display);
+    std::shared_ptr<SQLDatabase> connection = M_globals::db;
+
+    program.quit();
+    EXPECT_TRUE(program.app().hasShutDown());
+    EXPECT_EQ(WindowCount(), 0);
+    EXPECT_FALSE(connection->isConnected());
+    EXPECT_EQ(readValue(program.databasePath(), "SELECT DisplayW FROM ProgramPrefs"), expected);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+}
+
+// The program as a user runs it, in a folder without its database: one message, exit code 0, and
+// no file made.
+TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile) {
+    TestFolder folder;
+    const QString program = folder.path("yarrowen");
+    ASSERT_TRUE(QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath("yarrowen"), program));
+    QProcess run;
+    run.setWorkingDirectory(folder.path(""));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("YARROWEN_UNATTENDED", "1");
+    run.setProcessEnvironment(environment);
+    run.start(program, {});
+    ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
+    EXPECT_EQ(errors.count("MsgBox: No database found, gonna shut down"), 1) << errors.toStdString();
+    EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
+    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"yarrowen"});
 }
