@@ -11,6 +11,12 @@
 
 App* App::instance() { return dynamic_cast<App*>(Application::instance()); }
 
+App::~App() {
+    if (!hasShutDown()) closeAllWindows();
+    setMenuBar(nullptr);
+    MenuBar1::release();
+}
+
 void prepareApplication(App& app) {
     app.setMenuBar(MenuBar1::instance());
     app.AddMenuHandlers();

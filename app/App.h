@@ -13,6 +13,9 @@ public:
     // The registered application object as an App, or nullptr.
     static App* instance();
 
+    // Releases what the application holds for the run: its windows and the shared menu bar.
+    ~App() override;
+
     // The index of the checked element of the text-font menu.
     int thecheckedTextMenuItem = 0;
 
