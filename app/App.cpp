@@ -7,6 +7,7 @@
 #include "display/displayWindow.h"
 #include "lists/ListsWindow.h"
 #include "platform/Fonts.h"
+#include "platform/PluginHost.h"
 #include "platform/SQLDatabase.h"
 
 App* App::instance() { return dynamic_cast<App*>(Application::instance()); }
@@ -18,6 +19,8 @@ App::~App() {
 }
 
 void prepareApplication(App& app) {
+    // The plug-in library beside the program; without it the system font is Qt's.
+    PluginHost::instance().loadPlugins();
     app.setMenuBar(MenuBar1::instance());
     app.AddMenuHandlers();
     displayWindow::instance();

@@ -1,9 +1,16 @@
 #include "platform/Fonts.h"
 
+#include "platform/PluginHost.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
-QString systemFontName() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(); }
+QString systemFontName() {
+    // The plug-in library's answer counts even when empty; without the library, Qt's.
+    const PluginHost& host = PluginHost::instance();
+    if (host.lookupMethod("SystemFontQRX as string")) return host.systemFontName();
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
 
 int FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
 
