@@ -40,9 +40,18 @@ public:
         waiting.erase(std::remove(waiting.begin(), waiting.end(), window), waiting.end());
         showQueue.erase(std::remove(showQueue.begin(), showQueue.end(), window), showQueue.end());
     }
+    // A window comes to the front with its sheets still in front of it, as the window system
+    // keeps them.
     void moveToFront(Window* window) {
         order.erase(std::remove(order.begin(), order.end(), window), order.end());
         order.insert(order.begin(), window);
+        std::vector<Window*> sheets;
+        for (Window* other : order)
+            if (other->sheetParent == window) sheets.push_back(other);
+        for (auto it = sheets.rbegin(); it != sheets.rend(); ++it) {
+            order.erase(std::remove(order.begin(), order.end(), *it), order.end());
+            order.insert(order.begin(), *it);
+        }
     }
     void moveToBack(Window* window) {
         order.erase(std::remove(order.begin(), order.end(), window), order.end());
@@ -340,6 +349,9 @@ void Window::Show() {
     }
     showNow();
     list.makeActive(this);
+    // Its sheet, if it has one, stays in front and keeps the keyboard.
+    if (Window* front = frontWindow(); front && front != this && front->isOpened() && front->isVisible())
+        list.makeActive(front);
 }
 
 void Window::Hide() {
