@@ -485,10 +485,7 @@ bool applyStoredBounds(Window& window, const WindowBounds& bounds) {
     bool onScreen = false;
     for (const QScreen* screen : QGuiApplication::screens()) onScreen = onScreen || screen->geometry().intersects(wanted);
     if (!onScreen) return false;
-    window.setTop(bounds.Top);
-    window.setLeft(bounds.Left);
-    window.setHeight(bounds.Height);
-    window.setWidth(bounds.Width);
+    window.setBounds(bounds.Top, bounds.Left, bounds.Height, bounds.Width);
     return true;
 }
 
