@@ -1,6 +1,7 @@
 #include "platform/Clipboard.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Graphics.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,6 +19,8 @@ bool Clipboard::TextAvailable() const {
 QImage Clipboard::Picture() const { return QGuiApplication::clipboard()->image(); }
 
 void Clipboard::setPicture(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
+
+void Clipboard::setPicture(const ::Picture& picture) { setPicture(picture.toImage()); }
 
 bool Clipboard::PictureAvailable() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class Picture;
+
 class Clipboard {
 public:
     QString Text() const;  // CR line ends
@@ -10,6 +12,7 @@ public:
     bool TextAvailable() const;
     QImage Picture() const;
     void setPicture(const QImage& picture);
+    void setPicture(const ::Picture& picture);  // what the picture shows, shapes included
     bool PictureAvailable() const;
     void Close() {}
 };

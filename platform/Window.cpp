@@ -5,6 +5,7 @@
 #include "platform/Graphics.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -100,9 +101,7 @@ public:
             window->closed = true;
             remove(window);
             if (window->opened) window->Event_Close();
-            window->closingByProgram = true;
-            window->hide();
-            window->deleteLater();
+            window->finishClosing();
         }
         for (const QPointer<Window>& window : waiting)
             if (window) window->deleteLater();
@@ -283,6 +282,20 @@ void Window::setSheetParent(Window* parent) {
     placeBeside(*parent);
 }
 
+void Window::ShowModalWithin(Window* parent) {
+    setSheetParent(parent);
+    Show();
+    if (closed || !visibleFlag || modalLoop) return;
+    QEventLoop loop;
+    modalLoop = &loop;
+    loop.exec();
+}
+
+void Window::endModal() {
+    if (modalLoop) modalLoop->quit();
+    modalLoop = nullptr;
+}
+
 void Window::placeBeside(const Window& parent) {
     // Below the parent when the screen has room, else to its right; else the window system
     // places the sheet. Room is left for the window frames, which are not known before showing.
@@ -362,18 +375,18 @@ void Window::Hide() {
     if (list.position(this) >= 0) list.moveToBack(this);
     if (!opened) return;
     QMainWindow::setVisible(false);
+    endModal();
     if (list.lastActivated == this) list.lastActivated = nullptr;
     if (wasFront) list.activateNext();
 }
 
-namespace {
-
-void finishClosing(Window* window) {
-    window->hide();
-    window->deleteLater();
+// The window leaves the screen now and memory once the event loop is back.
+void Window::finishClosing() {
+    closingByProgram = true;
+    hide();
+    endModal();
+    deleteLater();
 }
-
-}  // namespace
 
 bool Window::Close() {
     if (closed) return true;
@@ -383,9 +396,8 @@ bool Window::Close() {
     closed = true;
     list.remove(this);
     if (opened) Event_Close();
-    closingByProgram = true;
     if (list.lastActivated == this) list.lastActivated = nullptr;
-    finishClosing(this);
+    finishClosing();
     if (wasFront) list.activateNext();
     return true;
 }

@@ -89,6 +89,8 @@ public:
     // Makes this window a sheet over `parent`: a window-modal dialog kept above it, placed beside
     // it where the screen has room so that both show.
     void setSheetParent(Window* parent);
+    // Shows the window as a sheet over `parent` and returns once it has closed or hidden.
+    void ShowModalWithin(Window* parent);
 
     // Joins the window list, binds the menu handlers and opens the window (now, or after the
     // application's Event_Open). Accessors call it once, right after making the window.
@@ -108,6 +110,8 @@ private:
     int menuBarHeight(int width) const;
     void applyFlags();
     void applySizeLimits();
+    void endModal();
+    void finishClosing();
     PushButton* buttonWithRole(bool defaultRole) const;
     void placeBeside(const Window& parent);
 
@@ -119,6 +123,7 @@ private:
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;
     QPointer<Window> sheetParent;
+    class QEventLoop* modalLoop = nullptr;
 };
 
 // The open windows, front (0) to back.

@@ -1,0 +1,194 @@
+// The window layer under the program's windows: instances, the window list, sheets and the
+// controls.
+#include "platform/Application.h"
+#include "platform/Controls.h"
+#include "platform/Window.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A running application without windows of its own.
+class PlatformFixture : public ::testing::Test {
+protected:
+    void SetUp() override { application.Start(); }
+    void TearDown() override {
+        closeAllWindows();
+        settle();
+    }
+    Application application;
+};
+
+// A window that notes its events.
+class NotingWindow : public Window {
+public:
+    QStringList events;
+    void Event_Open() override { events << "open"; }
+    void Event_Close() override { events << "close"; }
+    void Event_Activate() override { events << "activate"; }
+};
+class FirstKind : public NotingWindow {};
+class SecondKind : public NotingWindow {};
+
+// A window whose button closes it and then goes on using the window.
+class SelfClosingWindow : public Window {
+public:
+    SelfClosingWindow() {
+        button = new PushButton(this, "PushButton1", 10, 10, 80, 20, "close");
+        connect(button, &PushButton::Action, this, [this] {
+            Close();
+            setTitle("still here");  // the window is deleted later, not under this handler
+        });
+    }
+    PushButton* button;
+};
+
+}  // namespace
+
+TEST_F(PlatformFixture, EachWindowClassHasOneInstanceMadeByItsAccessorAndOpenedAtOnce) {
+    FirstKind* first = windowInstance<FirstKind>();
+    EXPECT_EQ(first->events, QStringList({"open", "activate"}));
+    EXPECT_EQ(windowInstance<FirstKind>(), first);
+    SecondKind* second = windowInstance<SecondKind>();
+    EXPECT_NE(static_cast<Window*>(second), static_cast<Window*>(first));
+    EXPECT_EQ(WindowCount(), 2);
+    EXPECT_EQ(windowAt(0), second);
+    EXPECT_EQ(windowAt(1), first);
+    EXPECT_EQ(windowAt(2), nullptr);
+}
+
+TEST_F(PlatformFixture, TheListGoesFrontToBackByActivation) {
+    FirstKind* first = windowInstance<FirstKind>();
+    SecondKind* second = windowInstance<SecondKind>();
+    first->events.clear();
+    second->events.clear();
+
+    first->Show();
+    EXPECT_EQ(frontWindow(), first);
+    EXPECT_EQ(first->events, QStringList{"activate"});
+    first->Show();  // already in front: no second activation
+    EXPECT_EQ(first->events, QStringList{"activate"});
+
+    first->Hide();  // to the back; the next one comes to the front
+    EXPECT_EQ(windowAt(1), first);
+    EXPECT_EQ(frontWindow(), second);
+    EXPECT_EQ(second->events, QStringList{"activate"});
+    EXPECT_FALSE(first->Visible());
+
+    QPointer<SecondKind> closed = second;
+    EXPECT_TRUE(second->Close());
+    EXPECT_EQ(second->events, QStringList({"activate", "close"}));
+    EXPECT_EQ(WindowCount(), 1);
+    EXPECT_EQ(findWindow<SecondKind>(), nullptr);
+    EXPECT_TRUE(closed);  // deleted later
+    settle();
+    EXPECT_FALSE(closed);
+    EXPECT_NE(windowInstance<SecondKind>(), nullptr);  // a new one
+}
+
+TEST_F(PlatformFixture, AWindowClosedByItsOwnHandlerIsDeletedAfterTheHandler) {
+    QPointer<SelfClosingWindow> window = windowInstance<SelfClosingWindow>();
+    QTest::mouseClick(window->button, Qt::LeftButton);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isClosed());
+    EXPECT_EQ(window->Title(), "still here");
+    settle();
+    EXPECT_FALSE(window);
+}
+
+TEST_F(PlatformFixture, ASheetStaysInFrontOfItsParent) {
+    FirstKind* parent = windowInstance<FirstKind>();
+    SecondKind* sheet = windowInstance<SecondKind>();
+    sheet->setSheetParent(parent);
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    parent->Show();
+    EXPECT_EQ(windowAt(0), sheet);
+    EXPECT_EQ(windowAt(1), parent);
+}
+
+TEST_F(PlatformFixture, AModalSheetReturnsWhenItCloses) {
+    FirstKind* parent = windowInstance<FirstKind>();
+    QPointer<SecondKind> sheet = windowInstance<SecondKind>();
+    QTimer::singleShot(0, sheet, [sheet] { sheet->Close(); });
+    sheet->ShowModalWithin(parent);
+    ASSERT_TRUE(sheet);
+    EXPECT_TRUE(sheet->isClosed());
+    EXPECT_EQ(frontWindow(), parent);
+}
+
+TEST_F(PlatformFixture, TextControlsKeepCarriageReturnLineEnds) {
+    auto* window = windowInstance<FirstKind>();
+    const QString text = "one" + QString(QChar(13)) + "two";
+    auto* field = new EditField(window, "EditField1", 0, 0, 200, 100, true);
+    field->setText(text);
+    EXPECT_EQ(field->Text(), text);
+    EXPECT_EQ(field->textEdit()->toPlainText(), "one\ntwo");  // shown on two lines
+    field->setSelStart(field->Text().size());
+    QTest::keyClick(field->textEdit(), Qt::Key_Return);
+    QTest::keyClicks(field->textEdit(), "x");
+    EXPECT_EQ(field->Text(), text + QChar(13) + "x");
+    field->setSelStart(1);
+    field->setSelLength(5);
+    EXPECT_EQ(field->SelText(), "ne" + QString(QChar(13)) + "tw");
+
+    auto* label = new StaticText(window, "StaticText1", 0, 120, 200, 40, text);
+    EXPECT_EQ(label->Text(), text);
+    EXPECT_EQ(static_cast<QLabel*>(label)->text(), "one\ntwo");
+    EXPECT_EQ(window->findChild<StaticText*>("StaticText1"), label);
+    label->setIndex(3);
+    EXPECT_EQ(window->findChild<StaticText*>("StaticText1(3)"), label);
+}
+
+TEST_F(PlatformFixture, ReturnAndEscapePushTheDefaultAndTheCancelButton) {
+    auto* window = windowInstance<FirstKind>();
+    auto* ok = new PushButton(window, "ok", 10, 10, 80, 20, "set");
+    auto* cancel = new PushButton(window, "cancel", 100, 10, 80, 20, "cancel");
+    ok->setDefault(true);
+    cancel->setCancel(true);
+    QStringList pushed;
+    QObject::connect(ok, &PushButton::Action, [&] { pushed << "set"; });
+    QObject::connect(cancel, &PushButton::Action, [&] { pushed << "cancel"; });
+    QTest::keyClick(window, Qt::Key_Return);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(pushed, QStringList({"set", "cancel"}));
+    ok->setVisible(false);  // a hidden default button is not pushed
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(pushed.size(), 2);
+    EXPECT_FALSE(ok->Visible());
+    EXPECT_TRUE(cancel->Visible());
+}
+
+TEST_F(PlatformFixture, PopUpsReportEveryChangeAndScrollBarsKeepTheirMaximum) {
+    auto* window = windowInstance<FirstKind>();
+    auto* popup = new PopupMenu(window, "PopupMenu1", 0, 0, 60, 20);
+    for (const char* row : {"10", "12", "14"}) popup->AddRow(row);
+    int changes = 0;
+    QObject::connect(popup, &PopupMenu::Change, [&] { ++changes; });
+    popup->setListIndex(2);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(popup->Text(), "14");
+
+    auto* bar = new ScrollBar(window, "SB", 0, 30, 200, 15, true);
+    bar->setMinimum(0);
+    bar->setMaximum(-40);
+    EXPECT_EQ(bar->Maximum(), -40);
+    EXPECT_EQ(bar->Value(), 0);
+    bar->setMaximum(100);
+    bar->setValue(70);
+    EXPECT_EQ(bar->Value(), 70);
+
+    // A control's visibility is its own: shown in a hidden window.
+    window->Hide();
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_FALSE(bar->isVisible());
+}
