@@ -56,6 +56,16 @@ QString HexChainChangeLink(const QString& chain, const QString& link, int index,
     return result;
 }
 
+std::vector<ChainLink> readChainLinks(const QString& chain) {
+    std::vector<ChainLink> links;
+    if (chain.isEmpty()) return links;
+    for (const QString& record : chain.split(';')) {
+        const QStringList fields = record.split(',');
+        links.push_back({static_cast<int>(leadingInteger(fields.value(0))), static_cast<int>(leadingInteger(fields.value(1)))});
+    }
+    return links;
+}
+
 bool DoesStringHaveText(QString& s) {
     while (!s.isEmpty()) {
         if (s[0] != QChar(' ')) return true;

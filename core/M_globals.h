@@ -80,13 +80,35 @@ QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
 
+// One link of a chain string as its readers take it: each field's leading integer, 0 without one.
+struct ChainLink {
+    int code = 0;
+    int mask = 0;
+};
+std::vector<ChainLink> readChainLinks(const QString& chain);
+
 // Six-bit reading: is the line of `weight` set in what `remainder` still holds? Takes the weight
 // off when it is. Values above 63 read as all lines set, negative ones as none.
 bool takeLine(int& remainder, int weight);
 
-// Preferences, fonts and the trigram table.
+// Preferences, fonts and the trigram table. makeTrigramObjects gives tridata its eight objects;
+// an object once made is never replaced.
+void makeTrigramObjects();
 void LoadPrefs();
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);
+
+// Prints the chain string (links "code,mask" joined by ";") through the printer dialog, with the
+// page setup Printer_ps.
+void printfile(const QString& chain);
+
+// Rebuilds every open display window, chain page and text window after the tables in use changed.
+void updatewindows();
+
+// The lowest row / right-most column holding a pixel of exact black, 0 when there is none.
+int findWhiteSpaceTop(const Picture& p);
+int findWhiteSpaceRight(const Picture& p);
+// Cuts the picture to 10 rows below its lowest black row, when that makes it shorter.
+void trimpicture(std::shared_ptr<Picture>& p);
 
 }  // namespace M_globals

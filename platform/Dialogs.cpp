@@ -1,9 +1,14 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Printing.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -49,6 +54,20 @@ public:
         const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), prompt);
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
+    }
+
+    bool pageSetup(PrinterSetup& setup) override {
+        QPrinter printer;
+        printer.setPageLayout(setup.layout);
+        QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted) return false;
+        setup.layout = printer.pageLayout();
+        return true;
+    }
+
+    bool printerDialog(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 
@@ -100,4 +119,23 @@ std::optional<Color> ScriptedDialogs::selectColor(const Color&, const QString&) 
     const auto answer = colours.front();
     colours.pop_front();
     return answer;
+}
+
+bool ScriptedDialogs::pageSetup(PrinterSetup& setup) {
+    pageSetupsShown << setup.SetupString();
+    if (pageSetups.empty()) return false;
+    const std::optional<QString> answer = pageSetups.front();
+    pageSetups.pop_front();
+    return answer && setup.setSetupString(*answer);
+}
+
+bool ScriptedDialogs::printerDialog(QPrinter& printer) {
+    ++printerDialogsShown;
+    if (printTargets.empty()) return false;
+    const QString file = printTargets.front();
+    printTargets.pop_front();
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Every modal question the program asks goes through one seam: message boxes, message dialogs
-// with named buttons, the open-file dialog and the colour picker. The Qt implementation shows real
+// with named buttons, the open-file dialog, the colour picker, page setup and the printer dialog. The Qt implementation shows real
 // dialogs; tests install ScriptedDialogs, which answers from a queue and records what was shown.
 #include "platform/Types.h"
 
@@ -10,6 +10,8 @@
 #include <optional>
 
 class QWidget;
+class QPrinter;
+class PrinterSetup;
 
 // A modal message dialog with up to three named buttons.
 struct MessageDialog {
@@ -34,6 +36,10 @@ public:
     virtual QString openFile(const QString& fileType) = 0;
     // The chosen colour, or nothing when the user cancelled.
     virtual std::optional<Color> selectColor(const Color& initial, const QString& prompt) = 0;
+    // Page setup for `setup`; true when the user confirmed it, the setup then holding the choice.
+    virtual bool pageSetup(PrinterSetup& setup) = 0;
+    // The printer dialog for `printer`; true when the user chose to print.
+    virtual bool printerDialog(QPrinter& printer) = 0;
 };
 
 // The seam in use (the Qt one unless a test installed another).
@@ -59,15 +65,25 @@ public:
     std::deque<DialogButton> buttons;          // answers of message dialogs (default: Action)
     std::deque<QString> files;                 // answers of the open-file dialog (default: cancel)
     std::deque<std::optional<Color>> colours;  // answers of the colour picker (default: cancel)
+    // Answers of page setup: the setup string the user confirms, or nothing to cancel (default:
+    // cancel).
+    std::deque<std::optional<QString>> pageSetups;
+    // Answers of the printer dialog: the PDF file to print to, or empty to cancel (default:
+    // cancel).
+    std::deque<QString> printTargets;
 
     QStringList messages;                  // every MsgBox text, in order
     std::vector<MessageDialog> questions;  // every message dialog shown
     QStringList fileTypes;                 // the filter of every open-file dialog
+    QStringList pageSetupsShown;           // the setup string each page setup opened with
+    int printerDialogsShown = 0;
 
     void msgBox(const QString& text) override;
     DialogButton showMessageDialog(const MessageDialog& dialog) override;
     QString openFile(const QString& fileType) override;
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override;
+    bool pageSetup(PrinterSetup& setup) override;
+    bool printerDialog(QPrinter& printer) override;
 
 private:
     DialogSeam* previous;

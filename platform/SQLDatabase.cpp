@@ -1,5 +1,7 @@
 #include "platform/SQLDatabase.h"
 
+#include "platform/Types.h"
+
 #include <sqlite3.h>
 
 QString quoteIdentifier(const QString& name) {
@@ -218,7 +220,7 @@ std::shared_ptr<RecordSet> SQLDatabase::TableSchema() {
 }
 
 std::shared_ptr<RecordSet> SQLDatabase::FieldSchema(const QString& table) {
-    return SQLSelect("SELECT name AS ColumnName, type AS FieldType, pk AS IsPrimary, \"notnull\" AS NotNull "
+    return SQLSelect("SELECT name AS ColumnName, type AS FieldType, pk AS IsPrimary, \"notnull\" AS \"NotNull\" "
                      "FROM pragma_table_info(?1)",
                      {table});
 }
@@ -274,11 +276,7 @@ qint64 DatabaseField::IntegerValue() const {
     if (v.typeId() == QMetaType::LongLong) return v.toLongLong();
     if (v.typeId() == QMetaType::Double) return static_cast<qint64>(v.toDouble());
     // Text reads as its leading number, as the engine's own conversion does.
-    const QString text = v.toString().trimmed();
-    int end = 0;
-    if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
-    while (end < text.size() && text[end].isDigit()) ++end;
-    return text.left(end).toLongLong();
+    return leadingInteger(v.toString());
 }
 
 double DatabaseField::DoubleValue() const { return value().toDouble(); }

@@ -2,6 +2,7 @@
 // Basic values the program shares with its framework layer: colours and the one real-to-integer
 // conversion.
 #include <QColor>
+#include <QString>
 #include <cstdint>
 
 // RGB colour, components 0..255.
@@ -10,3 +11,7 @@ inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue)
 
 // Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
 int Int(double value);
+
+// The integer a text starts with ("12abc" gives 12, "x" gives 0), as the program reads numbers
+// out of stored texts.
+qint64 leadingInteger(const QString& text);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 void CurveShape::draw(QPainter& painter, double x, double y) const {
     painter.save();
@@ -14,10 +15,16 @@ void CurveShape::draw(QPainter& painter, double x, double y) const {
 
 void RectShape::draw(QPainter& painter, double x, double y) const {
     painter.save();
-    const QRectF rect(x + X, y + Y, Width, Height);
-    painter.fillRect(rect, FillColor);
-    if (BorderWidth > 0) {
-        painter.setPen(QPen(BorderColor, BorderWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const QRectF rect(x + X - Width / 2.0, y + Y - Height / 2.0, Width, Height);
+    if (Fill > 0) {
+        QColor fill = FillColor;
+        fill.setAlphaF(std::clamp(Fill, 0.0, 100.0) / 100.0);
+        painter.fillRect(rect, fill);
+    }
+    if (Border > 0 && BorderWidth > 0) {
+        QColor border = BorderColor;
+        border.setAlphaF(std::clamp(Border, 0.0, 100.0) / 100.0);
+        painter.setPen(QPen(border, BorderWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
     }

@@ -25,12 +25,15 @@ public:
     void draw(QPainter& painter, double x, double y) const override;
 };
 
-// A filled rectangle with its top-left corner at (X, Y); a border is drawn when BorderWidth > 0.
+// A rectangle placed by its centre (X, Y). Fill and Border are opacities in percent (0..100) of
+// the inside and of the border line.
 class RectShape : public Object2D {
 public:
     double X = 0, Y = 0, Width = 0, Height = 0;
     Color FillColor = RGB(0, 0, 0);
-    double BorderWidth = 0;
+    double Fill = 100;
+    double Border = 100;
+    double BorderWidth = 1;
     Color BorderColor = RGB(0, 0, 0);
     void draw(QPainter& painter, double x, double y) const override;
 };
@@ -50,6 +53,8 @@ public:
 class Group2D : public Object2D {
 public:
     void Append(std::shared_ptr<Object2D> shape) { items.push_back(std::move(shape)); }
+    // Removes the shape; a shape the group does not hold is ignored.
+    void Remove(const std::shared_ptr<Object2D>& shape) { std::erase(items, shape); }
     int Count() const { return static_cast<int>(items.size()); }
     const std::shared_ptr<Object2D>& Item(int index) const { return items.at(static_cast<size_t>(index)); }
     void draw(QPainter& painter, double x, double y) const override;

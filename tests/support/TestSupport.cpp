@@ -1,1 +1,70 @@
 #include "support/TestSupport.h"
+
+#include "core/M_globals.h"
+#include "core/trigramClass.h"
+#include "platform/SQLDatabase.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+bool createDatabase(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    char* message = nullptr;
+    const bool ok = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK;
+    if (!ok) ADD_FAILURE() << "createDatabase: " << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+    return ok;
+}
+
+QString validDatabaseSql(std::initializer_list<int> hexagramCodes) {
+    QString sql = R"(
+CREATE TABLE ProgramPrefs (font_above varchar, font_title varchar, font_judgement varchar, font_short varchar,
+  font_sixnines varchar, font_text varchar, DisplayW varchar, ListsW varchar, ChainW varchar, TextW varchar);
+INSERT INTO ProgramPrefs VALUES ('DejaVu Sans', 'DejaVu Sans', 'DejaVu Serif', 'DejaVu Sans', 'DejaVu Serif',
+  'DejaVu Sans', '', '', '', '');
+CREATE TABLE TheTables (table_name varchar, table_type integer, isEdible integer, isFull integer, creator varchar);
+CREATE TABLE Commentary (id integer, text varchar);
+CREATE TABLE Dictionary_Default (word varchar, meaning varchar);
+CREATE TABLE ENGLISH_DEFAULT (NUMBER_BOOLEAN Integer, NUMBER_BOOK integer, NAME varchar, DESCRIPTION varchar,
+  JUDGEMENT varchar, first varchar, second varchar, third varchar, fourth varchar, fifth varchar, sixth varchar,
+  China_phonics varchar, above integer, below integer, all_nines varchar, ShortName varchar);
+CREATE TABLE HexChains (NAME varchar, comment varchar, chain varchar);
+CREATE TABLE TRIGRAMS_DEFAULT (NUMBER_BOOLEAN integer, NAME varchar, ATTRIBUTE varchar, ANIMAL varchar,
+  BODY varchar, FAMILY varchar,  DIRECTION varchar, noun varchar, adjective varchar, verb varchar);
+INSERT INTO TheTables VALUES ('ProgramPrefs', 5, 0, 1, 'test'), ('TheTables', 5, 0, 1, 'test'),
+  ('Commentary', 5, 0, 1, 'test'), ('Dictionary_Default', 5, 0, 1, 'test'), ('ENGLISH_DEFAULT', 0, 0, 1, 'test'),
+  ('HexChains', 5, 0, 1, 'test'), ('TRIGRAMS_DEFAULT', 1, 0, 1, 'test');
+)";
+    for (int t = 7; t >= 0; --t)
+        sql += QString("INSERT INTO TRIGRAMS_DEFAULT VALUES (%1, 'tri%1', 'attr%1', 'animal%1', 'body%1', 'family%1', "
+                       "'dir%1', 'noun%1', 'adj%1', 'verb%1');\n").arg(t);
+    for (int code : hexagramCodes) {
+        sql += QString("INSERT INTO ENGLISH_DEFAULT VALUES (%1, %2, 'name%1', 'desc%1', 'judg%1', 'line%1.1', "
+                       "'line%1.2', 'line%1.3', 'line%1.4', 'line%1.5', 'line%1.6', 'pin%1', %3, %4, 'all%1', 's%1');\n")
+                   .arg(code).arg(code + 1).arg(code / 8).arg(code % 8);
+    }
+    return sql;
+}
+
+ProgramDatabase::ProgramDatabase(std::initializer_list<int> hexagramCodes) : path(folder.path("test_DB")) {
+    EXPECT_TRUE(createDatabase(path, validDatabaseSql(hexagramCodes)));
+    M_globals::setStartValues();
+    M_globals::makeTrigramObjects();
+    M_globals::f_db = path;
+    M_globals::db = std::make_shared<SQLDatabase>();
+    M_globals::db->setDatabaseFile(path);
+    EXPECT_TRUE(M_globals::db->Connect()) << M_globals::db->ErrorMessage().toStdString();
+}
+
+ProgramDatabase::~ProgramDatabase() {
+    if (M_globals::db) M_globals::db->Close();
+    M_globals::db.reset();
+    M_globals::f_db.clear();
+}
+
+void ProgramDatabase::exec(const QString& sql) { EXPECT_TRUE(createDatabase(path, sql)); }

@@ -1,0 +1,155 @@
+// Printing a chain as one listing: for each hexagram its small figure at the left and beside it a
+// block of text (number, name, trigrams, description and judgement, the changing lines towards the
+// next hexagram); text that does not fit beside the figure continues below it at the full width.
+#include "core/Hexagram.h"
+#include "core/M_globals.h"
+#include "core/StyledTextDrawing.h"
+#include "core/trigramClass.h"
+#include "platform/Dialogs.h"
+#include "platform/Printing.h"
+
+namespace M_globals {
+
+namespace {
+
+const QChar CR(13);
+
+// The page must hold one block and the left edge of the text column.
+bool pageHoldsBlock(int pageHeight, int pageWidth, int blockHeight, int textLeft) {
+    if (pageHeight < blockHeight || pageWidth < textLeft) {
+        MsgBox("Page size too small.");
+        return false;
+    }
+    return true;
+}
+
+QString trigramName(int number) {
+    if (number < 0 || number >= static_cast<int>(tridata.size()) || !tridata[static_cast<size_t>(number)]) return {};
+    return tridata[static_cast<size_t>(number)]->name;
+}
+
+// The text printed beside hexagram `index` (from 0) of a chain of `count`.
+QString blockText(const Hexagram& hex, int index, int count) {
+    QString text = QString::number(index + 1) + ")  " + hex.name + CR;
+    text += "              (" + trigramName(hex.above) + "/" + trigramName(hex.below) + ")" + CR;
+    text += "   " + hex.description + "  " + hex.judgement + CR;
+    if (index < count - 1) {
+        text += QString("    In transition") + QChar(0x2026) + " ";
+        for (int k = 1; k <= 6; ++k) {
+            const auto line = static_cast<size_t>(k);
+            if (hex.places[line]) text += "[" + QString::number(k) + "] " + hex.placesSTR[line] + "  ";
+        }
+    }
+    return text;
+}
+
+// Where the next item goes on the printed pages. A new page is only started when something is
+// drawn on it, so no page is left blank.
+class PageCursor {
+public:
+    PageCursor(Graphics& g) : g(g), H(g.Height()), W(g.Width()), R(H) {}
+
+    Graphics& g;
+    const int H;  // page height
+    const int W;  // page width
+    int R;        // height still free on the page
+
+    int top() const { return H - R; }
+    void newPage() {
+        if (used) breakPending = true;
+        R = H;
+    }
+    void beforeDrawing() {
+        if (breakPending) g.NextPage();
+        breakPending = false;
+        used = true;
+    }
+
+private:
+    bool used = false;
+    bool breakPending = false;
+};
+
+// Draws the rest of a block's text from the cursor at the full page width, continuing on as many
+// pages as it needs.
+void printContinuation(PageCursor& page, std::shared_ptr<StyledText> rest) {
+    using namespace StyledTextDrawing;
+    while (rest && !rest->Text().isEmpty()) {
+        page.beforeDrawing();
+        const int h = StyledTextHeight(page.g, *rest, page.W);
+        if (h <= page.R) {
+            DrawStyledText(page.g, *rest, 0, page.top(), page.W);
+            page.R -= h;
+            return;
+        }
+        auto next = DrawStyledText(page.g, *rest, 0, page.top(), page.W, page.R);
+        if (next && page.R == page.H && next->Text() == rest->Text()) {
+            // A line taller than a whole page: printed as it is rather than waiting for a page
+            // that could hold it.
+            DrawStyledText(page.g, *next, 0, page.top(), page.W);
+            page.R -= StyledTextHeight(page.g, *next, page.W);
+            return;
+        }
+        page.newPage();
+        rest = next;
+    }
+}
+
+}  // namespace
+
+void printfile(const QString& chain) {
+    const PrinterSetup defaults;
+    const PrinterSetup& setup = Printer_ps ? *Printer_ps : defaults;
+    if (setup.HorizontalResolution > 72 || setup.VerticalResolution > 72) {
+        MsgBox("Not set up for higher print resolutions yet.  Sorry.");
+        return;
+    }
+
+    std::vector<std::shared_ptr<Hexagram>> list;
+    for (const ChainLink& link : readChainLinks(chain)) {
+        auto hex = std::make_shared<Hexagram>(link.code, true);
+        hex->ninesANDsixes(link.mask, false);
+        list.push_back(hex);
+    }
+    if (list.empty()) return;
+
+    // The block of one hexagram: its figure's height plus 20; the text column starts 15 right of
+    // the figure's width, and the figure is centred in front of it.
+    const Hexagram& first = *list.front();
+    const int B = 5 * first.my_HexSpacing + 6 * first.my_HexWidth + 20;
+    const int X = first.my_yangLength + 15;
+    const int F = Int(X / 2.0 - first.my_yangLength / 2.0);
+    if (!pageHoldsBlock(setup.Height(), setup.Width(), B, X)) return;
+
+    std::shared_ptr<Graphics> g = OpenPrinterDialog(&setup);
+    if (!g) {
+        MsgBox("Printer graphics failed.");
+        return;
+    }
+    // The printer prints the page of the page setup; a printer that insists on wider margins
+    // gives a smaller page, so the layout uses the page as the printer has it.
+    if (!pageHoldsBlock(g->Height(), g->Width(), B, X)) return;
+
+    PageCursor page(*g);
+    const int count = static_cast<int>(list.size());
+    for (int i = 0; i < count; ++i) {
+        const Hexagram& hex = *list[static_cast<size_t>(i)];
+        if (page.R < B + 8) page.newPage();
+        page.beforeDrawing();
+        const int top = page.top();
+        if (hex.thepic) g->DrawObject(*hex.thepic, F, top + 15);
+
+        const QString text = blockText(hex, i, count);
+        StyledText st;
+        st.setText(text);
+        st.setFont(0, static_cast<int>(text.size()), font_text);
+        // The text beside the figure starts 12 below the block's top and ends with the block, so
+        // the next item never overlaps it.
+        auto rest = StyledTextDrawing::DrawStyledText(*g, st, X, top + 12, page.W - X, B - 12);
+        page.R -= B;
+        if (page.R < 20) page.newPage();
+        printContinuation(page, rest);
+    }
+}
+
+}  // namespace M_globals

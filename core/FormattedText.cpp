@@ -1,0 +1,114 @@
+#include "core/FormattedText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+FormattedTextRun::FormattedTextRun(const StyleRun& sr)
+    : Text(sr.Text),
+      Bold(sr.Bold),
+      Italic(sr.Italic),
+      Underline(sr.Underline),
+      TextFont(sr.Font),
+      TextSize(sr.Size),
+      TextColor(sr.TextColor) {}
+
+StyleRun FormattedTextRun::ToStyleRun() const {
+    StyleRun sr;
+    sr.Text = Text;
+    sr.Bold = Bold;
+    sr.Italic = Italic;
+    sr.Underline = Underline;
+    sr.Font = TextFont;
+    sr.Size = TextSize;
+    sr.TextColor = TextColor;
+    return sr;
+}
+
+FormattedText::FormattedText(const StyledText& st) {
+    const QString lineEnd = EndOfLine();
+    for (int i = 0; i < st.StyleRunCount(); ++i) {
+        StyleRun sr = st.styleRun(i);
+        sr.Text = ReplaceLineEndings(sr.Text, lineEnd);
+        const int alignment = st.paragraph(FindParagraph(st, st.StyleRunRange(i).StartPos)).Alignment;
+        // Every piece but the last keeps its line end; a text ending with one leaves an empty last
+        // piece in the run's style.
+        const QStringList fields = sr.Text.split(lineEnd);
+        for (qsizetype k = 0; k < fields.size(); ++k) {
+            FormattedTextRun run(sr);
+            run.Alignment = alignment;
+            run.Text = k + 1 < fields.size() ? fields[k] + lineEnd : fields[k];
+            StyleRuns.push_back(run);
+        }
+    }
+}
+
+std::shared_ptr<StyledText> FormattedText::ToStyledText() const {
+    auto st = std::make_shared<StyledText>();
+    for (const FormattedTextRun& run : StyleRuns) st->AppendStyleRun(run.ToStyleRun());
+    return st;
+}
+
+int FormattedText::FindParagraph(const StyledText& st, int pos) {
+    for (int i = 0; i < st.ParagraphCount(); ++i) {
+        const Paragraph p = st.paragraph(i);
+        if (p.StartPos <= pos && pos <= p.EndPos) return i;
+    }
+    return 0;
+}
+
+void DrawnSection::SetTo(Graphics& g) const {
+    g.TextFont = TextFont;
+    g.TextSize = TextSize;
+    g.Bold = Bold;
+    g.Italic = Italic;
+    g.Underline = Underline;
+    g.ForeColor = TextColor;
+}
+
+void DrawnSection::SetFrom(const FormattedTextRun& run) {
+    Bold = run.Bold;
+    Italic = run.Italic;
+    Underline = run.Underline;
+    TextFont = run.TextFont;
+    TextSize = run.TextSize;
+    TextColor = run.TextColor;
+}
+
+void DrawnSection::LoadGraphics() {
+    MyPicture = NewPicture(128, 128, 32);
+    MyGraphics = MyPicture ? MyPicture->graphics() : nullptr;
+    if (MyGraphics) SetTo(*MyGraphics);
+}
+
+int DrawnSection::SectionWidth() {
+    if (!MyGraphics) LoadGraphics();
+    return MyGraphics ? Int(MyGraphics->StringWidth(SectionText)) : 0;
+}
+
+int DrawnSection::SectionTextHeight() {
+    if (!MyGraphics) LoadGraphics();
+    return MyGraphics ? MyGraphics->TextHeight() : 0;
+}
+
+int DrawnSection::SectionTextAscent() {
+    if (!MyGraphics) LoadGraphics();
+    return MyGraphics ? MyGraphics->TextAscent() : 0;
+}
+
+int DrawnLine::LineTextAscent() {
+    int ascent = 0;
+    for (DrawnSection& section : Sections) ascent = std::max(ascent, section.SectionTextAscent());
+    return ascent;
+}
+
+int DrawnLine::LineTextHeight() {
+    int height = 0;
+    for (DrawnSection& section : Sections) height = std::max(height, section.SectionTextHeight());
+    return height;
+}
+
+int DrawnLine::LineWidth() {
+    int width = 0;
+    for (DrawnSection& section : Sections) width += section.SectionWidth();
+    return width;
+}

@@ -1,0 +1,121 @@
+#include "core/Hexagram.h"
+
+#include "core/M_globals.h"
+#include "platform/Dialogs.h"
+#include "platform/SQLDatabase.h"
+
+QString hexagramRowStatement(const QString& table, int n) {
+    return "select * from " + quoteIdentifier(table) + "  where NUMBER_BOOLEAN=" + QString::number(n);
+}
+
+Hexagram::Hexagram(int nBool, bool isChainpage) : N_Bool(nBool), isChainpage(isChainpage) {
+    readRow();
+    if (isChainpage) {
+        shortstrShape = std::make_shared<StringShape>();
+        shortstrShape->TextSize = 9;
+        shortstrShape->Text = shortname;
+        shortstrShape->Bold = true;
+        my_HexSpacing = 3;
+        my_HexWidth = 4;
+        my_yinlength = 15;
+        my_GapLength = 14;
+        my_yangLength = 44;
+    } else {
+        alterhexsettings();
+    }
+    // Drawn even when no row was read: the figure depends only on the Boolean number.
+    drawgroup();
+}
+
+void Hexagram::readRow() {
+    if (!M_globals::db || !M_globals::db->Connect()) {
+        MsgBox("No database connection!");
+        return;
+    }
+    auto row = M_globals::db->SQLSelect(hexagramRowStatement(M_globals::TableHex, N_Bool));
+    if (M_globals::db->Error()) MsgBox(M_globals::db->ErrorMessage());
+    if (!row || row->isEOF()) return;
+    N_Book = static_cast<int>(row->Field("NUMBER_BOOK").IntegerValue());
+    name = row->Field("NAME").StringValue();
+    description = row->Field("DESCRIPTION").StringValue();
+    judgement = row->Field("JUDGEMENT").StringValue();
+    china_phonics = row->Field("China_phonics").StringValue();
+    const char* lineColumns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
+    for (int k = 1; k <= 6; ++k) placesSTR[static_cast<size_t>(k)] = row->Field(lineColumns[k - 1]).StringValue();
+    placesSTR[0] = row->Field("all_nines").StringValue();
+    above = static_cast<int>(row->Field("above").IntegerValue());
+    below = static_cast<int>(row->Field("below").IntegerValue());
+    shortname = row->Field("ShortName").StringValue();
+    row->Close();
+    loaded = true;
+}
+
+void Hexagram::drawgroup() {
+    const int W = my_HexWidth, S = my_HexSpacing, A = my_yangLength, H = my_yinlength, G = my_GapLength;
+    thepic = std::make_shared<Group2D>();
+    Lines.assign(1, nullptr);
+    auto addLine = [&](int line, double x1, double x2, double y) {
+        auto shape = std::make_shared<CurveShape>();
+        shape->X = x1;
+        shape->Y = y;
+        shape->X2 = x2;
+        shape->Y2 = y;
+        shape->BorderWidth = W;
+        shape->BorderColor = line >= 4 ? M_globals::Used_upperTricolor : M_globals::Used_lowerTriColor;
+        Lines.push_back(shape);
+        thepic->Append(shape);
+    };
+    int y = Int(W / 2.0);
+    int remainder = N_Bool;
+    for (int line = 6, weight = 32; line >= 1; --line, weight /= 2) {
+        const bool yang = M_globals::takeLine(remainder, weight);
+        YinYang[static_cast<size_t>(line)] = yang;
+        if (yang) {
+            addLine(line, 0, A, y);
+        } else {
+            addLine(line, 0, H, y);
+            addLine(line, H + G, A, y);
+        }
+        y += W + S;
+    }
+    if (isChainpage && shortstrShape) {
+        shortstrShape->X = A / 2.0;
+        shortstrShape->Y = -6;
+        shortstrShape->TextFont = M_globals::font_short;
+        thepic->Append(shortstrShape);
+    }
+}
+
+bool Hexagram::ninesANDsixes(int n, bool isNextHex) {
+    if (isNextHex && n == N_Bool) {
+        YinYang[0] = false;
+        return false;
+    }
+    if (isNextHex) YinYang[0] = true;
+    int next = n, own = N_Bool;
+    for (int line = 6, weight = 32; line >= 1; --line, weight /= 2) {
+        const bool nextLine = M_globals::takeLine(next, weight);
+        if (isNextHex) {
+            const bool ownLine = M_globals::takeLine(own, weight);
+            places[static_cast<size_t>(line)] = nextLine != ownLine;
+        } else {
+            places[static_cast<size_t>(line)] = nextLine;
+        }
+    }
+    return true;
+}
+
+void Hexagram::alterhexsettings() {
+    my_HexSpacing = M_globals::Used_HexSpacing;
+    my_HexWidth = M_globals::Used_HexWidth;
+    my_yinlength = M_globals::Used_YinLength;
+    my_GapLength = M_globals::Used_GapLength;
+    my_yangLength = M_globals::Used_yangLength;
+}
+
+int Hexagram::changeMask() const {
+    int mask = 0;
+    for (int k = 1; k <= 6; ++k)
+        if (places[static_cast<size_t>(k)]) mask += 1 << (k - 1);
+    return mask;
+}

@@ -1,0 +1,92 @@
+// Start values of the shared state, the fonts of ProgramPrefs and the trigram table.
+#include "core/M_globals.h"
+#include "core/trigramClass.h"
+#include "platform/SQLDatabase.h"
+
+#include <QFontDatabase>
+
+namespace M_globals {
+
+int gapLengthFor(int yangLength, int yinGapPercent) { return Int((yangLength * yinGapPercent) / 100.0); }
+
+int yinLengthFor(int yangLength, int gapLength) { return Int((yangLength - gapLength) / 2.0); }
+
+void setStartValues() {
+    Used_textsizeTitle = 12;
+    Used_BackgroundColor = RGB(255, 255, 255);
+    default_yangLength = 50;
+    default_YinGapPercent = 20;
+    Default_HexSpacing = 3;
+    Default_HexWidth = 5;
+    default_upperTriColor = RGB(30, 30, 200);
+    default_lowertriColor = RGB(30, 100, 100);
+    Used_upperTricolor = default_upperTriColor;
+    Used_lowerTriColor = default_lowertriColor;
+    Used_yangLength = default_yangLength;
+    Used_YinGapPercent = default_YinGapPercent;
+    Used_HexSpacing = Default_HexSpacing;
+    Used_HexWidth = Default_HexWidth;
+    Used_GapLength = gapLengthFor(Used_yangLength, Used_YinGapPercent);
+    Used_YinLength = yinLengthFor(Used_yangLength, Used_GapLength);
+
+    const char* ordinals[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    firsttosixth.assign(7, QString());
+    for (int k = 1; k <= 6; ++k) firsttosixth[static_cast<size_t>(k)] = ordinals[k - 1];
+
+    TableHex = "ENGLISH_DEFAULT";
+    TableTri = "TRIGRAMS_DEFAULT";
+}
+
+void makeTrigramObjects() {
+    if (tridata.empty()) tridata.resize(1);
+    while (tridata.size() < 8) tridata.push_back(nullptr);
+    for (auto& trigram : tridata)
+        if (!trigram) trigram = std::make_shared<trigramClass>();
+}
+
+bool fontavailable(const QString& name) {
+    for (const QString& family : QFontDatabase::families())
+        if (family.compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+void LoadPrefs() {
+    if (!db) return;
+    auto prefs = db->SQLSelect("Select * from ProgramPrefs");
+    // A failed select or an empty table keeps the current fonts.
+    if (!prefs || prefs->isEOF()) return;
+    QString* fonts[] = {&font_above, &font_title, &font_judgement, &font_short, &font_sixnines, &font_text};
+    const char* columns[] = {"font_above", "font_title", "font_judgement", "font_short", "font_sixnines", "font_text"};
+    for (int i = 0; i < 6; ++i) {
+        const QString stored = prefs->Field(columns[i]).StringValue();
+        *fonts[i] = fontavailable(stored) ? stored : font_system;
+    }
+    prefs->Close();
+}
+
+void loadtritable(const QString& table) {
+    makeTrigramObjects();
+    if (!db) return;
+    auto rows = db->SQLSelect("Select * from " + quoteIdentifier(table) + " ORDER BY NUMBER_BOOLEAN");
+    if (!rows) return;
+    // The first eight rows, each into the object its own number names; a number outside 0..7 is
+    // skipped and objects that get no row keep their texts.
+    for (int i = 0; i < 8 && !rows->isEOF(); ++i, rows->MoveNext()) {
+        const qint64 n = rows->Field("NUMBER_BOOLEAN").IntegerValue();
+        if (n < 0 || n > 7) continue;
+        trigramClass& trigram = *tridata[static_cast<size_t>(n)];
+        trigram.number = static_cast<int>(n);
+        trigram.name = rows->Field("NAME").StringValue();
+        trigram.adjective = rows->Field("adjective").StringValue();
+        trigram.animal = rows->Field("ANIMAL").StringValue();
+        trigram.attribute = rows->Field("ATTRIBUTE").StringValue();
+        trigram.body = rows->Field("BODY").StringValue();
+        trigram.direction = rows->Field("DIRECTION").StringValue();
+        trigram.family = rows->Field("FAMILY").StringValue();
+        trigram.noun = rows->Field("noun").StringValue();
+        trigram.verb = rows->Field("verb").StringValue();
+    }
+    rows->Close();
+}
+
+}  // namespace M_globals

@@ -1,0 +1,50 @@
+#pragma once
+// The display window's chain rules that need no window: the chain string, the column geometry,
+// the transition and spoken texts, and the hit test of a click.
+#include "core/Hexagram.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using HexagramList = std::vector<std::shared_ptr<Hexagram>>;
+
+namespace ChainLogic {
+
+// Column k (1-based) starts at 430 * (k - 1) and is 250 wide; the 180-wide gap after it holds the
+// transition to hexagram k + 1.
+constexpr int ColumnWidth = 250;
+constexpr int GapWidth = 180;
+constexpr int Pitch = ColumnWidth + GapWidth;
+inline int columnX(int k) { return Pitch * (k - 1); }
+inline int chainWidth(int count) { return count < 1 ? 0 : ColumnWidth * count + GapWidth * (count - 1); }
+
+// The chain string of hexagrams 1..count: "code,mask" links joined by ";", the last mask 0.
+QString chainString(const HexagramList& chain, int count);
+
+
+// The changing-line text drawn in the gap after a hexagram: lines 6 down to 1.
+QString transitionText(const Hexagram& hexagram);
+// The top of a transition text th high, for figures hexH high whose top is at `top`.
+int transitionTop(int th, int hexH, int top);
+
+// What a click at drawing x hits: hexagram k, or the transition after hexagram k.
+struct Hit {
+    int number = 0;
+    bool transition = false;
+};
+std::optional<Hit> hitTest(double x, int count);
+
+// A selection names something that still exists: a hexagram 1..count, or a transition with a
+// hexagram after it. Every user of the selection asks this.
+bool selectionIsValid(bool isSelected, int number, bool isTransition, int count);
+
+// The texts spoken for a selected transition, a selected hexagram, and the whole chain.
+QString spokenTransition(const Hexagram& from, const Hexagram& to);
+QString spokenHexagram(const Hexagram& hexagram);
+QString spokenChain(const HexagramList& chain, int count);
+// The changing-line texts of one hexagram, lines 1 to 6, each followed by a Tab.
+QString gettransition(const Hexagram& hexagram);
+
+}  // namespace ChainLogic

@@ -1,0 +1,182 @@
+#include "platform/SQLDatabase.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Database : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(createDatabase(path, R"(
+            CREATE TABLE t (name varchar, n integer, flag integer, note varchar);
+            INSERT INTO t VALUES ('a', 1, 1, 'x'), ('b', 2, 0, 'y'), ('b', 2, 0, 'y');
+            CREATE TABLE log (id INTEGER PRIMARY KEY AUTOINCREMENT, word varchar);
+            CREATE TABLE "odd""name" (v varchar);
+            INSERT INTO "odd""name" VALUES ('quoted');)"));
+        db.setDatabaseFile(path);
+        ASSERT_TRUE(db.Connect());
+    }
+    QStringList column(const QString& sql, const QString& name) {
+        QStringList values;
+        auto rs = db.SQLSelect(sql);
+        EXPECT_TRUE(rs) << db.ErrorMessage().toStdString();
+        for (; rs && !rs->isEOF(); rs->MoveNext()) values << rs->Field(name).StringValue();
+        return values;
+    }
+    TestFolder folder;
+    QString path = folder.path("db");
+    SQLDatabase db;
+};
+
+}  // namespace
+
+TEST(DatabaseConnect, NeverCreatesAndRefusesOtherFiles) {
+    TestFolder folder;
+    SQLDatabase missing;
+    missing.setDatabaseFile(folder.path("none"));
+    EXPECT_FALSE(missing.Connect());
+    EXPECT_FALSE(QFile::exists(folder.path("none")));
+
+    QFile text(folder.path("text"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("this is not a database, just some text that is long enough to look like a header");
+    text.close();
+    SQLDatabase notDatabase;
+    notDatabase.setDatabaseFile(folder.path("text"));
+    EXPECT_FALSE(notDatabase.Connect());
+    EXPECT_FALSE(notDatabase.ErrorMessage().isEmpty());
+}
+
+TEST_F(Database, ConnectAgainSucceedsAtOnce) {
+    EXPECT_TRUE(db.Connect());
+    EXPECT_TRUE(db.isConnected());
+}
+
+TEST_F(Database, FieldsByNameAndPosition) {
+    auto rs = db.SQLSelect("SELECT * FROM t");
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->Field("NAME").StringValue(), "a");  // any letter case
+    EXPECT_EQ(rs->IdxField(2).IntegerValue(), 1);      // counted from 1
+    EXPECT_EQ(rs->IdxField(1).StringValue(), "a");
+    EXPECT_TRUE(rs->Field("Flag").BooleanValue());
+    // A column that does not exist reads as empty, 0 and False.
+    for (DatabaseField missing : {rs->Field("nothing"), rs->IdxField(0), rs->IdxField(9)}) {
+        EXPECT_EQ(missing.StringValue(), "");
+        EXPECT_EQ(missing.IntegerValue(), 0);
+        EXPECT_FALSE(missing.BooleanValue());
+    }
+    // Past the last row nothing is read.
+    for (int i = 0; i < 5; ++i) rs->MoveNext();
+    EXPECT_TRUE(rs->isEOF());
+    EXPECT_EQ(rs->Field("name").StringValue(), "");
+}
+
+TEST_F(Database, BooleansAndIntegersFromText) {
+    struct Case { const char* stored; bool boolean; qint64 integer; };
+    const Case cases[] = {{"1", true, 1}, {"0", false, 0}, {"7", true, 7}, {"true", true, 0},
+                          {"TRUE", true, 0}, {"false", false, 0}, {"", false, 0}, {"12abc", false, 12}};
+    for (const Case& c : cases) {
+        auto rs = db.SQLSelect("SELECT ? AS v", {QString(c.stored)});
+        ASSERT_TRUE(rs);
+        EXPECT_EQ(rs->Field("v").BooleanValue(), c.boolean) << c.stored;
+        EXPECT_EQ(rs->Field("v").IntegerValue(), c.integer) << c.stored;
+    }
+}
+
+TEST_F(Database, UpdateWritesOnlySetFieldsOfTheCurrentRow) {
+    // Without a rowid in the select: the current row is found by its values; of two equal rows only
+    // one changes.
+    auto rs = db.SQLSelect("SELECT * FROM t WHERE name = 'b'");
+    ASSERT_TRUE(rs);
+    rs->Edit();
+    rs->Field("note").setStringValue("it's \"new\"");
+    ASSERT_TRUE(rs->Update()) << db.ErrorMessage().toStdString();
+    EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "note"), QStringList({"x", "it's \"new\"", "y"}));
+    EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "n"), QStringList({"1", "2", "2"}));
+    EXPECT_EQ(rs->Field("note").StringValue(), "it's \"new\"");
+
+    // With the rowid selected: the row of that id.
+    auto byId = db.SQLSelect("SELECT rowid AS rowid, * FROM t ORDER BY rowid DESC");
+    ASSERT_TRUE(byId);
+    byId->Edit();
+    byId->Field("flag").setBooleanValue(true);
+    ASSERT_TRUE(byId->Update());
+    EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "flag"), QStringList({"1", "0", "1"}));
+}
+
+TEST_F(Database, DeleteRecordRemovesTheCurrentRowOnly) {
+    auto rs = db.SQLSelect("SELECT rowid AS rowid, * FROM t WHERE name = 'b'");
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->DeleteRecord());
+    EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "name"), QStringList({"a", "b"}));
+    EXPECT_EQ(rs->RecordCount(), 1);
+}
+
+TEST_F(Database, OneStatementAtATime) {
+    EXPECT_FALSE(db.SQLSelect("SELECT 1; DROP TABLE t"));
+    EXPECT_TRUE(db.Error());
+    EXPECT_FALSE(db.SQLExecute("DELETE FROM t; DROP TABLE t"));
+    EXPECT_EQ(column("SELECT * FROM t", "name").size(), 3);
+    EXPECT_TRUE(db.SQLExecute("DELETE FROM t WHERE name = 'a';  "));  // a trailing separator is fine
+    EXPECT_FALSE(db.Error());
+}
+
+TEST_F(Database, FailedSelectReportsTheEngineMessage) {
+    EXPECT_FALSE(db.SQLSelect("SELECT * FROM nowhere"));
+    EXPECT_TRUE(db.Error());
+    EXPECT_TRUE(db.ErrorMessage().contains("nowhere"));
+    EXPECT_TRUE(db.SQLSelect("SELECT * FROM t"));
+    EXPECT_FALSE(db.Error());  // the next statement clears it
+}
+
+TEST_F(Database, QuotedNamesAndBoundValues) {
+    EXPECT_EQ(quoteIdentifier("odd\"name"), "\"odd\"\"name\"");
+    EXPECT_EQ(column("SELECT * FROM " + quoteIdentifier("odd\"name"), "v"), QStringList({"quoted"}));
+    EXPECT_EQ(column("SELECT * FROM t WHERE name = ?", "n").size(), 0);
+    auto rs = db.SQLSelect("SELECT * FROM t WHERE name = ?", {QString("a' OR '1'='1")});
+    ASSERT_TRUE(rs);
+    EXPECT_TRUE(rs->isEOF());
+}
+
+TEST_F(Database, SchemasListOwnTablesAndColumns) {
+    EXPECT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('w')"));  // makes sqlite_sequence
+    QStringList tables;
+    auto schema = db.TableSchema();
+    ASSERT_TRUE(schema);
+    for (; !schema->isEOF(); schema->MoveNext()) tables << schema->IdxField(1).StringValue();
+    EXPECT_EQ(tables, QStringList({"t", "log", "odd\"name"}));
+
+    QStringList columns;
+    auto fields = db.FieldSchema("t");
+    ASSERT_TRUE(fields);
+    for (; !fields->isEOF(); fields->MoveNext()) columns << fields->Field("ColumnName").StringValue();
+    EXPECT_EQ(columns, QStringList({"name", "n", "flag", "note"}));
+}
+
+TEST_F(Database, InsertRecordAndTransactions) {
+    EXPECT_TRUE(db.Commit());  // no transaction open: nothing to do
+    DatabaseRecord record;
+    record.Column("name", "c");
+    record.IntegerColumn("n", 3);
+    record.BooleanColumn("flag", true);
+    ASSERT_TRUE(db.InsertRecord("t", record));
+    EXPECT_EQ(column("SELECT * FROM t WHERE name = 'c'", "flag"), QStringList({"1"}));
+
+    ASSERT_TRUE(db.BeginTransaction());
+    ASSERT_TRUE(db.SQLExecute("CREATE TABLE copy (v varchar)"));
+    ASSERT_TRUE(db.Rollback());
+    EXPECT_FALSE(db.SQLSelect("SELECT * FROM copy"));
+}
+
+TEST_F(Database, RecordSetOutlivesItsConnection) {
+    auto rs = db.SQLSelect("SELECT * FROM t");
+    ASSERT_TRUE(rs);
+    db.Close();
+    EXPECT_EQ(rs->Field("name").StringValue(), "a");
+    rs->Edit();
+    rs->Field("name").setStringValue("z");
+    EXPECT_FALSE(rs->Update());
+}

@@ -1,0 +1,300 @@
+#include "core/FormattedText.h"
+#include "core/M_globals.h"
+#include "platform/Dialogs.h"
+#include "platform/Printing.h"
+#include "platform/SQLDatabase.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Ellipsis(QChar(0x2026));
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageCount(const QString& pdf) {
+    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The text of each page, blanks and line breaks folded to single blanks.
+QStringList pageTexts(const QString& pdf) {
+    QStringList pages;
+    for (int page = 1; page <= pageCount(pdf); ++page)
+        pages << run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"}).simplified();
+    return pages;
+}
+
+struct Word {
+    QString text;
+    QRectF box;
+};
+struct PdfPage {
+    QSizeF size;
+    std::vector<Word> words;
+};
+
+// Every word of every page with its box, in points from the page's top left.
+std::vector<PdfPage> pageWords(const QString& pdf, const TestFolder& folder) {
+    const QString html = folder.path("words.html");
+    run("pdftotext", {"-bbox", pdf, html});
+    QFile file(html);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    std::vector<PdfPage> pages;
+    static const QRegularExpression item(
+        "<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|"
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");
+    for (auto it = item.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            pages.push_back({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
+        } else if (!pages.empty()) {
+            const QPointF topLeft(m.captured(3).toDouble(), m.captured(4).toDouble());
+            const QPointF bottomRight(m.captured(5).toDouble(), m.captured(6).toDouble());
+            pages.back().words.push_back({m.captured(7), QRectF(topLeft, bottomRight)});
+        }
+    }
+    return pages;
+}
+
+// The height of one line of the printed text (the text font at the default size).
+int printedLineHeight() {
+    DrawnSection section;
+    section.TextFont = M_globals::font_text;
+    section.TextSize = 0;
+    return section.SectionTextHeight();
+}
+
+class ChainPrinting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        M_globals::loadtritable("TRIGRAMS_DEFAULT");
+        M_globals::font_text = "DejaVu Sans";
+        M_globals::Printer_ps = std::make_shared<PrinterSetup>();
+        lineHeight = printedLineHeight();
+    }
+    void TearDown() override { M_globals::Printer_ps.reset(); }
+
+    // A page of the given size in points, with margins all round.
+    void usePage(double width, double height, double margin = 0, int horizontalResolution = 72,
+                 int verticalResolution = 72) {
+        const QString setup = QString("yarrowen-page-setup;size=%1x%2;orientation=portrait;margins=%3,%3,%3,%3;"
+                                      "resolution=%4,%5")
+                                  .arg(width)
+                                  .arg(height)
+                                  .arg(margin)
+                                  .arg(horizontalResolution)
+                                  .arg(verticalResolution);
+        ASSERT_TRUE(M_globals::Printer_ps->setSetupString(setup)) << setup.toStdString();
+    }
+
+    // Prints the chain into a PDF file through the printer dialog; its path.
+    QString print(const QString& chain) {
+        const QString pdf = folder.path(QString("chain%1.pdf").arg(++printed));
+        dialogs.printTargets.push_back(pdf);
+        M_globals::printfile(chain);
+        return pdf;
+    }
+
+    ProgramDatabase database{{63, 62, 31}};
+    ScriptedDialogs dialogs;
+    TestFolder folder;
+    int printed = 0;
+    int lineHeight = 0;
+};
+
+// The chain 63 -> 62 -> 31: line 1 changes, then lines 1 and 6.
+const QString Chain = "63,1;62,33;31,0";
+// Its printed texts in order, blanks folded.
+const QStringList ChainTexts = {
+    "1) name63", "(tri7/tri7)", "desc63 judg63", "In transition" + Ellipsis + " [1] line63.1",
+    "2) name62", "(tri7/tri6)", "desc62 judg62", "In transition" + Ellipsis + " [1] line62.1 [6] line62.6",
+    "3) name31", "(tri3/tri7)", "desc31 judg31"};
+
+}  // namespace
+
+TEST_F(ChainPrinting, EveryTextInOrderWithPageBreaksBeforeBlocksThatDoNotFit) {
+    // Beside a figure the text has 47 units: three lines fit, the transition line continues below.
+    ASSERT_LE(3 * lineHeight, 47);
+    ASSERT_GT(4 * lineHeight, 47);
+    const int blockAndLine = 59 + lineHeight;
+    struct Case {
+        const char* name;
+        double width, height, margin;
+        std::vector<int> pageOfText;  // for each of ChainTexts
+    };
+    const Case cases[] = {
+        {"A4", 595, 842, 36, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        // After hexagram 1 and its transition line exactly 67 are left: block 2 still fits; after
+        // it less than 20 are left, so its transition line opens page 2.
+        {"room for block 2", 400, double(blockAndLine + 67), 0, {1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2}},
+        // One unit less: block 2 begins a new page, and so does block 3.
+        {"no room for block 2", 400, double(blockAndLine + 66), 0, {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3}},
+        // The smallest page: every block fills a page and its continuation takes the next; no
+        // page is left blank.
+        {"a page one block high", 400, 59, 0, {1, 1, 1, 2, 3, 3, 3, 4, 5, 5, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        usePage(c.width, c.height, c.margin);
+        const QStringList pages = pageTexts(print(Chain));
+        ASSERT_EQ(pages.size(), *std::max_element(c.pageOfText.begin(), c.pageOfText.end()));
+        std::vector<qsizetype> from(static_cast<size_t>(pages.size()), 0);
+        for (int i = 0; i < ChainTexts.size(); ++i) {
+            SCOPED_TRACE(ChainTexts[i].toStdString());
+            const auto page = static_cast<size_t>(c.pageOfText[static_cast<size_t>(i)] - 1);
+            const qsizetype at = pages[static_cast<qsizetype>(page)].indexOf(ChainTexts[i], from[page]);
+            EXPECT_GE(at, 0) << "on page " << page + 1 << ": " << pages[static_cast<qsizetype>(page)].toStdString();
+            if (at >= 0) from[page] = at + ChainTexts[i].size();
+        }
+        for (const QString& page : pages) EXPECT_FALSE(page.isEmpty());
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+}
+
+TEST_F(ChainPrinting, LongTextContinuesOverPagesWithoutLossOrOverlap) {
+    QStringList words;
+    for (int i = 1; i <= 400; ++i) words << QString("w%1").arg(i, 3, 10, QChar('0'));
+    database.exec("UPDATE ENGLISH_DEFAULT SET JUDGEMENT = '" + words.join(' ') + "' WHERE NUMBER_BOOLEAN = 62");
+    const double margin = 20, width = 300, height = 220;
+    usePage(width, height, margin);
+    const QString pdf = print(Chain);
+
+    const QStringList pages = pageTexts(pdf);
+    ASSERT_GT(pages.size(), 2);
+    // Every text and every word, in order, across the pages.
+    const QString all = pages.join(' ');
+    qsizetype from = 0;
+    QStringList expected = ChainTexts;
+    expected.replace(6, "desc62 " + words.join(' '));
+    for (const QString& text : expected) {
+        const qsizetype at = all.indexOf(text, from);
+        EXPECT_GE(at, 0) << text.toStdString();
+        if (at >= 0) from = at + text.size();
+    }
+
+    // Nothing overlaps and nothing runs past the printable area; words are as wide on paper as
+    // the layout measured them.
+    const QRectF printable(margin, margin, width - 2 * margin, height - 2 * margin);
+    auto picture = NewPicture(10, 10, 32);
+    Graphics& measure = *picture->graphics();
+    measure.TextFont = M_globals::font_text;
+    for (const PdfPage& page : pageWords(pdf, folder)) {
+        for (size_t i = 0; i < page.words.size(); ++i) {
+            const Word& word = page.words[i];
+            SCOPED_TRACE(word.text.toStdString());
+            if (word.text.startsWith('w')) {
+                EXPECT_NEAR(word.box.width(), measure.StringWidth(word.text), 0.05);
+            }
+            EXPECT_LE(word.box.bottom(), printable.bottom() + 0.5);
+            EXPECT_GE(word.box.top(), printable.top() - 0.5);
+            for (size_t j = i + 1; j < page.words.size(); ++j) {
+                const QRectF both = word.box.intersected(page.words[j].box);
+                EXPECT_TRUE(both.width() < 0.5 || both.height() < 0.5) << "overlaps " << page.words[j].text.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
+    const QString resolution = "Not set up for higher print resolutions yet.  Sorry.";
+    const QString tooSmall = "Page size too small.";
+    struct Case {
+        const char* name;
+        double width, height;
+        int horizontalResolution, verticalResolution;
+        QString message;  // empty: prints
+    };
+    const Case cases[] = {
+        {"72 by 72", 400, 400, 72, 72, ""},
+        {"horizontal 73", 400, 400, 73, 72, resolution},
+        {"vertical 73", 400, 400, 72, 73, resolution},
+        {"58 high", 400, 58, 72, 72, tooSmall},
+        {"58 wide", 58, 400, 72, 72, tooSmall},
+        {"59 by 59", 59, 59, 72, 72, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        usePage(c.width, c.height, 0, c.horizontalResolution, c.verticalResolution);
+        dialogs.messages.clear();
+        dialogs.printerDialogsShown = 0;
+        dialogs.printTargets.clear();
+        // The resolution is checked before any hexagram is read: without a connection no
+        // hexagram could be read without a message.
+        std::shared_ptr<SQLDatabase> connection = M_globals::db;
+        if (c.message == resolution) M_globals::db.reset();
+        const QString pdf = print(Chain);
+        M_globals::db = connection;
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+            EXPECT_GE(pageCount(pdf), 1);
+        } else {
+            EXPECT_EQ(dialogs.messages, QStringList{c.message});
+            EXPECT_EQ(dialogs.printerDialogsShown, 0);
+            EXPECT_FALSE(QFile::exists(pdf));
+        }
+    }
+
+    // A cancelled printer dialog prints nothing.
+    usePage(400, 400);
+    dialogs.messages.clear();
+    M_globals::printfile(Chain);
+    EXPECT_EQ(dialogs.messages, QStringList{"Printer graphics failed."});
+}
+
+TEST(PrinterSetup, SetupStringKeepsThePageAndRefusesForeignText) {
+    PrinterSetup setup;
+    EXPECT_EQ(setup.HorizontalResolution, 72);
+    EXPECT_EQ(setup.Width(), 595 - 72);  // A4 inside half-inch margins
+    const QString a4 = setup.SetupString();
+
+    setup.layout.setOrientation(QPageLayout::Landscape);
+    setup.layout.setMargins(QMarginsF(10, 20, 30, 40));
+    PrinterSetup copy;
+    ASSERT_TRUE(copy.setSetupString(setup.SetupString()));
+    EXPECT_EQ(copy.SetupString(), setup.SetupString());
+    EXPECT_EQ(copy.Width(), 842 - 40);  // A4 turned, inside the margins
+    EXPECT_EQ(copy.Height(), 595 - 60);
+
+    ASSERT_TRUE(copy.setSetupString("yarrowen-page-setup;size=300x200;orientation=portrait;margins=0,0,0,0;"
+                                    "resolution=72,73"));
+    EXPECT_EQ(copy.Width(), 300);
+    EXPECT_EQ(copy.Height(), 200);
+    EXPECT_EQ(copy.VerticalResolution, 73);
+
+    for (const char* foreign : {"", "garbage", "yarrowen-page-setup;size=A4", "yarrowen-page-setup;size=0x5;"
+                                "orientation=portrait;margins=0,0,0,0;resolution=72,72",
+                                "yarrowen-page-setup;size=A4;orientation=portrait;margins=300,0,300,0;resolution=72,72"}) {
+        SCOPED_TRACE(foreign);
+        PrinterSetup untouched;
+        EXPECT_FALSE(untouched.setSetupString(foreign));
+        EXPECT_EQ(untouched.SetupString(), a4);
+    }
+}
+
+TEST(PrinterSetup, PageSetupGoesThroughTheDialogSeam) {
+    ScriptedDialogs dialogs;
+    PrinterSetup setup;
+    const QString before = setup.SetupString();
+    EXPECT_FALSE(PageSetupDialog(setup));  // no answer: cancelled
+    const QString chosen = "yarrowen-page-setup;size=A5;orientation=landscape;margins=10,10,10,10;resolution=72,72";
+    dialogs.pageSetups = {std::nullopt, chosen};
+    EXPECT_FALSE(PageSetupDialog(setup));
+    EXPECT_EQ(setup.SetupString(), before);
+    EXPECT_TRUE(PageSetupDialog(setup));
+    EXPECT_EQ(setup.SetupString(), chosen);
+    EXPECT_EQ(dialogs.pageSetupsShown, (QStringList{before, before, before}));
+}

@@ -1,0 +1,332 @@
+#include "core/FormattedText.h"
+#include "core/StyledTextDrawing.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace StyledTextDrawing;
+
+namespace {
+
+const QString CR(QChar(13));
+const QString EOL = EndOfLine();
+const QString Font = "DejaVu Sans";
+
+StyleRun run(const QString& text, bool italic = false, int size = 12) {
+    StyleRun r;
+    r.Text = text;
+    r.Font = Font;
+    r.Size = size;
+    r.Italic = italic;
+    return r;
+}
+
+StyledText styled(std::initializer_list<StyleRun> runs) {
+    StyledText st;
+    for (const StyleRun& r : runs) st.AppendStyleRun(r);
+    return st;
+}
+
+QStringList runTexts(const FormattedText& ft) {
+    QStringList texts;
+    for (const FormattedTextRun& r : ft.StyleRuns) texts << r.Text;
+    return texts;
+}
+
+// The width the layout gives a text in the test font.
+int widthOf(const QString& text, int size = 12) {
+    DrawnSection section;
+    section.TextFont = Font;
+    section.TextSize = size;
+    section.SectionText = text;
+    return section.SectionWidth();
+}
+
+int lineHeightOf(int size) {
+    DrawnSection section;
+    section.TextFont = Font;
+    section.TextSize = size;
+    return section.SectionTextHeight();
+}
+
+// The lines the layout takes off st at width, each as its sections' texts joined. Fails the test
+// instead of hanging when the layout stops making progress.
+QStringList layoutLines(const StyledText& st, int width) {
+    FormattedText queue(st);
+    QStringList lines;
+    while (!queue.StyleRuns.empty()) {
+        if (lines.size() > 10000) {
+            ADD_FAILURE() << "the layout makes no progress";
+            break;
+        }
+        DrawnLine line = PrepareLine(queue, width);
+        QString text;
+        for (const DrawnSection& s : line.Sections) text += s.SectionText;
+        lines << text;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(FormattedText, QueueOfRunsSplitAfterLineEnds) {
+    struct Case {
+        const char* name;
+        StyledText text;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"worked example", styled({run("The "), run("Creative" + CR + "Heaven" + CR, true)}),
+         {"The ", "Creative" + EOL, "Heaven" + EOL, ""}},
+        {"two line ends in a row", styled({run("a" + CR + CR + "b")}), {"a" + EOL, EOL, "b"}},
+        {"other line-end conventions", styled({run("x\r\ny\nz")}), {"x" + EOL, "y" + EOL, "z"}},
+        {"an empty style run", styled({run("a"), run(""), run("b")}), {"a", "", "b"}},
+        {"no style runs", StyledText(), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FormattedText ft(c.text);
+        EXPECT_EQ(runTexts(ft), c.expected);
+        EXPECT_EQ(runTexts(ft).join(""), ReplaceLineEndings(c.text.Text(), EOL));
+    }
+    // Every piece keeps its style run's style.
+    const FormattedText ft(styled({run("The "), run("Creative" + CR + "Heaven" + CR, true)}));
+    EXPECT_FALSE(ft.StyleRuns[0].Italic);
+    for (size_t i = 1; i < 4; ++i) EXPECT_TRUE(ft.StyleRuns[i].Italic) << i;
+}
+
+TEST(FormattedText, PiecesTakeTheAlignmentOfTheParagraphWhereTheirRunStarts) {
+    // Paragraphs: "ab⏎" (0..2), "cd⏎" (3..5), "ef" (6..7).
+    StyledText st = styled({run("ab" + CR), run("cd" + CR + "ef")});
+    st.setParagraphAlignment(0, 0);
+    st.setParagraphAlignment(1, 3);
+    st.setParagraphAlignment(2, 2);
+    const FormattedText ft(st);
+    ASSERT_EQ(ft.StyleRuns.size(), 4u);
+    EXPECT_EQ(ft.StyleRuns[0].Alignment, 0);  // "ab⏎"
+    EXPECT_EQ(ft.StyleRuns[1].Alignment, 0);  // the empty last piece of the first run
+    // The second run starts on the first character of paragraph 1: all its pieces take that
+    // paragraph's alignment, also the piece that lies in paragraph 2.
+    EXPECT_EQ(ft.StyleRuns[2].Alignment, 3);
+    EXPECT_EQ(ft.StyleRuns[3].Alignment, 3);
+
+    EXPECT_EQ(FormattedText::FindParagraph(st, 2), 0);   // a paragraph's line end is its own
+    EXPECT_EQ(FormattedText::FindParagraph(st, 3), 1);
+    EXPECT_EQ(FormattedText::FindParagraph(st, 7), 2);
+    EXPECT_EQ(FormattedText::FindParagraph(st, 99), 0);  // past every paragraph
+}
+
+TEST(FormattedText, CopiesAreDeepAndConversionKeepsStylesButNotAlignment) {
+    StyleRun bold = run("Heaven ", true, 20);
+    bold.Bold = true;
+    bold.Underline = true;
+    bold.TextColor = RGB(30, 30, 200);
+    StyledText st = styled({bold, run("earth")});
+    st.setParagraphAlignment(0, 3);
+    const FormattedText original(st);
+
+    FormattedText copy = original.MakeCopy();
+    copy.StyleRuns.front().Text = "changed";
+    copy.StyleRuns.pop_back();
+    EXPECT_EQ(runTexts(original), (QStringList{"Heaven ", "earth"}));
+
+    const auto back = original.ToStyledText();
+    ASSERT_EQ(back->StyleRunCount(), 2);
+    const StyleRun first = back->styleRun(0);
+    EXPECT_EQ(first.Text, "Heaven ");
+    EXPECT_EQ(first.Font, Font);
+    EXPECT_EQ(first.Size, 20);
+    EXPECT_TRUE(first.Bold && first.Italic && first.Underline);
+    EXPECT_EQ(first.TextColor, RGB(30, 30, 200));
+    EXPECT_EQ(back->paragraph(0).Alignment, 0);
+}
+
+TEST(DrawnSection, MeasuresInTheStyleOfItsFirstMeasure) {
+    DrawnSection section;
+    section.TextFont = Font;
+    section.TextSize = 12;
+    EXPECT_EQ(section.SectionWidth(), 0);  // empty text: no width...
+    EXPECT_GT(section.SectionTextHeight(), 0);  // ...but its font's height
+    section.TextSize = 40;
+    section.SectionText = "Heaven";
+    EXPECT_EQ(section.SectionWidth(), widthOf("Heaven", 12));
+    EXPECT_EQ(section.SectionTextHeight(), lineHeightOf(12));
+
+    DrawnLine none;
+    EXPECT_EQ(none.LineTextHeight(), 0);
+    EXPECT_EQ(none.LineTextAscent(), 0);
+    EXPECT_EQ(none.LineWidth(), 0);
+}
+
+TEST(StyledTextLayout, BreaksAtTheExactWidthAndKeepsBlanks) {
+    const QString text = "Heaven above and earth below";
+    const int whole = widthOf(text);
+    // A run exactly as wide as the line does not fit.
+    EXPECT_EQ(layoutLines(styled({run(text)}), whole + 1), QStringList{text});
+    const QStringList cut = layoutLines(styled({run(text)}), whole);
+    EXPECT_EQ(cut, (QStringList{"Heaven above and earth ", "below"}));
+
+    // A word that fits only without its blank goes to the next line.
+    const int upToAbove = widthOf("Heaven above");
+    EXPECT_EQ(layoutLines(styled({run(text)}), upToAbove + 1).first(), "Heaven ");
+    EXPECT_EQ(layoutLines(styled({run(text)}), widthOf("Heaven above ") + 1).first(), "Heaven above ");
+
+    // Several blanks in a row are kept, the rest may begin with a blank.
+    EXPECT_EQ(layoutLines(styled({run("aaa  bbb")}), widthOf("aaa  ")).join("|"), "aaa |" " bbb");
+
+    // A run that fits and holds a line end closes the line.
+    EXPECT_EQ(layoutLines(styled({run("a" + CR), run("b")}), 1000), (QStringList{"a" + EOL, "b"}));
+}
+
+TEST(StyledTextLayout, EveryInputTerminatesWithEveryCharacterPlacedOnce) {
+    const QString longWord = "Supercalifragilisticexpialidocious";
+    struct Case {
+        const char* name;
+        StyledText text;
+        int width;
+    };
+    const Case cases[] = {
+        {"a word wider than the line", styled({run("in " + longWord + " out")}), widthOf("in out")},
+        {"the long word first", styled({run(longWord + " out")}), 20},
+        {"width 0", styled({run("The Creative"), run(" works" + CR + "sublime", true)}), 0},
+        {"negative width", styled({run("The Receptive")}), -5},
+        {"empty runs", styled({run(""), run("a"), run(""), run("")}), 0},
+        {"only empty runs", styled({run(""), run("")}), 100},
+        {"blanks only", styled({run("   ")}), 0},
+        {"a text ending with line ends", styled({run("one" + CR + CR)}), 0},
+        {"mixed sizes", styled({run("small words here ", false, 9), run("BIG WORDS THERE", false, 30)}), 80},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList lines = layoutLines(c.text, c.width);
+        EXPECT_EQ(lines.join(""), ReplaceLineEndings(c.text.Text(), EOL));
+    }
+    // A word wider than the line stands on a line of its own.
+    EXPECT_EQ(layoutLines(styled({run("in " + longWord + " out")}), widthOf("in out")),
+              (QStringList{"in ", longWord + " ", "out"}));
+    // At width 0 every line holds one word.
+    EXPECT_EQ(layoutLines(styled({run("The Receptive")}), 0), (QStringList{"The ", "Receptive"}));
+}
+
+TEST(StyledTextLayout, LinesAreAlignedByTheirParagraph) {
+    // Full blocks fill their advance, so the first dark column is where the line starts.
+    const QString blocks = QString(3, QChar(0x2588));
+    const int lineWidth = widthOf(blocks);
+    struct Case {
+        int alignment;
+        int expectedLeft;
+    };
+    const Case cases[] = {
+        {0, 10}, {1, 10}, {2, Int(10 + (100 - lineWidth) / 2.0)}, {3, 10 + 100 - lineWidth}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alignment);
+        auto picture = NewPicture(140, 40, 32);
+        StyledText st = styled({run(blocks)});
+        st.setParagraphAlignment(0, c.alignment);
+        DrawStyledText(*picture->graphics(), st, 10, 5, 100);
+        int left = -1;
+        for (int x = 0; x < picture->Width() && left < 0; ++x)
+            if (picture->Pixel(x, 15).lightness() < 128) left = x;
+        EXPECT_EQ(left, c.expectedLeft);
+    }
+}
+
+TEST(StyledTextLayout, ClippedFormReturnsExactlyTheUndrawnRest) {
+    const int h = lineHeightOf(12);
+    const StyledText five = styled({run("one" + CR + "two" + CR), run("three" + CR + "four" + CR + "five", true)});
+    auto picture = NewPicture(300, 300, 32);
+    Graphics& g = *picture->graphics();
+
+    struct Case {
+        int height;
+        const char* rest;  // nullptr: all drawn
+    };
+    const Case cases[] = {
+        {2 * h, "three\nfour\nfive"},   // a line ending exactly at y + height is drawn
+        {2 * h - 1, "two\nthree\nfour\nfive"},
+        {h - 1, "one\ntwo\nthree\nfour\nfive"},  // not even the first line: the whole text
+        {5 * h, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        const auto rest = DrawStyledText(g, five, 0, 7, 300, c.height);
+        if (!c.rest) {
+            EXPECT_EQ(rest, nullptr);
+            continue;
+        }
+        ASSERT_NE(rest, nullptr);
+        EXPECT_EQ(rest->Text(), QString(c.rest));
+    }
+    // The rest keeps each run's style: the empty last piece of the plain run, then "three" in
+    // italics.
+    const auto rest = DrawStyledText(g, five, 0, 0, 300, 2 * h);
+    ASSERT_EQ(rest->StyleRunCount(), 4);
+    EXPECT_FALSE(rest->styleRun(0).Italic);
+    EXPECT_EQ(rest->styleRun(1).Text, "three" + EOL);
+    EXPECT_TRUE(rest->styleRun(1).Italic);
+
+    // A rest that begins inside a cut run: drawn lines and rest make the whole text.
+    const StyledText prose = styled({run("Heaven above and earth below, the lake and the mountain")});
+    const int width = widthOf("Heaven above and ");
+    const QStringList lines = layoutLines(prose, width);
+    ASSERT_GE(lines.size(), 3);
+    const auto prosesRest = DrawStyledText(g, prose, 0, 0, width, 2 * h);
+    ASSERT_NE(prosesRest, nullptr);
+    EXPECT_EQ(prosesRest->Text(), prose.Text().mid(lines[0].size() + lines[1].size()));
+    EXPECT_EQ(DrawStyledText(g, StyledText(), 0, 0, 100, 100), nullptr);
+}
+
+TEST(StyledTextLayout, HeightIsTheHeightDrawn) {
+    auto picture = NewPicture(50, 50, 32);
+    Graphics& g = *picture->graphics();
+    struct Case {
+        const char* name;
+        StyledText text;
+        int width;
+    };
+    const Case cases[] = {
+        {"prose", styled({run("Heaven above and earth below, the lake and the mountain")}), 90},
+        {"ending with a line end", styled({run("one" + CR)}), 200},
+        // The empty last piece of a large run keeps its height on the next line.
+        {"mixed sizes", styled({run("big" + CR, false, 30), run("small", false, 9)}), 200},
+        {"width 0", styled({run("a b c")}), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int height = StyledTextHeight(g, c.text, c.width);
+        // Everything fits into exactly that height, and not into one unit less.
+        EXPECT_EQ(DrawStyledText(g, c.text, 0, 0, c.width, height), nullptr);
+        EXPECT_NE(DrawStyledText(g, c.text, 0, 0, c.width, height - 1), nullptr);
+    }
+    EXPECT_EQ(StyledTextHeight(g, styled({run("one" + CR)}), 200), 2 * lineHeightOf(12));
+    EXPECT_EQ(StyledTextHeight(g, styled({run("big" + CR, false, 30), run("small", false, 9)}), 200),
+              2 * lineHeightOf(30));
+    EXPECT_EQ(StyledTextHeight(g, StyledText(), 100), 0);
+}
+
+TEST(StyledTextLayout, DrawingKeepsTheCallersTextSettings) {
+    auto picture = NewPicture(200, 100, 32);
+    Graphics& g = *picture->graphics();
+    g.TextFont = "DejaVu Serif";
+    g.TextSize = 17;
+    g.ForeColor = RGB(1, 2, 3);
+    g.Bold = true;
+    g.Italic = false;
+    g.Underline = true;
+    StyleRun red = run("red italic", true, 9);
+    red.TextColor = RGB(200, 0, 0);
+    const StyledText st = styled({red});
+    for (int form = 0; form < 2; ++form) {
+        SCOPED_TRACE(form);
+        if (form == 0)
+            DrawStyledText(g, st, 0, 0, 200);
+        else
+            DrawStyledText(g, st, 0, 0, 200, 5);
+        EXPECT_EQ(g.TextFont, "DejaVu Serif");
+        EXPECT_EQ(g.TextSize, 17);
+        EXPECT_EQ(g.ForeColor, RGB(1, 2, 3));
+        EXPECT_TRUE(g.Bold);
+        EXPECT_FALSE(g.Italic);
+        EXPECT_TRUE(g.Underline);
+    }
+}
