@@ -1,6 +1,7 @@
 #include "platform/PluginHost.h"
 
 #include "platform/PluginEncodings.h"
+#include "platform/PluginFileTokens.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -315,12 +316,7 @@ void yieldToHost() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
-struct Service {
-    const char* name;
-    PluginFunction function;
-};
-
-const Service services[] = {
+const NamedService services[] = {
     {"RegisterPluginVersion", pluginFunction(&registerPluginVersion)},
     {"PluginRegisterClass", pluginFunction(&registerClass)},
     {"PluginRegisterClassExtension", pluginFunction(&registerClassExtension)},
@@ -451,8 +447,9 @@ bool PluginHost::load(const QString& libraryPath) {
 
 PluginFunction PluginHost::lookupService(const char* serviceName) {
     if (!serviceName) return nullptr;
-    for (const Service& service : services)
-        if (std::strcmp(service.name, serviceName) == 0) return service.function;
+    for (const std::span<const NamedService> table : {std::span<const NamedService>(services), fileServices()})
+        for (const NamedService& service : table)
+            if (std::strcmp(service.name, serviceName) == 0) return service.function;
     return nullptr;
 }
 

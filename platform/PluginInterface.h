@@ -118,6 +118,38 @@ using PluginLookup = PluginFunction (*)(const char* serviceName);
 extern "C" using PluginMainFunction = void(PluginLookup lookup);
 constexpr const char* kPluginMainName = "REALPluginMain";
 
+// File-system records. This host's FSSpec and FSRef are tokens for paths it has registered: an
+// FSSpec names an item by its volume, its folder and its name (up to 63 bytes of UTF-8, so an
+// item with a longer name has none); an FSRef stands for an existing item of any name.
+#pragma pack(push, 2)
+struct PluginFSSpec {
+    int16_t volume;  // the host's number for the item's volume
+    int32_t parentID;  // the host's number for the item's folder
+    uint8_t name[64];  // a length byte, then the name; empty for the root folder
+};
+#pragma pack(pop)
+static_assert(sizeof(PluginFSSpec) == 70);
+
+struct PluginFSRef {
+    uint32_t magic;  // kPluginFSRefMagic in a reference the host made
+    uint32_t token;
+    uint8_t reserved[72];
+};
+static_assert(sizeof(PluginFSRef) == 80);
+constexpr uint32_t kPluginFSRefMagic = 0x51525846;  // "QRXF"
+
+// A file name as UTF-16 units in native byte order.
+constexpr int kPluginNameUnits = 255;
+struct PluginHFSName {
+    uint16_t length;
+    uint16_t unicode[kPluginNameUnits];
+};
+
+// FSGetCatalogInfo: what to fill in, and the node ID of a volume's root folder.
+constexpr uint32_t kCatalogInfoNodeID = 0x10;
+constexpr uint32_t kRootFolderNodeID = 2;
+constexpr int32_t kFileNotFound = -43;
+
 // Host services, by the name the library looks up and their signatures.
 namespace PluginService {
 using RegisterPluginVersion = void (*)(int32_t version);
@@ -144,4 +176,18 @@ using PtrToMemoryBlock = REALobject (*)(void* data, intptr_t size);
 // `data` without owning them; false when `block` is no memory block.
 using memoryBlockSetExternalData = bool (*)(REALobject block, void* data, intptr_t size);
 using REALYieldToRB = void (*)();
+using REALFSSpecFromFolderItem = bool (*)(PluginFSSpec* spec, REALobject folderItem);
+// `name` may be null when the caller does not want the item's name.
+using REALFSRefFromFolderItem = bool (*)(REALobject folderItem, PluginFSRef* ref, PluginHFSName* name);
+using FolderItemFromFSSpec = REALobject (*)(const PluginFSSpec* spec);
+// The item called `name` inside the folder `parent`.
+using REALFolderItemFromParentFSRef = REALobject (*)(const PluginFSRef* parent, const PluginHFSName* name);
+// Catalogue information of the item `ref`: its node ID (when `whichInfo` has kCatalogInfoNodeID),
+// its name, its FSSpec and its folder's FSRef, each only where the pointer is not null. 0 when
+// done, else an error code (kFileNotFound for a reference the host does not know).
+using FSGetCatalogInfo = int32_t (*)(const PluginFSRef* ref, uint32_t whichInfo, uint32_t* nodeID,
+                                     PluginHFSName* name, PluginFSSpec* spec, PluginFSRef* parent);
+// The path of the item an FSSpec names, NUL-terminated in `buffer`; its length, or 0 when the
+// FSSpec names nothing the host knows or the buffer is too small.
+using REALPathFromFSSpec = intptr_t (*)(const PluginFSSpec* spec, char* buffer, intptr_t size);
 }  // namespace PluginService

@@ -28,6 +28,12 @@ enum Service {
     PtrToBlock,
     MemoryBlockSetExternalData,
     YieldToHost,
+    FSSpecFromFolderItem,
+    FSRefFromFolderItem,
+    FolderItemFromSpec,
+    FolderItemFromParentRef,
+    GetCatalogInfo,
+    PathFromFSSpec,
     ServiceCount
 };
 
@@ -37,6 +43,8 @@ const char* const serviceNames[ServiceCount] = {
     "REALGetStringEncoding", "REALConvertString", "REALLockObject",               "REALUnlockObject",
     "REALLockString",      "REALUnlockString",    "newMemoryBlock",               "memoryBlockGetPtr",
     "memoryBlockGetSize",  "PtrToMemoryBlock",    "memoryBlockSetExternalData",   "REALYieldToRB",
+    "REALFSSpecFromFolderItem", "REALFSRefFromFolderItem", "FolderItemFromFSSpec",
+    "REALFolderItemFromParentFSRef", "FSGetCatalogInfo", "REALPathFromFSSpec",
 };
 
 PluginLookup hostLookup = nullptr;
@@ -165,6 +173,27 @@ bool memoryBlockSetExternalData(REALobject block, void* data, intptr_t size) {
     return call<PluginService::memoryBlockSetExternalData>(MemoryBlockSetExternalData, false, block, data, size);
 }
 void REALYieldToRB() { callIfPresent<PluginService::REALYieldToRB>(YieldToHost); }
+bool REALFSSpecFromFolderItem(PluginFSSpec* spec, REALobject folderItem) {
+    return call<PluginService::REALFSSpecFromFolderItem>(FSSpecFromFolderItem, false, spec, folderItem);
+}
+bool REALFSRefFromFolderItem(REALobject folderItem, PluginFSRef* ref, PluginHFSName* name) {
+    return call<PluginService::REALFSRefFromFolderItem>(FSRefFromFolderItem, false, folderItem, ref, name);
+}
+REALobject FolderItemFromFSSpec(const PluginFSSpec* spec) {
+    return call<PluginService::FolderItemFromFSSpec>(FolderItemFromSpec, REALobject(nullptr), spec);
+}
+REALobject REALFolderItemFromParentFSRef(const PluginFSRef* parent, const PluginHFSName* name) {
+    return call<PluginService::REALFolderItemFromParentFSRef>(FolderItemFromParentRef, REALobject(nullptr), parent,
+                                                                name);
+}
+int32_t FSGetCatalogInfo(const PluginFSRef* ref, uint32_t whichInfo, uint32_t* nodeID, PluginHFSName* name,
+                         PluginFSSpec* spec, PluginFSRef* parent) {
+    return call<PluginService::FSGetCatalogInfo>(GetCatalogInfo, kFileNotFound, ref, whichInfo, nodeID, name, spec,
+                                                 parent);
+}
+intptr_t REALPathFromFSSpec(const PluginFSSpec* spec, char* buffer, intptr_t size) {
+    return call<PluginService::REALPathFromFSSpec>(PathFromFSSpec, intptr_t(0), spec, buffer, size);
+}
 
 }  // namespace Host
 

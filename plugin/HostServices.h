@@ -34,6 +34,14 @@ intptr_t memoryBlockGetSize(REALobject block);
 REALobject PtrToMemoryBlock(void* data, intptr_t size);
 bool memoryBlockSetExternalData(REALobject block, void* data, intptr_t size);
 void REALYieldToRB();
+bool REALFSSpecFromFolderItem(PluginFSSpec* spec, REALobject folderItem);
+bool REALFSRefFromFolderItem(REALobject folderItem, PluginFSRef* ref, PluginHFSName* name);
+REALobject FolderItemFromFSSpec(const PluginFSSpec* spec);
+REALobject REALFolderItemFromParentFSRef(const PluginFSRef* parent, const PluginHFSName* name);
+// kFileNotFound when the host has no such service.
+int32_t FSGetCatalogInfo(const PluginFSRef* ref, uint32_t whichInfo, uint32_t* nodeID, PluginHFSName* name,
+                         PluginFSSpec* spec, PluginFSRef* parent);
+intptr_t REALPathFromFSSpec(const PluginFSSpec* spec, char* buffer, intptr_t size);
 
 }  // namespace Host
 

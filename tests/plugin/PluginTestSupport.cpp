@@ -68,7 +68,7 @@ const std::vector<std::string> kFolderItemDeclarations = {
 const std::vector<std::string> kObjectDeclarations = {"ReferenceCountQRX as Integer", "MemoryAddressQRX as Integer"};
 
 void PluginTest::SetUp() {
-    ASSERT_TRUE(host.loadPlugins()) << host.errorString().toStdString();
+    ASSERT_TRUE(loadPluginLibrary(host)) << host.errorString().toStdString();
     strings = PluginHost::liveStrings();
     objects = PluginHost::liveObjects();
 }

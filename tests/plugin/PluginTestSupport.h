@@ -15,8 +15,11 @@ extern const std::vector<std::string> kClassNames;
 extern const std::vector<std::string> kFolderItemDeclarations;
 extern const std::vector<std::string> kObjectDeclarations;
 
-// Loads QRX-Plugins beside the test program; after each test no host string or object made
-// during it may be left alive.
+// Makes the library's members known to the host: each test program links one way, loading the
+// built library beside it as the program does, or registering a copy linked into the test.
+bool loadPluginLibrary(PluginHost& host);
+
+// The library loaded; after each test no host string or object made during it may be left alive.
 class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,0 +1,3 @@
+#include "PluginTestSupport.h"
+
+bool loadPluginLibrary(PluginHost& host) { return host.loadPlugins(); }
