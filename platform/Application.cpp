@@ -89,7 +89,10 @@ bool Application::Start() {
 
 int Application::Run() {
     if (!Start()) return code;
-    return QApplication::exec();
+    looping = true;
+    const int result = QApplication::exec();
+    looping = false;
+    return result;
 }
 
 void Application::Quit(int exitCode) {
@@ -103,7 +106,9 @@ void Application::Quit(int exitCode) {
         shortcutWatcher.get(),
         [this] {
             shutDownNow();
-            QCoreApplication::exit(code);
+            // Outside the event loop (a test driving the application) there is nothing to end,
+            // and an exit then would end every later loop at once.
+            if (looping) QCoreApplication::exit(code);
         },
         Qt::QueuedConnection);
 }

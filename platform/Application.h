@@ -61,6 +61,7 @@ private:
     MenuHandlers handlers;
     QString folderOverride;
     bool running = false;
+    bool looping = false;
     bool quitting = false;
     bool shutDown = false;
     int code = 0;
