@@ -50,10 +50,14 @@ bool App::_DataBaseOpen_Action() {
     M_globals::f_db = file;
     M_globals::db = std::make_shared<SQLDatabase>();
     M_globals::db->setDatabaseFile(file);
-    if (M_globals::db->Connect())
+    if (M_globals::db->Connect()) {
         setUpLoadedDB();
-    else
+    } else {
         MsgBox(QString("New Database could not be connected to.  ") + CR + "You may need to restart the program.");
+        // The menus live in the windows: a display window keeps them at hand for another switch
+        // or for quitting. It reads nothing from the unconnected file.
+        displayWindow::instance()->Show();
+    }
     return false;
 }
 
