@@ -179,12 +179,15 @@ int Window::Left() const { return geometry().x(); }
 int Window::Width() const { return geometry().width(); }
 int Window::Height() const { return geometry().height() - menuBarHeight(geometry().width()); }
 
+// A fixed-size window is freed for a change of size made by code, then fixed again.
+void Window::releaseSizeLimits() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 void Window::setBounds(int top, int left, int height, int width) {
     const int total = height + menuBarHeight(width);
-    if (!resizeable) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
+    if (!resizeable) releaseSizeLimits();
     setGeometry(left, top, width, total);
     applySizeLimits();
 }
@@ -194,13 +197,13 @@ void Window::setLeft(int left) { setBounds(Top(), left, Height(), Width()); }
 
 void Window::setWidth(int width) {
     const int height = Height();
-    if (!resizeable) setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), setMinimumSize(0, 0);
+    if (!resizeable) releaseSizeLimits();
     resize(width, height + menuBarHeight(width));
     applySizeLimits();
 }
 
 void Window::setHeight(int height) {
-    if (!resizeable) setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), setMinimumSize(0, 0);
+    if (!resizeable) releaseSizeLimits();
     resize(Width(), height + menuBarHeight(Width()));
     applySizeLimits();
 }
@@ -227,7 +230,7 @@ void Window::applySizeLimits() {
 }
 
 void Window::setResizeable(bool value) {
-    if (!value) setMinimumSize(0, 0), setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    releaseSizeLimits();
     resizeable = value;
     applySizeLimits();
 }

@@ -110,6 +110,7 @@ private:
     int menuBarHeight(int width) const;
     void applyFlags();
     void applySizeLimits();
+    void releaseSizeLimits();
     void endModal();
     void finishClosing();
     PushButton* buttonWithRole(bool defaultRole) const;
