@@ -2,9 +2,12 @@
 
 #include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/DragItem.h"
 #include "platform/Graphics.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -271,6 +274,22 @@ void Window::setMenuBarVisible(bool visible) {
     const int height = Height();
     if (QWidget* bar = menuWidget()) bar->setHidden(!visible);
     setHeight(height);
+}
+
+void Window::AcceptTextDrop() { setAcceptDrops(true); }
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void Window::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()) return;
+    event->acceptProposedAction();
+    Event_DropObject(DragItem(*event->mimeData()), static_cast<int>(event->dropAction()));
 }
 
 void Window::setSheetParent(Window* parent) {
