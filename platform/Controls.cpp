@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTextEdit>
 
 namespace {
@@ -282,35 +281,4 @@ void ImageWell::Refresh(bool) { update(); }
 void ImageWell::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (!onMouseDown || !onMouseDown(at.x(), at.y())) QLabel::mousePressEvent(event);
-}
-
-CheckBox::CheckBox(Window* window, const QString& name, int left, int top, int width, int height,
-                   const QString& caption)
-    : QCheckBox(caption, window->content()), Control(this, window, name, left, top, width, height) {
-    connect(this, &QCheckBox::toggled, this, &CheckBox::Action);
-}
-
-RadioButton::RadioButton(Window* window, const QString& name, int left, int top, int width, int height,
-                         const QString& caption)
-    : QRadioButton(caption, window->content()), Control(this, window, name, left, top, width, height) {}
-
-Rectangle::Rectangle(Window* window, const QString& name, int left, int top, int width, int height)
-    : QWidget(window->content()), Control(this, window, name, left, top, width, height) {}
-
-void Rectangle::Refresh(bool) { update(); }
-
-void Rectangle::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), FillColor);
-    if (BorderWidth <= 0) return;
-    const int w = BorderWidth;
-    painter.fillRect(0, 0, width(), w, BorderColor);
-    painter.fillRect(0, height() - w, width(), w, BorderColor);
-    painter.fillRect(0, 0, w, height(), BorderColor);
-    painter.fillRect(width() - w, 0, w, height(), BorderColor);
-}
-
-void Rectangle::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (!onMouseDown || !onMouseDown(at.x(), at.y())) QWidget::mousePressEvent(event);
 }

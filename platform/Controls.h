@@ -6,11 +6,9 @@
 // platform's defaults.
 #include "platform/Types.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
@@ -224,48 +222,4 @@ protected:
 
 private:
     PicturePtr picture;
-};
-
-// A check box. Action follows every change of Value, by the user or by code.
-class CheckBox : public QCheckBox, public Control {
-    Q_OBJECT
-public:
-    CheckBox(Window* window, const QString& name, int left, int top, int width, int height, const QString& caption);
-
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
-    bool Value() const { return isChecked(); }
-    void setValue(bool value) { setChecked(value); }
-
-signals:
-    void Action();
-};
-
-// A radio button. The radio buttons of one window form one group: choosing one clears the others.
-class RadioButton : public QRadioButton, public Control {
-    Q_OBJECT
-public:
-    RadioButton(Window* window, const QString& name, int left, int top, int width, int height, const QString& caption);
-
-    QString Caption() const { return text(); }
-    bool Value() const { return isChecked(); }
-    void setValue(bool value) { setChecked(value); }
-};
-
-// A rectangle: filled, with a border drawn inside its bounds.
-class Rectangle : public QWidget, public Control {
-    Q_OBJECT
-public:
-    Rectangle(Window* window, const QString& name, int left, int top, int width, int height);
-
-    Color FillColor{255, 255, 255};
-    Color BorderColor{0, 0, 0};
-    int BorderWidth = 1;
-    void Refresh(bool eraseBackground = true);
-    // A press at (x, y) in the rectangle's coordinates; answers whether the rectangle took it.
-    std::function<bool(int x, int y)> onMouseDown;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 };

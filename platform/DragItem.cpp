@@ -2,4 +2,8 @@
 
 #include <QMimeData>
 
-DragItem::DragItem(const QMimeData& data) : hasText(data.hasText()), text(data.text()) {}
+DragItem::DragItem(const QMimeData* data) : data(data) {}
+
+bool DragItem::TextAvailable() const { return data && data->hasText(); }
+
+QString DragItem::Text() const { return TextAvailable() ? data->text() : QString(); }

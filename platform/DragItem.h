@@ -1,16 +1,15 @@
 #pragma once
-// What a drag brings to a window that accepts drops: the text of its first item, when it has one.
+// What a drag carries when it is dropped on a window: the program reads its text.
 #include <QString>
 
 class QMimeData;
 
 class DragItem {
 public:
-    explicit DragItem(const QMimeData& data);
-    bool TextAvailable() const { return hasText; }
-    QString Text() const { return text; }
+    explicit DragItem(const QMimeData* data);
+    bool TextAvailable() const;
+    QString Text() const;
 
 private:
-    bool hasText = false;
-    QString text;
+    const QMimeData* data;
 };

@@ -276,24 +276,11 @@ void Window::setMenuBarVisible(bool visible) {
     setHeight(height);
 }
 
-void Window::AcceptTextDrop() { setAcceptDrops(true); }
-
-void Window::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
-}
-
-void Window::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
-}
-
-void Window::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()) return;
-    event->acceptProposedAction();
-    Event_DropObject(DragItem(*event->mimeData()), static_cast<int>(event->dropAction()));
-}
-
 void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
+    // A window already on screen leaves it while its kind and modality change, and comes back.
+    const bool shown = isVisible();
+    if (shown) QMainWindow::setVisible(false);
     sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     applyFlags();
@@ -302,6 +289,10 @@ void Window::setSheetParent(Window* parent) {
     windowHandle()->setTransientParent(parent->windowHandle());
     setWindowModality(Qt::WindowModal);
     placeBeside(*parent);
+    if (shown) {
+        showNow();
+        activateWindow();
+    }
 }
 
 void Window::ShowModalWithin(Window* parent) {
@@ -472,6 +463,16 @@ void Window::changeEvent(QEvent* event) {
     list.expectedActive = nullptr;
     if (list.position(this) != 0) list.moveToFront(this);
     list.activated(this);
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+    DragItem item(event->mimeData());
+    event->acceptProposedAction();
+    Event_DropObject(item, 0);
 }
 
 void Window::contentResized() {

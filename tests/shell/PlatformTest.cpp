@@ -111,6 +111,7 @@ TEST_F(PlatformFixture, ASheetStaysInFrontOfItsParent) {
     SecondKind* sheet = windowInstance<SecondKind>();
     sheet->setSheetParent(parent);
     EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(sheet->isVisible());  // a window on screen stays there as it becomes a sheet
     parent->Show();
     EXPECT_EQ(windowAt(0), sheet);
     EXPECT_EQ(windowAt(1), parent);
