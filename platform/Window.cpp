@@ -278,9 +278,8 @@ void Window::setMenuBarVisible(bool visible) {
 
 void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
-    // A window already on screen leaves it while its kind and modality change, and comes back.
+    // Changing the window's kind hides it; a window on screen stays there.
     const bool shown = isVisible();
-    if (shown) QMainWindow::setVisible(false);
     sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     applyFlags();
@@ -289,10 +288,7 @@ void Window::setSheetParent(Window* parent) {
     windowHandle()->setTransientParent(parent->windowHandle());
     setWindowModality(Qt::WindowModal);
     placeBeside(*parent);
-    if (shown) {
-        showNow();
-        activateWindow();
-    }
+    if (shown) QMainWindow::setVisible(true);
 }
 
 void Window::ShowModalWithin(Window* parent) {
