@@ -52,16 +52,16 @@ InputWindow::InputWindow() {
     setResizeable(false);
     setMaximizeButton(false);
 
-    for (Rectangle** row : {Rbottom.data(), Rtop.data()}) {
-        const bool upper = row == Rtop.data();
+    // The boxes in column order, the whole lower row first.
+    for (const bool upper : {false, true}) {
         for (const Column& c : Columns) {
+            const int t = c.trigram;
             auto* box = new Rectangle(this, upper ? "Rtop" : "Rbottom", upper ? c.topLeft : c.bottomLeft,
                                       upper ? TopRowTop : c.bottomTop, 59, 40);
-            box->setIndex(c.trigram);
-            if (upper && c.trigram == 7) box->setFillColor(RGB(0xFD, 0xFD, 0xFD));
-            const int t = c.trigram;
+            box->setIndex(t);
+            if (upper && t == 7) box->setFillColor(RGB(0xFD, 0xFD, 0xFD));
             box->onMouseDown = [this, t, upper](int, int) { return upper ? Rtop_MouseDown(t) : Rbottom_MouseDown(t); };
-            row[t] = box;
+            (upper ? Rtop : Rbottom)[static_cast<size_t>(t)] = box;
         }
     }
     // The picture shows the boxes; a press goes through it to the box beneath.
@@ -69,13 +69,16 @@ InputWindow::InputWindow() {
     ImageWell1->setImage(ichingtrigramsinput());
     ImageWell1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    for (StaticText** text : {&stabove, &stbelow}) {
-        *text = new StaticText(this, text == &stabove ? "stabove" : "stbelow", 50, text == &stabove ? 170 : 217, 360, 40, "?");
-        (*text)->setTextAlign(2);
-        (*text)->setMultiline(true);
-        (*text)->setTextSize(12);
-        (*text)->setBold(true);
-    }
+    auto trigramLabel = [this](const char* name, int top) {
+        auto* text = new StaticText(this, name, 50, top, 360, 40, "?");
+        text->setTextAlign(2);
+        text->setMultiline(true);
+        text->setTextSize(12);
+        text->setBold(true);
+        return text;
+    };
+    stabove = trigramLabel("stabove", 170);
+    stbelow = trigramLabel("stbelow", 217);
     for (int i = 0; i < 8; ++i) {
         StaticText1[i] = label(this, i, Columns[i].nameLeft, NameTop, 60, 20, Columns[i].name);
         StaticText1[i]->setTextAlign(2);
