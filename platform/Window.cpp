@@ -2,9 +2,12 @@
 
 #include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/DragItem.h"
 #include "platform/Graphics.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -453,6 +456,16 @@ void Window::changeEvent(QEvent* event) {
     list.expectedActive = nullptr;
     if (list.position(this) != 0) list.moveToFront(this);
     list.activated(this);
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData() && event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+    DragItem item(event->mimeData());
+    event->acceptProposedAction();
+    Event_DropObject(item, 0);
 }
 
 void Window::contentResized() {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+class DragItem;
 class Graphics;
 class PushButton;
 
@@ -36,6 +37,8 @@ public:
     virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key) return false; }
     virtual void Event_EnableMenuItems() {}
     virtual void Event_Paint(Graphics& g) { Q_UNUSED(g) }
+    // A drop on a window that accepts drops of text (AcceptTextDrop); action is 0.
+    virtual void Event_DropObject(DragItem& obj, int action) { Q_UNUSED(obj) Q_UNUSED(action) }
     // Binds the window's menu handlers; runs once, when the window is made.
     virtual void AddMenuHandlers() {}
     // Re-fonts the window's text fields and lists to the text font in use; most windows have none.
@@ -63,6 +66,8 @@ public:
     void setMaximizeButton(bool button);
     void setBackColor(const Color& colour);
     void setMenuBarVisible(bool visible);
+    // From now on, text dragged over the window may be dropped on it.
+    void AcceptTextDrop() { setAcceptDrops(true); }
 
     // The Visible property: true while the window is shown or is to be shown when it opens. A
     // layout that makes its window hidden sets it false before the window opens.
@@ -100,6 +105,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     friend class WindowContent;

@@ -1,0 +1,9 @@
+#include "platform/DragItem.h"
+
+#include <QMimeData>
+
+DragItem::DragItem(const QMimeData* data) : data(data) {}
+
+bool DragItem::TextAvailable() const { return data && data->hasText(); }
+
+QString DragItem::Text() const { return TextAvailable() ? data->text() : QString(); }
