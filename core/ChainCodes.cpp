@@ -2,6 +2,8 @@
 #include "core/M_globals.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace M_globals {
 
@@ -57,11 +59,15 @@ QString HexChainChangeLink(const QString& chain, const QString& link, int index,
 }
 
 std::vector<ChainLink> readChainLinks(const QString& chain) {
+    // A number beyond the range of int reads as the nearest int, never as a wrapped-round code.
+    auto field = [](const QStringList& fields, int index) {
+        return static_cast<int>(std::clamp<qint64>(leadingInteger(fields.value(index)), INT_MIN, INT_MAX));
+    };
     std::vector<ChainLink> links;
     if (chain.isEmpty()) return links;
     for (const QString& record : chain.split(';')) {
         const QStringList fields = record.split(',');
-        links.push_back({static_cast<int>(leadingInteger(fields.value(0))), static_cast<int>(leadingInteger(fields.value(1)))});
+        links.push_back({field(fields, 0), field(fields, 1)});
     }
     return links;
 }

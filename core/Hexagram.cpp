@@ -34,7 +34,11 @@ void Hexagram::readRow() {
     }
     auto row = M_globals::db->SQLSelect(hexagramRowStatement(M_globals::TableHex, N_Bool));
     if (M_globals::db->Error()) MsgBox(M_globals::db->ErrorMessage());
-    if (!row || row->isEOF()) return;
+    if (!row) return;
+    if (row->isEOF()) {
+        rowMissing = !M_globals::db->Error();
+        return;
+    }
     N_Book = static_cast<int>(row->Field("NUMBER_BOOK").IntegerValue());
     name = row->Field("NAME").StringValue();
     description = row->Field("DESCRIPTION").StringValue();

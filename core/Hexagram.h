@@ -24,6 +24,9 @@ public:
     int changeMask() const;
     // True when the row was read from the table in use.
     bool isLoaded() const { return loaded; }
+    // True when the table in use was read but holds no row for the Boolean number, the one failed
+    // read that the constructor reports no message for.
+    bool isRowMissing() const { return rowMissing; }
 
     std::vector<std::shared_ptr<CurveShape>> Lines{nullptr};  // shapes from index 1
     std::shared_ptr<Group2D> thepic;
@@ -50,6 +53,7 @@ public:
 private:
     void readRow();
     bool loaded = false;
+    bool rowMissing = false;
 };
 
 // The statement that reads hexagram n from a hexagram table.

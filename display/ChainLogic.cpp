@@ -11,13 +11,13 @@ namespace {
 const QChar CR(13);
 const QChar Tab(9);
 
-// The name of trigram t of the table in use; empty for a number outside 0..7.
+}  // namespace
+
 QString trigramName(int t) {
     if (t < 0 || t > 7 || static_cast<size_t>(t) >= M_globals::tridata.size() || !M_globals::tridata[static_cast<size_t>(t)])
         return QString();
     return M_globals::tridata[static_cast<size_t>(t)]->name;
 }
-}  // namespace
 
 QString chainString(const HexagramList& chain, int count) {
     QStringList links;
@@ -27,6 +27,68 @@ QString chainString(const HexagramList& chain, int count) {
         links << QString("%1,%2").arg(hexagram.N_Bool).arg(mask);
     }
     return links.join(';');
+}
+
+std::optional<StoredChain> readStoredChain(const QString& form) {
+    const int separator = static_cast<int>(form.indexOf(';'));
+    if (separator < 0) return std::nullopt;
+    StoredChain stored;
+    stored.body = form.mid(separator + 1);
+    const auto header = M_globals::readChainLinks(form.left(separator));
+    stored.height = header.empty() ? 0 : header.front().mask;
+    stored.links = M_globals::readChainLinks(stored.body);
+    if (stored.height < 1 || stored.links.empty()) return std::nullopt;
+    for (const auto& link : stored.links)
+        if (link.code < 0 || link.code > 63 || link.mask < 0 || link.mask > 63) return std::nullopt;
+    return stored;
+}
+
+namespace {
+QString link(int code, int mask) { return QString("%1,%2").arg(code).arg(mask); }
+}  // namespace
+
+ChainEdit replaceHexagram(const QString& chain, int count, int k, int n) {
+    const auto links = M_globals::readChainLinks(chain);
+    if (k < 1 || k > count || count > static_cast<int>(links.size())) return {chain, QString()};
+    QString edited = chain;
+    if (k > 1) {
+        const int p = links[static_cast<size_t>(k - 2)].code;
+        if (p == n) return {chain, "Edited Hexagram = Previous Hexagram, Can't Do Edit"};
+        edited = M_globals::HexChainChangeLink(edited, link(p, M_globals::TwoHex(p, n)), k - 1, false);
+    }
+    if (k < count) {
+        const int q = links[static_cast<size_t>(k)].code;
+        if (q == n) return {chain, "Edited Hexagram = Next Hexagram, Can't Do Edit"};
+        edited = M_globals::HexChainChangeLink(edited, link(n, M_globals::TwoHex(n, q)), k, false);
+    } else {
+        edited = M_globals::HexChainChangeLink(edited, link(n, 0), k, false);
+    }
+    return {edited, QString()};
+}
+
+ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
+    const auto links = M_globals::readChainLinks(chain);
+    if (k < 1 || k >= count || count > static_cast<int>(links.size())) return {chain, QString()};
+    const int a = links[static_cast<size_t>(k - 1)].code;
+    const int next = M_globals::Hex69sToHex(a, mask);
+    const bool hasNextToNext = k + 1 < count;
+    const int c = hasNextToNext ? links[static_cast<size_t>(k + 1)].code : 0;
+    if (hasNextToNext && next == c)
+        return {chain, "Changed Next Hexagram = NextToNext Hexagram" + QString(CR) + "Can not do so."};
+    QString edited = M_globals::HexChainChangeLink(chain, link(a, mask), k, false);
+    edited = M_globals::HexChainChangeLink(edited, link(next, hasNextToNext ? M_globals::TwoHex(next, c) : 0), k + 1, false);
+    return {edited, QString()};
+}
+
+std::optional<QString> deleteHexagram(const QString& chain, int count, int k) {
+    const auto links = M_globals::readChainLinks(chain);
+    if (count < 2 || k < 1 || k > count || count > static_cast<int>(links.size())) return std::nullopt;
+    if (k == 1) return chain.section(';', 1);
+    const int p = links[static_cast<size_t>(k - 2)].code;
+    if (k == count) return M_globals::HexChainChangeLink(chain, link(p, 0), k, true);
+    const int q = links[static_cast<size_t>(k)].code;
+    if (p == q) return std::nullopt;
+    return M_globals::HexChainChangeLink(chain, link(p, M_globals::TwoHex(p, q)), k, true);
 }
 
 QString transitionText(const Hexagram& hexagram) {

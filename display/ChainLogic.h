@@ -2,6 +2,7 @@
 // The display window's chain rules that need no window: the chain string, the column geometry,
 // the transition and spoken texts, and the hit test of a click.
 #include "core/Hexagram.h"
+#include "core/M_globals.h"
 
 #include <QString>
 #include <memory>
@@ -23,6 +24,33 @@ inline int chainWidth(int count) { return count < 1 ? 0 : ColumnWidth * count + 
 // The chain string of hexagrams 1..count: "code,mask" links joined by ";", the last mask 0.
 QString chainString(const HexagramList& chain, int count);
 
+
+// A chain's stored form: the header "width,height;" and then the chain string.
+struct StoredChain {
+    int height = 0;  // the header's second number: the height of the drawing to build
+    QString body;    // the chain string, as stored
+    std::vector<M_globals::ChainLink> links;
+};
+// The stored form as the loader reads it, or nothing when it holds no chain: no link, a code or a
+// mask outside 0..63, or a height below 1.
+std::optional<StoredChain> readStoredChain(const QString& form);
+
+// A chain edit: the edited chain string, or the message that refuses the edit.
+struct ChainEdit {
+    QString chain;
+    QString refusal;  // empty when the edit is done
+};
+// Hexagram k of a chain of `count` links becomes code n; the links of its two transitions follow.
+ChainEdit replaceHexagram(const QString& chain, int count, int k, int n);
+// The transition after hexagram k gets the changing lines of `mask`; hexagram k + 1 becomes the
+// hexagram they lead to.
+ChainEdit changeTransition(const QString& chain, int count, int k, int mask);
+// The chain without hexagram k, its neighbours joined; nothing when there is nothing to delete (a
+// chain of one, or two equal neighbours that cannot follow each other).
+std::optional<QString> deleteHexagram(const QString& chain, int count, int k);
+
+// The name of trigram t of the table in use; empty for a number outside 0..7.
+QString trigramName(int t);
 
 // The changing-line text drawn in the gap after a hexagram: lines 6 down to 1.
 QString transitionText(const Hexagram& hexagram);

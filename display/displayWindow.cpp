@@ -4,9 +4,24 @@
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
 #include "core/WindowBounds.h"
+#include "display/ChainDrawing.h"
 #include "input/InputWindow.h"
+#include "platform/Dialogs.h"
 #include "platform/Graphics.h"
+#include "platform/Speech.h"
 #include "platform/VectorShapes.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kNotImplemented = "Feature not implemented in this version of program!  Sorry.";
+
+// Where a stored header asks for a taller start, the drawing starts at this height: it grows to
+// whatever the chain draws and is trimmed afterwards, so the header's height only sets the start.
+constexpr int kTallestStart = 32000;
+
+}  // namespace
 
 displayWindow* displayWindow::instance() { return windowInstance<displayWindow>(); }
 
@@ -36,13 +51,21 @@ displayWindow::displayWindow() {
     ScrollBarV->setPageStep(50);
 
     connect(Canvas1, &Canvas::Paint, this, &displayWindow::Canvas1_Paint);
+    Canvas1->onMouseDown = [this](int x, int y) { return Canvas1_MouseDown(x, y); };
     connect(scrollbarH, &ScrollBar::ValueChanged, this, &displayWindow::scrollbarH_ValueChanged);
     connect(ScrollBarV, &ScrollBar::ValueChanged, this, &displayWindow::ScrollBarV_ValueChanged);
 }
 
-void displayWindow::AddMenuHandlers() { AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); }); }
+void displayWindow::AddMenuHandlers() {
+    AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); });
+    AddMenuHandler("OptionsTalk", [this] { return _OptionsTalk_Action(); });
+}
 
-void displayWindow::Event_EnableMenuItems() { FileHelp()->setEnabled(true); }
+void displayWindow::Event_EnableMenuItems() {
+    FileHelp()->setEnabled(true);
+    OptionsTalk()->setChecked(M_globals::isspeaking);
+    OptionsTalk()->setEnabled(true);
+}
 
 bool displayWindow::_FileHelp_Action() {
     showHelp("Display Window Help", DISPLAYWINDOWHELP());
@@ -111,7 +134,7 @@ void displayWindow::checkscrollbarH() {
 }
 
 void displayWindow::Canvas1_Paint(Graphics& g) {
-    if (virev.empty() || !virev[0] || !drawbuffer || !selbuffer) return;
+    if (chingcount < 1 || virev.empty() || !virev[0] || !drawbuffer || !selbuffer) return;
     g.DrawPicture(*drawbuffer, offsetH, offsetV);
     g.DrawPicture(*selbuffer, offsetH, offsetV);
 }
@@ -124,4 +147,317 @@ void displayWindow::scrollbarH_ValueChanged() {
 void displayWindow::ScrollBarV_ValueChanged() {
     offsetV = -ScrollBarV->Value();
     Canvas1->Refresh(true);
+}
+
+// ---- The chain ----
+
+std::shared_ptr<Hexagram> displayWindow::readHexagram(int n) {
+    auto hexagram = std::make_shared<Hexagram>(n, false);
+    if (hexagram->isLoaded()) return hexagram;
+    // The model reports a lost connection and engine errors itself; a missing row is ours to tell.
+    if (hexagram->isRowMissing())
+        MsgBox(QString("Hexagram %1 is not in the table %2.").arg(n).arg(M_globals::TableHex));
+    return nullptr;
+}
+
+void displayWindow::newhex(int n, bool addToChain) {
+    // The new hexagram is read before anything changes: a failed read leaves the chain, the
+    // drawing and the scroll bars as they were.
+    if (chingcount == 0) {
+        auto hexagram = readHexagram(n);
+        if (!hexagram) return;
+        virev = {hexagram};
+        chingcount = 1;
+    } else if (addToChain) {
+        if (n == virev[static_cast<size_t>(chingcount - 1)]->N_Bool) return;
+        auto hexagram = readHexagram(n);
+        if (!hexagram) return;
+        virev[static_cast<size_t>(chingcount - 1)]->ninesANDsixes(n, true);
+        virev.push_back(hexagram);
+        ++chingcount;
+    } else {
+        if (chingcount >= 2 && n == virev[static_cast<size_t>(chingcount - 2)]->N_Bool) return;
+        auto hexagram = readHexagram(n);
+        if (!hexagram) return;
+        if (chingcount >= 2) virev[static_cast<size_t>(chingcount - 2)]->ninesANDsixes(n, true);
+        virev[static_cast<size_t>(chingcount - 1)] = hexagram;
+    }
+    for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->resize(static_cast<size_t>(chingcount));
+    dopicture();
+    checkscrollbarH();
+}
+
+void displayWindow::dopicture() {
+    if (chingcount == 1) drawone();
+    else drawmany(chingcount);
+    Canvas1->Refresh(true);
+    theHexChain = ChainLogic::chainString(virev, chingcount);
+}
+
+// ---- Drawing ----
+
+void displayWindow::resizePictures(int width, int height) {
+    auto grown = NewPicture(width, height, 16);
+    if (!grown || !grown->graphics()) return;
+    Graphics& g = *grown->graphics();
+    if (M_globals::Used_BackgroundColor.isValid()) {
+        const Color pen = g.ForeColor;
+        g.ForeColor = M_globals::Used_BackgroundColor;
+        g.FillRect(0, 0, width, height);
+        g.ForeColor = pen;
+    }
+    if (drawbuffer) g.DrawPicture(*drawbuffer, 0, 0);
+    drawbuffer = grown;
+    selbuffer = NewPicture(width, height, 0);
+}
+
+void displayWindow::drawone() {
+    if (chingcount < 1 || !drawbuffer || !drawbuffer->graphics()) return;
+    Graphics* g = drawbuffer->graphics();
+    g->ClearRect(0, 0, drawbuffer->Width(), drawbuffer->Height());
+    const Hexagram& hexagram = *virev[0];
+    const auto column = ChainDrawing::column(*g, hexagram, 1);
+    abovestr[0] = column.above;
+    belowstr[0] = column.below;
+    namestr[0] = column.name;
+    ChainDrawing::drawColumnHead(*g, hexagram, column);
+    // The picture grows to hold the whole text.
+    if (column.bottom() > drawbuffer->Height()) {
+        resizePictures(drawbuffer->Width(), column.bottom());
+        g = drawbuffer->graphics();
+    }
+    ChainDrawing::drawColumnText(*g, column);
+}
+
+void displayWindow::drawmany(int n) {
+    if (n < 2 || n > chingcount || !drawbuffer || !drawbuffer->graphics()) return;
+    const auto transition = ChainDrawing::transition(*drawbuffer->graphics(), *virev[static_cast<size_t>(n - 2)], n - 1);
+    // The pictures are made anew at every step (so the selection frame goes), grown to the chain's
+    // width and to the transition text's bottom.
+    const int width = std::max(drawbuffer->Width(), ChainLogic::chainWidth(chingcount));
+    const int height = std::max(drawbuffer->Height(), transition.bottom());
+    resizePictures(width, height);
+    Graphics* g = drawbuffer->graphics();
+    // Everything from the gap on goes: an old last hexagram is replaced cleanly.
+    const int gap = ChainLogic::chainWidth(n - 1);
+    g->ClearRect(gap, 0, width - gap, height);
+    ChainDrawing::drawTransition(*g, transition);
+
+    const Hexagram& hexagram = *virev[static_cast<size_t>(n - 1)];
+    const auto column = ChainDrawing::column(*g, hexagram, n);
+    abovestr[static_cast<size_t>(n - 1)] = column.above;
+    belowstr[static_cast<size_t>(n - 1)] = column.below;
+    namestr[static_cast<size_t>(n - 1)] = column.name;
+    ChainDrawing::drawColumnHead(*g, hexagram, column);
+    if (column.bottom() > drawbuffer->Height()) {
+        resizePictures(drawbuffer->Width(), column.bottom());
+        g = drawbuffer->graphics();
+    }
+    ChainDrawing::drawColumnText(*g, column);
+    Canvas1->Refresh(true);
+    theHexChain = ChainLogic::chainString(virev, n);
+}
+
+void displayWindow::drawChain() {
+    if (chingcount < 1) return;
+    drawone();
+    for (int k = 2; k <= chingcount; ++k) drawmany(k);
+}
+
+void displayWindow::redrawchain() {
+    if (chingcount < 1) return;
+    for (int k = 1; k <= chingcount; ++k) {
+        Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
+        hexagram.alterhexsettings();
+        hexagram.drawgroup();
+    }
+    drawChain();
+    Canvas1->Refresh(true);
+}
+
+void displayWindow::doupdate() {
+    drawbuffer = NewPicture(250, 500, 16);
+    selbuffer = NewPicture(250, 500, 0);
+    redrawchain();
+    checkscrollbarH();
+}
+
+void displayWindow::trimwindowpicheight() {
+    if (!drawbuffer) return;
+    const auto before = drawbuffer;
+    M_globals::trimpicture(drawbuffer);
+    if (drawbuffer == before) return;
+    selbuffer = NewPicture(drawbuffer->Width(), drawbuffer->Height(), 0);
+    checkscrollbarH();
+    Canvas1->Refresh(true);
+}
+
+// ---- Selection ----
+
+bool displayWindow::hasValidSelection(bool asTransition) const {
+    return ChainLogic::selectionIsValid(isrecordtoedit, recordtoedit, asTransition, chingcount);
+}
+
+void displayWindow::newrect(int k, bool isTransition) {
+    RectSel = std::make_shared<RectShape>();
+    RectSel->Fill = 0;
+    RectSel->Border = 100;
+    RectSel->BorderWidth = 2;
+    RectSel->BorderColor = RGB(0, 0, 0);
+    RectSel->X = isTransition ? ChainLogic::columnX(k) + 335 : ChainLogic::columnX(k) + 127;
+    RectSel->Width = isTransition ? 185 : 247;
+    const int height = drawbuffer ? drawbuffer->Height() : 0;
+    RectSel->Y = height / 2.0;
+    RectSel->Height = height;
+}
+
+bool displayWindow::Canvas1_MouseDown(int X, int Y) {
+    Q_UNUSED(Y)  // a click anywhere in a column's or a gap's height counts
+    auto removeFrame = [this] {
+        if (selbuffer && selbuffer->Objects && RectSel) selbuffer->Objects->Remove(RectSel);
+    };
+    const auto hit = ChainLogic::hitTest(X - offsetH, chingcount);
+    if (hit) {
+        const bool sameItem = hasValidSelection(recordtoeditis6and9) && hit->number == recordtoedit &&
+                              hit->transition == recordtoeditis6and9;
+        removeFrame();
+        if (sameItem) {
+            isrecordtoedit = false;
+            recordtoedit = -1;
+        } else {
+            // Also a click on the other kind of the selected number selects what was clicked.
+            newrect(hit->number, hit->transition);
+            isrecordtoedit = true;
+            recordtoedit = hit->number;
+            recordtoeditis6and9 = hit->transition;
+            if (selbuffer && selbuffer->Objects) selbuffer->Objects->Append(RectSel);
+        }
+        if (M_globals::isspeaking) doSpeech();
+    } else {
+        removeFrame();
+        isrecordtoedit = false;
+        recordtoedit = -1;
+        if (M_globals::isspeaking) Speak(" ", true);
+    }
+    Canvas1->Refresh(true);
+    return false;
+}
+
+// ---- Loading and editing ----
+
+void displayWindow::DoLoadHexChain(int id, const QString& chain) {
+    Q_UNUSED(id)
+    const auto stored = ChainLogic::readStoredChain(chain);
+    if (!stored) {
+        MsgBox("This chain cannot be loaded: its stored text is damaged.");
+        return;
+    }
+    // Every hexagram is read before the chain shown is given up.
+    HexagramList loaded;
+    for (const auto& link : stored->links) {
+        auto hexagram = readHexagram(link.code);
+        if (!hexagram) return;
+        hexagram->ninesANDsixes(link.mask, false);
+        loaded.push_back(hexagram);
+    }
+    const int count = static_cast<int>(loaded.size());
+    const int width = ChainLogic::chainWidth(count) + 20;
+    const int height = std::min(stored->height, kTallestStart);
+    drawbuffer = NewPicture(width, height, 16);
+    selbuffer = NewPicture(width, height, 0);
+    virev = loaded;
+    chingcount = count;
+    for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->assign(static_cast<size_t>(count), nullptr);
+    // The columns and transitions are drawn as a chain built hexagram by hexagram is, each
+    // transition from the mask stored in its link; the pictures grow to what is drawn.
+    drawChain();
+    theHexChain = stored->body;
+    trimwindowpicheight();
+    checkscrollbarH();
+    Canvas1->Refresh(true);
+}
+
+void displayWindow::loadEdited(const QString& chain, int width, int height) {
+    DoLoadHexChain(-1, QString("%1,%2;").arg(width).arg(height) + chain);
+}
+
+void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit) {
+    if (!edit.refusal.isEmpty()) {
+        MsgBox(edit.refusal);
+        return;
+    }
+    // An edited chain is built 1000 high, then trimmed.
+    loadEdited(edit.chain, drawbuffer->Width(), 1000);
+}
+
+void displayWindow::doHexEdit(int n, bool all) {
+    if (all) doHexEditChangeAll(n);
+    else doHexEditChangeOne(n);
+}
+
+void displayWindow::doHexEditChangeOne(int n) {
+    // The kind of the selection is not looked at: a selected transition edits the hexagram before it.
+    if (!hasValidSelection(false) || !drawbuffer) return;
+    applyEdit(ChainLogic::replaceHexagram(theHexChain, chingcount, recordtoedit, n));
+}
+
+void displayWindow::doHexEditChangeAll(int n) {
+    Q_UNUSED(n)
+    MsgBox(kNotImplemented);
+}
+
+void displayWindow::Do6and9Edit(int mask, bool isShort) {
+    if (isShort) Do6and9EditShort(mask);
+    else Do6and9EditLong(mask);
+}
+
+void displayWindow::Do6and9EditShort(int mask) {
+    if (!hasValidSelection(true) || !drawbuffer) return;
+    applyEdit(ChainLogic::changeTransition(theHexChain, chingcount, recordtoedit, mask));
+}
+
+void displayWindow::Do6and9EditLong(int mask) {
+    Q_UNUSED(mask)
+    MsgBox(kNotImplemented);
+}
+
+void displayWindow::deleteHex() {
+    if (chingcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
+    const auto edited = ChainLogic::deleteHexagram(theHexChain, chingcount, recordtoedit);
+    if (!edited) return;
+    loadEdited(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
+}
+
+// ---- Speech ----
+
+QString displayWindow::gettransition(int j) const {
+    if (j < 0 || j >= chingcount) return QString();
+    return ChainLogic::gettransition(*virev[static_cast<size_t>(j)]);
+}
+
+void displayWindow::doSpeech() {
+    Speak("  ", true);
+    QString text;
+    const int k = recordtoedit;
+    // A selection the chain no longer holds counts as none.
+    if (recordtoeditis6and9 && hasValidSelection(true))
+        text = ChainLogic::spokenTransition(*virev[static_cast<size_t>(k - 1)], *virev[static_cast<size_t>(k)]);
+    else if (!recordtoeditis6and9 && hasValidSelection(false))
+        text = ChainLogic::spokenHexagram(*virev[static_cast<size_t>(k - 1)]);
+    else if (chingcount > 0)
+        text = ChainLogic::spokenChain(virev, chingcount);
+    else
+        return;
+    Speak(text, true);
+}
+
+bool displayWindow::_OptionsTalk_Action() {
+    if (M_globals::isspeaking) {
+        M_globals::isspeaking = false;
+        Speak("Bye", true);
+    } else {
+        M_globals::isspeaking = true;
+        doSpeech();
+    }
+    return false;
 }

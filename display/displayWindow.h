@@ -1,18 +1,23 @@
 #pragma once
-// The display window: the program's main window. Its canvas paints the off-screen pictures of the
-// chain at the scroll offsets; the scroll bars follow the picture's size; the window keeps its
-// bounds in ProgramPrefs (DisplayW) and opens the input window when it opens.
+// The display window: the program's main window. It holds the chain of hexagrams, draws it into
+// an off-screen picture (with the selection frame in an overlay), lets a click select a hexagram
+// or a transition, loads and edits the chain, and speaks it in Talk mode. Its canvas paints the two
+// pictures at the scroll offsets; the window keeps its bounds in ProgramPrefs (DisplayW) and opens
+// the input window when it opens.
 #include "display/ChainLogic.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
+#include "platform/WindowRegistry.h"
 
 #include <memory>
+#include <vector>
 
 class Graphics;
 class Picture;
 class RectShape;
+class StringShape;
 
-class displayWindow : public Window {
+class displayWindow : public Window, public RefreshableWindow {
     Q_OBJECT
 public:
     // The open display window, or a new, empty one. There is never more than one.
@@ -24,15 +29,30 @@ public:
     ScrollBar* scrollbarH;
     ScrollBar* ScrollBarV;
 
-    // The chain shown: entry k - 1 holds hexagram k, for k = 1..chingcount.
+    // The chain shown: entry k - 1 holds hexagram k, for k = 1..chingcount; empty while the
+    // window is.
     HexagramList virev;
     int chingcount = 0;
-    // The drawn chain and the selection overlay painted over it; made at open as 250 x 500.
+    // The drawn chain and the selection overlay painted over it, always of one size; made at open
+    // as 250 x 500.
     std::shared_ptr<Picture> drawbuffer;
-    std::shared_ptr<Picture> selbuffer;
-    std::shared_ptr<RectShape> RectSel;
+    // The captions and the name of column k at entry k - 1, made anew by each drawing of it.
+    std::vector<std::shared_ptr<StringShape>> abovestr;
+    std::vector<std::shared_ptr<StringShape>> belowstr;
+    std::vector<std::shared_ptr<StringShape>> namestr;
     // Where the drawing's top left lies on the canvas: minus the scroll bars' values.
     int offsetH = 0;
+    std::shared_ptr<RectShape> RectSel;
+    std::shared_ptr<Picture> selbuffer;
+    // The chain string: "code,mask" links joined by ";", the last mask 0; empty while the window is.
+    QString theHexChain;
+    // The selection: hexagram recordtoedit, or the transition after it when recordtoeditis6and9.
+    // recordtoedit is 0 before the first click and -1 after a deselection. Only a click changes it;
+    // readers ask ChainLogic::selectionIsValid (through hasValidSelection) before they use it.
+    int recordtoedit = 0;
+    bool recordtoeditis6and9 = false;
+    bool isrecordtoedit = false;
+    int CopyTextSize = 0;
     int offsetV = 0;
 
     void Event_Open() override;
@@ -44,11 +64,71 @@ public:
 
     void Canvas1_Open();
     void Canvas1_Paint(Graphics& g);
+    // A click at canvas point (X, Y) selects, deselects and, in Talk mode, speaks.
+    bool Canvas1_MouseDown(int X, int Y);
     void scrollbarH_ValueChanged();
     void ScrollBarV_ValueChanged();
 
+    bool _FileHelp_Action();
+    // Switches Talk mode: on speaks the selection (or the chain), off says "Bye".
+    bool _OptionsTalk_Action();
+
+    // Shows hexagram n at the end of the chain: appended (addToChain) or in place of the last one.
+    // Refused silently when n equals the last hexagram (appending) or the one before the last
+    // (replacing); when the hexagram cannot be read nothing changes.
+    void newhex(int n, bool addToChain);
+    // Draws the chain's last change and rebuilds theHexChain.
+    void dopicture();
+    // Draws a chain of one hexagram.
+    void drawone();
+    // Draws the transition to hexagram n and hexagram n's column, growing the pictures as needed.
+    void drawmany(int n);
     // Sets both scroll bars up for the sizes of drawbuffer and the canvas.
     void checkscrollbarH();
+    // Makes the selection frame for hexagram k, or for the transition after it.
+    void newrect(int k, bool isTransition);
+    // Redraws every column with the drawing settings in force.
+    void redrawchain();
+    // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
+    // given; a form that holds no chain is refused with a message and changes nothing. id is not
+    // read.
+    void DoLoadHexChain(int id, const QString& chain);
+    // Puts hexagram n in place of the selected one: all False rewrites its two links.
+    void doHexEdit(int n, bool all);
+    void doHexEditChangeOne(int n);
+    void doHexEditChangeAll(int n);
+    // Gives the selected transition the changing lines of mask (isShort; the long form is not
+    // available).
+    void Do6and9Edit(int mask, bool isShort);
+    void Do6and9EditShort(int mask);
+    void Do6and9EditLong(int mask);
+    // Cuts the empty bottom off the drawing.
+    void trimwindowpicheight();
+    // Speaks the selected transition or hexagram, or the whole chain when nothing is selected.
+    void doSpeech();
+    // The changing-line texts of hexagram j + 1, lines 1 to 6, each followed by a Tab.
+    QString gettransition(int j) const;
+    // Removes the selected hexagram from the chain, joining its neighbours.
+    void deleteHex();
+    // Rebuilds the drawing from scratch with the settings in force.
+    void doupdate();
 
-    bool _FileHelp_Action();
+    // The selection names something of the current chain: hexagram recordtoedit, or (asTransition)
+    // the transition after it.
+    bool hasValidSelection(bool asTransition) const;
+
+    void refreshAfterTablesChanged() override { doupdate(); }
+
+private:
+    // Replaces both pictures by pictures of width x height holding the drawing as it was; the
+    // overlay comes back empty.
+    void resizePictures(int width, int height);
+    // Draws columns 1..chingcount and their transitions.
+    void drawChain();
+    // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
+    std::shared_ptr<Hexagram> readHexagram(int n);
+    // Hands an edited chain string to the loader behind a header of width x height.
+    void loadEdited(const QString& chain, int width, int height);
+    // Shows the refusal of an edit, or loads the edited chain.
+    void applyEdit(const ChainLogic::ChainEdit& edit);
 };
