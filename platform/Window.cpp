@@ -278,6 +278,8 @@ void Window::setMenuBarVisible(bool visible) {
 
 void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
+    // Changing the window's kind hides it; a window on screen stays there.
+    const bool shown = isVisible();
     sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     applyFlags();
@@ -286,6 +288,7 @@ void Window::setSheetParent(Window* parent) {
     windowHandle()->setTransientParent(parent->windowHandle());
     setWindowModality(Qt::WindowModal);
     placeBeside(*parent);
+    if (shown) QMainWindow::setVisible(true);
 }
 
 void Window::ShowModalWithin(Window* parent) {
