@@ -364,3 +364,18 @@ TEST_F(DisplayCommands, InputEditAndHelpOpenTheirWindows) {
     EXPECT_EQ(help->Title(), "Display Window Help");
     EXPECT_FALSE(help->EditField1->Text().isEmpty());
 }
+
+TEST_F(DisplayCommands, AQuitWhileTheSettingsSheetIsOpenRedrawsNothing) {
+    build({5, 10});
+    QPointer<displayWindow> window(display);
+    const Picture* drawing = display->drawbuffer.get();
+    QTimer::singleShot(0, [&] { program.app().Quit(0); });
+    EXPECT_TRUE(choose("EditDisplay"));
+    EXPECT_TRUE(program.app().hasShutDown());
+    EXPECT_EQ(findWindow<HexSettings>(), nullptr);
+    // The closed window is not drawn again, nor touched once it is gone.
+    if (window) {
+        EXPECT_TRUE(window->isClosed());
+        EXPECT_EQ(window->drawbuffer.get(), drawing);
+    }
+}
