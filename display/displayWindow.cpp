@@ -167,7 +167,6 @@ void displayWindow::newhex(int n, bool addToChain) {
         if (chingcount >= 2) virev[static_cast<size_t>(chingcount - 2)]->ninesANDsixes(n, true);
         virev[static_cast<size_t>(chingcount - 1)] = hexagram;
     }
-    for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->resize(static_cast<size_t>(chingcount));
     dopicture();
     checkscrollbarH();
 }
@@ -196,15 +195,16 @@ void displayWindow::resizePictures(int width, int height) {
     selbuffer = NewPicture(width, height, 0);
 }
 
-void displayWindow::drawone() {
-    if (chingcount < 1 || !drawbuffer || !drawbuffer->graphics()) return;
+void displayWindow::drawColumn(int k) {
     Graphics* g = drawbuffer->graphics();
-    g->ClearRect(0, 0, drawbuffer->Width(), drawbuffer->Height());
-    const Hexagram& hexagram = *virev[0];
-    const auto column = ChainDrawing::column(*g, hexagram, 1);
-    abovestr[0] = column.above;
-    belowstr[0] = column.below;
-    namestr[0] = column.name;
+    const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
+    const auto column = ChainDrawing::column(*g, hexagram, k);
+    const auto count = static_cast<size_t>(std::max(k, chingcount));
+    for (auto* shapes : {&abovestr, &belowstr, &namestr})
+        if (shapes->size() < count) shapes->resize(count);
+    abovestr[static_cast<size_t>(k - 1)] = column.above;
+    belowstr[static_cast<size_t>(k - 1)] = column.below;
+    namestr[static_cast<size_t>(k - 1)] = column.name;
     ChainDrawing::drawColumnHead(*g, hexagram, column);
     // The picture grows to hold the whole text.
     if (column.bottom() > drawbuffer->Height()) {
@@ -214,8 +214,14 @@ void displayWindow::drawone() {
     ChainDrawing::drawColumnText(*g, column);
 }
 
+void displayWindow::drawone() {
+    if (chingcount < 1 || virev.empty() || !drawbuffer || !drawbuffer->graphics()) return;
+    drawbuffer->graphics()->ClearRect(0, 0, drawbuffer->Width(), drawbuffer->Height());
+    drawColumn(1);
+}
+
 void displayWindow::drawmany(int n) {
-    if (n < 2 || n > chingcount || !drawbuffer || !drawbuffer->graphics()) return;
+    if (n < 2 || n > chingcount || n > static_cast<int>(virev.size()) || !drawbuffer || !drawbuffer->graphics()) return;
     const auto transition = ChainDrawing::transition(*drawbuffer->graphics(), *virev[static_cast<size_t>(n - 2)], n - 1);
     // The pictures are made anew at every step (so the selection frame goes), grown to the chain's
     // width and to the transition text's bottom.
@@ -227,18 +233,7 @@ void displayWindow::drawmany(int n) {
     const int gap = ChainLogic::chainWidth(n - 1);
     g->ClearRect(gap, 0, width - gap, height);
     ChainDrawing::drawTransition(*g, transition);
-
-    const Hexagram& hexagram = *virev[static_cast<size_t>(n - 1)];
-    const auto column = ChainDrawing::column(*g, hexagram, n);
-    abovestr[static_cast<size_t>(n - 1)] = column.above;
-    belowstr[static_cast<size_t>(n - 1)] = column.below;
-    namestr[static_cast<size_t>(n - 1)] = column.name;
-    ChainDrawing::drawColumnHead(*g, hexagram, column);
-    if (column.bottom() > drawbuffer->Height()) {
-        resizePictures(drawbuffer->Width(), column.bottom());
-        g = drawbuffer->graphics();
-    }
-    ChainDrawing::drawColumnText(*g, column);
+    drawColumn(n);
     Canvas1->Refresh(true);
     theHexChain = ChainLogic::chainString(virev, n);
 }
@@ -352,7 +347,7 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     selbuffer = NewPicture(width, height, 0);
     virev = loaded;
     chingcount = count;
-    for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->assign(static_cast<size_t>(count), nullptr);
+    for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each
     // transition from the mask stored in its link; the pictures grow to what is drawn.
     drawChain();

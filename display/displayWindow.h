@@ -147,6 +147,9 @@ private:
     // Replaces both pictures by pictures of width x height holding the drawing as it was; the
     // overlay comes back empty.
     void resizePictures(int width, int height);
+    // Draws column k: figure, captions (kept in abovestr, belowstr, namestr) and texts, growing
+    // the pictures to hold the texts.
+    void drawColumn(int k);
     // Draws columns 1..chingcount and their transitions.
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.

@@ -111,3 +111,29 @@ TEST(ChainLogic, SpokenTexts) {
     EXPECT_EQ(spokenChain(chain, 1), "name42.desc42.judg42");
     EXPECT_EQ(spokenChain({}, 0), "");
 }
+
+TEST(ChainLogic, StoredForms) {
+    struct Case {
+        const char* form;
+        int height;  // 0: holds no chain
+        const char* body;
+        size_t links;
+    } cases[] = {
+        {"900,700;56,7;63,0", 700, "56,7;63,0", 2},
+        {"0,1;5,0", 1, "5,0", 1},
+        {"0,600;5,1;1,0;", 600, "5,1;1,0;", 3},  // a final ";" reads as one more link, code 0
+        {"0,600;5x,1y", 600, "5x,1y", 1},         // numbers are read from the start of a field
+        {"", 0, "", 0},           {"900,700", 0, "", 0},        {"900,700;", 0, "", 0},
+        {"900,0;5,0", 0, "", 0},  {"900;5,0", 0, "", 0},        {"900,700;64,0", 0, "", 0},
+        {"900,700;5,64", 0, "", 0}, {"900,700;-1,0", 0, "", 0}, {"900,700;4294967301,0", 0, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
+        const auto stored = readStoredChain(c.form);
+        ASSERT_EQ(stored.has_value(), c.height != 0);
+        if (!stored) continue;
+        EXPECT_EQ(stored->height, c.height);
+        EXPECT_EQ(stored->body, c.body);
+        EXPECT_EQ(stored->links.size(), c.links);
+    }
+}
