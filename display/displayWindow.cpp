@@ -56,22 +56,6 @@ displayWindow::displayWindow() {
     connect(ScrollBarV, &ScrollBar::ValueChanged, this, &displayWindow::ScrollBarV_ValueChanged);
 }
 
-void displayWindow::AddMenuHandlers() {
-    AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); });
-    AddMenuHandler("OptionsTalk", [this] { return _OptionsTalk_Action(); });
-}
-
-void displayWindow::Event_EnableMenuItems() {
-    FileHelp()->setEnabled(true);
-    OptionsTalk()->setChecked(M_globals::isspeaking);
-    OptionsTalk()->setEnabled(true);
-}
-
-bool displayWindow::_FileHelp_Action() {
-    showHelp("Display Window Help", DISPLAYWINDOWHELP());
-    return false;
-}
-
 void displayWindow::Canvas1_Open() {
     Canvas1->setTop(0);
     Canvas1->setLeft(0);
@@ -93,6 +77,7 @@ void displayWindow::Event_Open() {
     scrollbarH->setWidth(Width() - 15);
     offsetH = 0;
     RectSel = std::make_shared<RectShape>();
+    AcceptTextDrop();
 }
 
 void displayWindow::Event_Close() { storeWindowBounds(*this, "DisplayW"); }

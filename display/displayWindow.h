@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class DragItem;
 class Graphics;
 class Picture;
 class RectShape;
@@ -119,7 +120,30 @@ public:
 
     void refreshAfterTablesChanged() override { doupdate(); }
 
+    // Commands: menu handlers, the drop of a hexagram, the settings window.
+    void Event_DropObject(DragItem& obj, int action) override;
+    bool _Optionsinput_Action();
+    bool _bookprevious_Action();
+    bool _booknext_Action();
+    bool _bookfirst_Action();
+    bool _booklast_Action();
+    bool _OptionsText_Action();
+    bool _HexChainssave_Action();
+    bool _HexChainsLoad_Action();
+    bool _HexChainsDelete_Action();
+    bool _EditeditHex_Action();
+    bool _OptionsChainWindow_Action();
+    bool _editcopy_Action();
+    bool _Copysymbol_Action();
+    bool _Optionstrimwindow_Action();
+    bool _FilePrint_Action();
+    bool _EditDeleteHexagram_Action();
+    bool _editdisplay_Action();
+
 private:
+    const Hexagram* lastHexagram() const;
+    void showBookNumber(int number);
+
     // Replaces both pictures by pictures of width x height holding the drawing as it was; the
     // overlay comes back empty.
     void resizePictures(int width, int height);

@@ -140,7 +140,9 @@ QString ScriptedDialogs::openFile(const QString& fileType) {
 
 void ScriptedDialogs::showURL(const QString& url) { urls << url; }
 
-std::optional<Color> ScriptedDialogs::selectColor(const Color&, const QString&) {
+std::optional<Color> ScriptedDialogs::selectColor(const Color& initial, const QString& prompt) {
+    colourPrompts << prompt;
+    colourInitials.push_back(initial);
     if (colours.empty()) return std::nullopt;
     const auto answer = colours.front();
     colours.pop_front();

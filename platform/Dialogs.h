@@ -81,6 +81,8 @@ public:
     QStringList messages;                  // every MsgBox text, in order
     std::vector<MessageDialog> questions;  // every message dialog shown
     QStringList fileTypes;                 // the filter of every open-file dialog
+    QStringList colourPrompts;             // the prompt of every colour picker shown
+    std::vector<Color> colourInitials;     // the colour every colour picker opened with
     QStringList pageSetupsShown;           // the setup string each page setup opened with
     int printerDialogsShown = 0;
     QStringList urls;                      // every address handed to the browser

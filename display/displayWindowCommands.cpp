@@ -1,0 +1,253 @@
+// The display window's commands: its menu handlers and their enabling, the book steps, the drop of
+// a hexagram from the hexagram list, the clipboard pictures, printing and the settings window.
+// Every handler checks its own preconditions, since a shortcut can fire while the enabling is
+// out of date; a selection that no longer names anything in the chain counts as none.
+#include "display/displayWindow.h"
+
+#include "app/App.h"
+#include "app/AppResources.h"
+#include "app/MenuBar1.h"
+#include "core/M_globals.h"
+#include "display/HexSettings.h"
+#include "input/InputWindow.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/DragItem.h"
+#include "platform/Graphics.h"
+#include "platform/Keyboard.h"
+#include "platform/SQLDatabase.h"
+
+#include <QRegularExpression>
+#include <optional>
+
+namespace {
+
+constexpr int firstBookNumber = 1;
+constexpr int lastBookNumber = 64;
+
+const QString noPicture = "No picture is available!";
+
+// The hexagram code a dropped text names: three ","-fields, the third a whole number 0..63.
+std::optional<int> droppedHexagramCode(const QString& text) {
+    const QStringList fields = text.split(',');
+    if (fields.size() != 3) return std::nullopt;
+    static const QRegularExpression wholeNumber("^\\s*\\d+\\s*$");
+    if (!wholeNumber.match(fields[2]).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const int code = fields[2].trimmed().toInt(&ok);
+    if (!ok || code > 63) return std::nullopt;
+    return code;
+}
+
+}  // namespace
+
+void displayWindow::AddMenuHandlers() {
+    AddMenuHandler("Optionsinput", [this] { return _Optionsinput_Action(); });
+    AddMenuHandler("bookprevious", [this] { return _bookprevious_Action(); });
+    AddMenuHandler("booknext", [this] { return _booknext_Action(); });
+    AddMenuHandler("bookfirst", [this] { return _bookfirst_Action(); });
+    AddMenuHandler("booklast", [this] { return _booklast_Action(); });
+    AddMenuHandler("OptionsText", [this] { return _OptionsText_Action(); });
+    AddMenuHandler("HexChainssave", [this] { return _HexChainssave_Action(); });
+    AddMenuHandler("HexChainsLoad", [this] { return _HexChainsLoad_Action(); });
+    AddMenuHandler("HexChainsDelete", [this] { return _HexChainsDelete_Action(); });
+    AddMenuHandler("EditeditHex", [this] { return _EditeditHex_Action(); });
+    AddMenuHandler("OptionsChainWindow", [this] { return _OptionsChainWindow_Action(); });
+    AddMenuHandler("editcopy", [this] { return _editcopy_Action(); });
+    AddMenuHandler("Copysymbol", [this] { return _Copysymbol_Action(); });
+    AddMenuHandler("Optionstrimwindow", [this] { return _Optionstrimwindow_Action(); });
+    AddMenuHandler("OptionsTalk", [this] { return _OptionsTalk_Action(); });
+    AddMenuHandler("FilePrint", [this] { return _FilePrint_Action(); });
+    AddMenuHandler("EditDeleteHexagram", [this] { return _EditDeleteHexagram_Action(); });
+    AddMenuHandler("editdisplay", [this] { return _editdisplay_Action(); });
+    AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); });
+}
+
+const Hexagram* displayWindow::lastHexagram() const {
+    if (chingcount < 1 || chingcount > static_cast<int>(virev.size())) return nullptr;
+    return virev[static_cast<size_t>(chingcount - 1)].get();
+}
+
+void displayWindow::Event_EnableMenuItems() {
+    for (MenuItem* item : {FileHelp(), Optionsinput(), EditDisplay(), Optionsbook(), booknext(), bookprevious(),
+                           bookfirst(), bookLast()})
+        item->setEnabled(true);
+    OptionsTalk()->setChecked(M_globals::isspeaking);
+    OptionsTalk()->setEnabled(true);
+    for (MenuItem* item : {FilePrint(), EditCopy(), Optionstrimwindow()}) item->setEnabled(chingcount > 0);
+    OptionsText()->setEnabled(true);
+    const bool selected = hasValidSelection(recordtoeditis6and9);
+    Copysymbol()->setEnabled(selected);
+    if (chingcount > 1) {
+        EditDeleteHexagram()->setEnabled(true);
+        OptionsChainWindow()->setEnabled(true);
+        // A disabled edit item keeps its last caption.
+        if (selected) EditeditHex()->setText(recordtoeditis6and9 ? "Edit 6and9s" : "Edit Hexagram");
+        EditeditHex()->setEnabled(selected);
+        HexChainssave()->setEnabled(true);
+    } else {
+        for (MenuItem* item : {EditDeleteHexagram(), OptionsChainWindow(), EditeditHex(), HexChainssave()})
+            item->setEnabled(false);
+    }
+    HexChainsLoad()->setEnabled(true);
+    HexChainsDelete()->setEnabled(true);
+}
+
+bool displayWindow::_FileHelp_Action() {
+    showHelp("Display Window Help", DISPLAYWINDOWHELP());
+    return false;
+}
+
+bool displayWindow::_Optionsinput_Action() {
+    InputWindow::instance()->wakeup(1, false);
+    return false;
+}
+
+// The book commands put the hexagram of a book number in place of the chain's last one.
+void displayWindow::showBookNumber(int number) {
+    SQLDatabase* db = M_globals::db.get();
+    if (!db) return;
+    auto rows = db->SQLSelect("select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1",
+                              {number});
+    if (!rows || db->Error()) {
+        MsgBox(db->ErrorMessage());
+        return;
+    }
+    rows->MoveFirst();
+    if (rows->isEOF()) return;  // a table without that book number: nothing changes
+    const qint64 code = rows->Field("NUMBER_BOOLEAN").IntegerValue();
+    rows->Close();
+    if (code < 0 || code > 63) return;
+    newhex(static_cast<int>(code), false);
+}
+
+bool displayWindow::_bookfirst_Action() {
+    showBookNumber(firstBookNumber);
+    return false;
+}
+
+bool displayWindow::_booklast_Action() {
+    showBookNumber(lastBookNumber);
+    return false;
+}
+
+// Next and Previous step from the last hexagram and wrap around the ends of the book.
+bool displayWindow::_booknext_Action() {
+    const Hexagram* last = lastHexagram();
+    if (!last) return false;
+    const int next = last->N_Book + 1;
+    showBookNumber(next >= firstBookNumber && next <= lastBookNumber ? next : firstBookNumber);
+    return false;
+}
+
+bool displayWindow::_bookprevious_Action() {
+    const Hexagram* last = lastHexagram();
+    if (!last) return false;
+    const int previous = last->N_Book - 1;
+    showBookNumber(previous >= firstBookNumber && previous <= lastBookNumber ? previous : lastBookNumber);
+    return false;
+}
+
+void displayWindow::Event_DropObject(DragItem& obj, int) {
+    if (!obj.TextAvailable()) return;
+    const std::optional<int> code = droppedHexagramCode(obj.Text());
+    if (!code) return;
+    // With the Option key the hexagram is added after the last one, unless it is the last one.
+    if (Keyboard::AsyncOptionKey()) {
+        const Hexagram* last = lastHexagram();
+        if (last && last->N_Bool == *code) return;
+        newhex(*code, true);
+    } else {
+        newhex(*code, false);
+    }
+}
+
+bool displayWindow::_EditeditHex_Action() {
+    if (chingcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
+    // A selected transition is edited in the changing-line editor, which opens here once it exists.
+    if (!recordtoeditis6and9) InputWindow::instance()->wakeup(1, true);
+    return false;
+}
+
+// The text window, the saved-chains window and the chain page open here once they exist.
+bool displayWindow::_OptionsText_Action() { return false; }
+bool displayWindow::_HexChainssave_Action() { return false; }
+bool displayWindow::_HexChainsLoad_Action() { return false; }
+bool displayWindow::_HexChainsDelete_Action() { return false; }
+bool displayWindow::_OptionsChainWindow_Action() { return false; }
+
+// The drawing, or the selected hexagram's column with the transition after it, without the
+// selection frame and cut to 10 rows below the lowest black row.
+bool displayWindow::_editcopy_Action() {
+    if (chingcount < 1) return false;
+    if (!drawbuffer) {
+        MsgBox(noPicture);
+        return false;
+    }
+    int left = 0;
+    int width = drawbuffer->Width();
+    if (hasValidSelection(recordtoeditis6and9)) {
+        left = ChainLogic::columnX(recordtoedit);
+        width = recordtoedit == chingcount ? ChainLogic::ColumnWidth : ChainLogic::Pitch;
+    }
+    const int height = drawbuffer->Height();
+    std::shared_ptr<Picture> copy = NewPicture(width, height, 16);
+    if (!copy) {
+        MsgBox(noPicture);
+        return false;
+    }
+    copy->graphics()->DrawPicture(*drawbuffer, 0, 0, width, height, left, 0, width, height);
+    M_globals::trimpicture(copy);
+    Clipboard clipboard;
+    clipboard.setPicture(*copy);
+    clipboard.Close();
+    return false;
+}
+
+// The selected hexagram's figure (before a selected transition: the hexagram before it), untrimmed.
+bool displayWindow::_Copysymbol_Action() {
+    if (!hasValidSelection(recordtoeditis6and9)) return false;
+    const Hexagram& hexagram = *virev[static_cast<size_t>(recordtoedit - 1)];
+    std::shared_ptr<Picture> figure = NewPicture(
+        M_globals::Used_yangLength, 6 * M_globals::Used_HexWidth + 5 * M_globals::Used_HexSpacing, 16);
+    if (!figure) {
+        MsgBox(noPicture);
+        return false;
+    }
+    if (hexagram.thepic) figure->graphics()->DrawObject(*hexagram.thepic, 0, 0);
+    Clipboard clipboard;
+    clipboard.setPicture(*figure);
+    clipboard.Close();
+    return false;
+}
+
+bool displayWindow::_Optionstrimwindow_Action() {
+    if (chingcount > 0) trimwindowpicheight();
+    return false;
+}
+
+// The first print of a run asks for the page setup; without a confirmed one nothing is printed.
+bool displayWindow::_FilePrint_Action() {
+    if (chingcount < 1) return false;
+    if (!M_globals::isprintersetup) {
+        App* app = App::instance();
+        if (!app || !app->dopagesetup()) return false;
+    }
+    M_globals::printfile(theHexChain);
+    return false;
+}
+
+bool displayWindow::_EditDeleteHexagram_Action() {
+    if (chingcount > 1 && hasValidSelection(recordtoeditis6and9)) deleteHex();
+    return false;
+}
+
+// The settings window is a sheet of this window; whichever way it closes, the chain is drawn
+// again with the settings then in force.
+bool displayWindow::_editdisplay_Action() {
+    if (findWindow<HexSettings>()) return false;
+    QPointer<displayWindow> self(this);
+    HexSettings::instance()->ShowModalWithin(this);
+    if (self && !self->isClosed()) doupdate();
+    return false;
+}
