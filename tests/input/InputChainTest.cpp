@@ -29,8 +29,9 @@ TEST(InputToChain, HeavenOverEarthStartsTheChainAndANewHexagramIsAddedAfterIt) {
     EXPECT_EQ(display->theHexChain, "56,0");
     EXPECT_EQ(openInputWindow(), nullptr);
 
-    input = InputWindow::instance();
-    input->wakeup(1, false);
+    ASSERT_TRUE(ChooseMenuItem(display, "Optionsinput"));
+    input = openInputWindow();
+    ASSERT_NE(input, nullptr);
     ASSERT_TRUE(input->CBnewHex->Value());
     ASSERT_EQ(input->CBnewHex->Caption(), "New Hexagram");
     clickOn(input->Rtop[0]);
@@ -69,8 +70,9 @@ TEST(InputToChain, SetSendsToTheChainAsTheModeTheTrigramsAndTheCheckBoxSay) {
         showChain(display, {56, 63, 7});
         select(display, c.isEdit ? 2 : 0, false);
         const auto last = display->virev.back();
-        InputWindow* input = InputWindow::instance();
-        input->wakeup(1, c.isEdit);
+        ASSERT_TRUE(ChooseMenuItem(display, c.isEdit ? "EditeditHex" : "Optionsinput"));
+        InputWindow* input = openInputWindow();
+        ASSERT_NE(input, nullptr);
         ASSERT_EQ(input->isanedit, c.isEdit);
         if (c.top >= 0) clickOn(input->Rtop[static_cast<size_t>(c.top)]);
         if (c.bottom >= 0) clickOn(input->Rbottom[static_cast<size_t>(c.bottom)]);
