@@ -10,6 +10,7 @@
 #include "core/M_globals.h"
 #include "display/HexSettings.h"
 #include "input/InputWindow.h"
+#include "input/W69changeInput.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/DragItem.h"
@@ -162,10 +163,18 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
     }
 }
 
+// A selected hexagram is edited in the input window, a selected transition in the changing-line
+// editor, which starts from the link's hexagram and change mask.
 bool displayWindow::_EditeditHex_Action() {
     if (chingcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
-    // A selected transition is edited in the changing-line editor, which opens here once it exists.
-    if (!recordtoeditis6and9) InputWindow::instance()->wakeup(1, true);
+    if (!recordtoeditis6and9) {
+        InputWindow::instance()->wakeup(1, true);
+        return false;
+    }
+    const std::vector<M_globals::ChainLink> links = M_globals::readChainLinks(theHexChain);
+    if (recordtoedit > static_cast<int>(links.size())) return false;
+    const M_globals::ChainLink& link = links[static_cast<size_t>(recordtoedit - 1)];
+    W69changeInput::instance()->wakeup(link.code, link.mask);
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "display/HexSettings.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
+#include "input/W69changeInput.h"
 #include "platform/Clipboard.h"
 #include "platform/Graphics.h"
 #include "platform/Slider.h"
@@ -345,7 +346,7 @@ TEST_F(DisplayCommands, TheSettingsWindowIsASheetAndTheChainIsRedrawnHoweverItCl
     }
 }
 
-TEST_F(DisplayCommands, InputEditAndHelpOpenTheirWindows) {
+TEST_F(DisplayCommands, InputEditsAndHelpOpenTheirWindows) {
     build({5, 10});
     clickAt(500);
     for (const char* item : {"Optionsinput", "EditeditHex"}) {
@@ -357,6 +358,16 @@ TEST_F(DisplayCommands, InputEditAndHelpOpenTheirWindows) {
         ASSERT_NE(input, nullptr);
         EXPECT_TRUE(input->isVisible());
     }
+
+    // A selected transition opens the changing-line editor on its link.
+    clickAt(300);
+    EXPECT_TRUE(choose("EditeditHex"));
+    W69changeInput* editor = findWindow<W69changeInput>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->HexNumber, 5);
+    EXPECT_EQ(editor->old6and9, 15);
+    editor->Close();
 
     EXPECT_TRUE(choose("FileHelp"));
     WHelp* help = findWindow<WHelp>();
