@@ -2,6 +2,7 @@
 
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "chains/Whexchains.h"
 #include "core/M_globals.h"
 #include "core/WindowBounds.h"
 #include "display/ChainDrawing.h"
@@ -327,6 +328,9 @@ bool displayWindow::Canvas1_MouseDown(int X, int Y) {
 
 void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     Q_UNUSED(id)
+    // The saved-chains window goes first; when the load comes from one of its own handlers, it
+    // closes as that handler returns.
+    if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
     const auto stored = ChainLogic::readStoredChain(chain);
     if (!stored) {
         MsgBox("This chain cannot be loaded: its stored text is damaged.");

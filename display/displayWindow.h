@@ -91,8 +91,8 @@ public:
     // Redraws every column with the drawing settings in force.
     void redrawchain();
     // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
-    // given; a form that holds no chain is refused with a message and changes nothing. id is not
-    // read.
+    // given; a form that holds no chain is refused with a message and changes nothing. An open
+    // saved-chains window is closed first, in either case. id is not read.
     void DoLoadHexChain(int id, const QString& chain);
     // Puts hexagram n in place of the selected one: all False rewrites its two links.
     void doHexEdit(int n, bool all);

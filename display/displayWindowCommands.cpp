@@ -7,6 +7,8 @@
 #include "app/App.h"
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "chains/Whexchains.h"
+#include "chains/Wtext.h"
 #include "core/M_globals.h"
 #include "display/HexSettings.h"
 #include "input/InputWindow.h"
@@ -178,11 +180,28 @@ bool displayWindow::_EditeditHex_Action() {
     return false;
 }
 
-// The text window, the saved-chains window and the chain page open here once they exist.
-bool displayWindow::_OptionsText_Action() { return false; }
-bool displayWindow::_HexChainssave_Action() { return false; }
-bool displayWindow::_HexChainsLoad_Action() { return false; }
-bool displayWindow::_HexChainsDelete_Action() { return false; }
+bool displayWindow::_OptionsText_Action() {
+    Wtext::instance()->wakeup(1);
+    return false;
+}
+
+// The saved-chains window in its three modes: 1 save, 2 load, 0 delete.
+bool displayWindow::_HexChainssave_Action() {
+    if (chingcount > 1) Whexchains::instance()->wakeup(1);
+    return false;
+}
+
+bool displayWindow::_HexChainsLoad_Action() {
+    Whexchains::instance()->wakeup(2);
+    return false;
+}
+
+bool displayWindow::_HexChainsDelete_Action() {
+    Whexchains::instance()->wakeup(0);
+    return false;
+}
+
+// The chain page opens here once it exists.
 bool displayWindow::_OptionsChainWindow_Action() { return false; }
 
 // The drawing, or the selected hexagram's column with the transition after it, without the

@@ -1,0 +1,79 @@
+#include "chains/ChainReport.h"
+
+#include "core/Hexagram.h"
+#include "platform/Dialogs.h"
+#include "platform/SQLDatabase.h"
+
+namespace ChainReport {
+
+namespace {
+
+const QString CR(QChar(13));
+
+class Report {
+public:
+    QString text;
+
+    void block(int k, const Hexagram& h) {
+        text += "Hexagram " + QString::number(k) + ":  " + h.name + CR;
+        text += CR;
+        text += "  above:  " + trigramLine(h.above, true) + CR;
+        text += "  below:  " + trigramLine(h.below, false) + CR;
+        text += CR;
+        text += "  " + h.description + CR;
+        text += "  " + h.judgement + CR;
+    }
+
+    void transition(const Hexagram& h, int mask) {
+        text += CR + "  Transformations..." + CR;
+        for (int line = 1; line <= 6; ++line) {
+            if (!(mask & (1 << (line - 1)))) continue;
+            const bool yang = h.N_Bool & (1 << (line - 1));
+            text += (yang ? "    nine in the " : "    six in the ") + M_globals::firsttosixth[line] + " place:" + CR;
+            text += h.placesSTR[static_cast<size_t>(line)] + CR;
+        }
+        text += CR;
+    }
+
+private:
+    bool readFailed = false;
+
+    // NAME  (FAMILY, BODY, ANIMAL, DIRECTION, ATTRIBUTE) of trigram t, empty when it cannot be read.
+    QString trigramLine(int t, bool isUpper) {
+        SQLDatabase* db = M_globals::db.get();
+        if (!db || readFailed) return {};
+        auto rows = db->SQLSelect("select  * from " + quoteIdentifier(M_globals::TableTri) + "  where NUMBER_BOOLEAN = ?1",
+                                  {t});
+        if (!rows || db->Error()) {
+            readFailed = true;
+            MsgBox(db->ErrorMessage());
+            return {};
+        }
+        rows->MoveFirst();
+        if (rows->isEOF()) {
+            if (isUpper) MsgBox("error");
+            return {};
+        }
+        const QString line = rows->Field("NAME").StringValue() + "  (" + rows->Field("FAMILY").StringValue() + ", " +
+                             rows->Field("BODY").StringValue() + ", " + rows->Field("ANIMAL").StringValue() + ", " +
+                             rows->Field("DIRECTION").StringValue() + ", " + rows->Field("ATTRIBUTE").StringValue() + ")";
+        rows->Close();
+        return line;
+    }
+};
+
+}  // namespace
+
+QString report(const std::vector<M_globals::ChainLink>& chain) {
+    Report report;
+    const int count = static_cast<int>(chain.size());
+    for (int k = 1; k <= count; ++k) {
+        const M_globals::ChainLink& link = chain[static_cast<size_t>(k - 1)];
+        const Hexagram hexagram(link.code, false);
+        report.block(k, hexagram);
+        if (k < count) report.transition(hexagram, link.mask);
+    }
+    return report.text;
+}
+
+}  // namespace ChainReport

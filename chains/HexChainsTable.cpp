@@ -1,0 +1,98 @@
+#include "chains/HexChainsTable.h"
+
+#include "core/M_globals.h"
+#include "platform/SQLDatabase.h"
+
+namespace HexChainsTable {
+
+namespace {
+
+const QString noConnection = "No database connection!";
+
+SQLDatabase* connection(QString& error) {
+    SQLDatabase* db = M_globals::db.get();
+    if (!db || !db->isConnected()) {
+        error = noConnection;
+        return nullptr;
+    }
+    return db;
+}
+
+// The rowid is selected by name, so that a row is read, changed and deleted by its own id.
+std::shared_ptr<RecordSet> selectRow(SQLDatabase& db, qint64 id, QString& error) {
+    auto rows = db.SQLSelect("SELECT rowid AS rowid, * FROM HexChains WHERE rowid = ?1", {id});
+    if (!rows || db.Error()) {
+        error = db.ErrorMessage();
+        return nullptr;
+    }
+    return rows;
+}
+
+}  // namespace
+
+QString storedForm(int width, int height, const QString& chain) {
+    return QString("%1,%2;").arg(width).arg(height) + chain;
+}
+
+Listing list() {
+    Listing listing;
+    SQLDatabase* db = connection(listing.error);
+    if (!db) return listing;
+    auto rows = db->SQLSelect("SELECT rowid AS rowid, * FROM HexChains");
+    if (!rows || db->Error()) {
+        listing.error = db->ErrorMessage();
+        return listing;
+    }
+    for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext())
+        listing.rows.push_back(
+            {rows->Field("name").StringValue(), rows->Field("rowid").IntegerValue(), rows->Field("chain").StringValue()});
+    rows->Close();
+    return listing;
+}
+
+std::optional<Entry> read(qint64 id, QString& error) {
+    SQLDatabase* db = connection(error);
+    if (!db) return std::nullopt;
+    auto rows = selectRow(*db, id, error);
+    if (!rows) return std::nullopt;
+    rows->MoveFirst();
+    std::optional<Entry> entry;
+    if (!rows->isEOF()) entry = Entry{rows->Field("NAME").StringValue(), rows->Field("comment").StringValue()};
+    rows->Close();
+    return entry;
+}
+
+QString add(const QString& name, const QString& comment, const QString& chain) {
+    QString error;
+    SQLDatabase* db = connection(error);
+    if (!db) return error;
+    DatabaseRecord record;
+    record.Column("NAME", name);
+    QString test = comment;
+    if (M_globals::DoesStringHaveText(test)) record.Column("comment", comment);
+    record.Column("chain", chain);
+    if (!db->InsertRecord("HexChains", record) || db->Error()) return db->ErrorMessage();
+    if (!db->Commit() || db->Error()) return db->ErrorMessage();
+    return {};
+}
+
+Removal remove(qint64 id, QString& error) {
+    SQLDatabase* db = connection(error);
+    if (!db) return Removal::Failed;
+    auto rows = selectRow(*db, id, error);
+    if (!rows) return Removal::Failed;
+    rows->MoveFirst();
+    if (rows->isEOF()) return Removal::Missing;
+    const bool deleted = rows->DeleteRecord() && !db->Error() && db->Commit() && !db->Error();
+    if (!deleted) error = db->ErrorMessage();
+    rows->Close();
+    return deleted ? Removal::Deleted : Removal::Failed;
+}
+
+int firstMatch(const std::vector<QString>& texts, const QString& text) {
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (texts[i] == text) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace HexChainsTable

@@ -1,0 +1,48 @@
+#pragma once
+// The saved chains in the table HexChains: one row per chain, its name, an optional comment and its
+// stored form ("width,height;" and the chain string). Rows are found by their rowid; the names
+// and comments that the user types go in as bound values.
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace HexChainsTable {
+
+// The stored form of a chain: the drawing's width and height, then the chain string.
+QString storedForm(int width, int height, const QString& chain);
+
+struct Row {
+    QString name;
+    qint64 id = 0;  // the rowid
+    QString chain;  // the stored form
+};
+
+// Every row, in the order the database returns them. error holds the engine's message when the
+// table could not be read.
+struct Listing {
+    std::vector<Row> rows;
+    QString error;
+};
+Listing list();
+
+// The name and comment of row id; nothing when the row is gone (error then holds the engine's
+// message if the select failed).
+struct Entry {
+    QString name;
+    QString comment;
+};
+std::optional<Entry> read(qint64 id, QString& error);
+
+// Adds a row and commits it. The comment is written only when it holds more than blanks. Answers
+// the engine's message of the step that failed, empty when the row is stored.
+QString add(const QString& name, const QString& comment, const QString& chain);
+
+// Deletes row id and commits. Missing: the row is no longer in the table; Failed: error holds the
+// engine's message.
+enum class Removal { Deleted, Missing, Failed };
+Removal remove(qint64 id, QString& error);
+
+// The first of `texts` equal to `text`, -1 when none is.
+int firstMatch(const std::vector<QString>& texts, const QString& text);
+
+}  // namespace HexChainsTable

@@ -1,0 +1,85 @@
+#include "chains/Wtext.h"
+
+#include "app/MenuBar1.h"
+#include "chains/ChainReport.h"
+#include "core/Hexagram.h"
+#include "core/M_globals.h"
+#include "core/WindowBounds.h"
+#include "display/displayWindow.h"
+#include "platform/Keyboard.h"
+
+Wtext* Wtext::instance() { return windowInstance<Wtext>(); }
+
+Wtext::Wtext() {
+    setTitle("text");
+    setWidth(640);
+    setHeight(340);
+    setMaximizeButton(false);
+
+    EF1 = new EditField(this, "EF1", 0, 0, 640, 340, true);
+    EF1->setAcceptTabs(false);
+    EF1->setScrollbarVertical(true);
+    EF1->setBorder(true);
+    EF1->setTextSize(14);
+    EF1->setTextColor(RGB(0, 0, 0));
+    EF1->setBackColor(RGB(255, 255, 255));
+    EF1_Open();
+}
+
+void Wtext::EF1_Open() { EF1->setTextFont(M_globals::font_text); }
+
+void Wtext::applyTextFont() {
+    EF1->setTextFont(M_globals::font_text);
+    EF1->Refresh();
+}
+
+// Bounds that give no size or lie off every screen leave the layout's.
+void Wtext::Event_Open() {
+    restoreWindowBounds(*this, "TextW");
+    Event_Resized();
+}
+
+void Wtext::Event_Close() { storeWindowBounds(*this, "TextW"); }
+
+void Wtext::Event_Resized() {
+    EF1->setLeft(0);
+    EF1->setTop(0);
+    EF1->setWidth(Width());
+    EF1->setHeight(Height());
+    EF1->Refresh();
+}
+
+// The field passes a Command key on to the window, so Command-W closes it from the field too.
+bool Wtext::Event_KeyDown(const QString& key) {
+    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    return false;
+}
+
+void Wtext::Event_Activate() { M_globals::checkmenus(3); }
+
+void Wtext::AddMenuHandlers() {
+    AddMenuHandler("OptionsChainWindow", [this] { return _OptionsChainWindow_Action(); });
+}
+
+void Wtext::Event_EnableMenuItems() { OptionsChainWindow()->setEnabled(true); }
+
+bool Wtext::_OptionsChainWindow_Action() {
+    displayWindow::instance()->Show();
+    return false;
+}
+
+void Wtext::wakeup(int) {
+    EF1->setText(QString());
+    EF1->Refresh();
+    const displayWindow* display = displayWindow::instance();
+    hexcount = display->chingcount;
+    std::vector<M_globals::ChainLink> chain;
+    const int count = std::min(hexcount, static_cast<int>(display->virev.size()));
+    for (int k = 0; k < count; ++k) {
+        const Hexagram* hexagram = display->virev[static_cast<size_t>(k)].get();
+        if (!hexagram) break;
+        chain.push_back({hexagram->N_Bool, hexagram->changeMask()});
+    }
+    EF1->setText(ChainReport::report(chain));
+    EF1->Refresh();
+}
