@@ -320,3 +320,31 @@ TEST_F(ChainPageTest, RebuiltFromTheTablesInUseAndTheShortNameFont) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChainPageTest, TextAreaTakesTheTextFontAndTheFontCommand) {
+    ChainPage* page = openFromDisplay({0, 42});
+    EXPECT_EQ(page->EditField1->TextFont(), M_globals::font_text);
+    App& app = program.app();
+    const int other = app.thecheckedTextMenuItem == 0 ? 1 : 0;
+    EXPECT_TRUE(ChooseMenuItem(page, "M_FONTS", other));
+    EXPECT_EQ(page->EditField1->TextFont(), M_FONTS(other)->Text());
+}
+
+TEST_F(ChainPageTest, HexagramMissingFromTheTableHasAFigureButNoTexts) {
+    // The table holds no row for 5.
+    ChainPage* page = ChainPage::instance();
+    page->wakeup(chainOf({0, 5}));
+    EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR);
+    EXPECT_EQ(page->thepic->Objects->Count(), 2);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+
+    // Its cell is framed, and the text area keeps the list.
+    click(page, 80, 10);
+    EXPECT_EQ(page->selHex, 1);
+    EXPECT_TRUE(dark(page, 72, 36));
+    EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR);
+}
+
+}  // namespace
