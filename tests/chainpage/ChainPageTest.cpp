@@ -7,7 +7,9 @@
 #include "chains/ChainPage.h"
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
+#include "display/HexSettings.h"
 #include "display/displayWindow.h"
+#include "platform/DisclosureTriangle.h"
 #include "platform/Clipboard.h"
 #include "platform/SQLDatabase.h"
 #include "platform/VectorShapes.h"
@@ -313,10 +315,19 @@ TEST_F(ChainPageTest, RebuiltFromTheTablesInUseAndTheShortNameFont) {
     EXPECT_EQ(page->EditField1->Text(), "1.1:  other0" + CR + "1.2:  other42" + CR);
     EXPECT_EQ(windowAt(0), page);
 
-    // The settings window rebuilds every window that shows short names.
-    M_globals::font_short = "DejaVu Serif";
-    dynamic_cast<ShortNameWindow*>(static_cast<Window*>(page))->UPDATE();
+    // A new short-name font chosen in the settings window rebuilds the page in it.
+    HexSettings* settings = HexSettings::instance();
+    settings->Show();
+    StartedProgram::settle();
+    if (!settings->DisclosureTriangle1->Value()) QTest::mouseClick(settings->DisclosureTriangle1, Qt::LeftButton);
+    const int row = settings->FontMenuShortName->findText("DejaVu Serif");
+    ASSERT_GE(row, 0);
+    settings->FontMenuShortName->setListIndex(row);
+    QTest::mouseClick(settings->PushButton1, Qt::LeftButton);
+    StartedProgram::settle();
+    ASSERT_EQ(page->theHexs.size(), 2u);
     for (const auto& hexagram : page->theHexs) EXPECT_EQ(hexagram->shortstrShape->TextFont, "DejaVu Serif");
+    EXPECT_EQ(page->EditField1->Text(), "1.1:  other0" + CR + "1.2:  other42" + CR);
 }
 
 }  // namespace
