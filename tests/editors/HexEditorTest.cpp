@@ -3,7 +3,13 @@
 #include "EditorSupport.h"
 
 #include "app/MenuBar1.h"
+#include "app/AppResources.h"
+#include "app/WHelp.h"
+#include "core/M_globals.h"
+#include "editors/GotoHexWindow.h"
+#include "editors/TRIGRAMINPUT.h"
 #include "editors/WdbEditText.h"
+#include "platform/SQLDatabase.h"
 #include "platform/Menus.h"
 
 #include <QPointer>
@@ -205,4 +211,70 @@ TEST(HexEditor, CommandWClosesWithoutSaving) {
     StartedProgram::settle();
     EXPECT_TRUE(!open || open->isClosed());
     EXPECT_EQ(value(program, "SELECT all_nines FROM MY_HEX WHERE NUMBER_BOOLEAN=0"), "all0");
+}
+
+TEST(HexEditor, WindowHelpOfBothEditors) {
+    StartedProgram program(editorDatabaseSql());
+    struct Case {
+        Window* editor;
+        const char* title;
+        QString text;
+    } cases[] = {
+        {openEditor("MY_HEX", true), "DataBase Hexagram Records Help", WDBEDITTEXTHELP()},
+        {TRIGRAMINPUT::instance(), "DataBase Trigram Records Help", TRIGRAMINPUTHELP()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        ASSERT_TRUE(ChooseMenuItem(c.editor, "FileHelp"));
+        EXPECT_EQ(WHelp::instance()->Title(), c.title);
+        EXPECT_EQ(WHelp::instance()->EditField1->Text(), c.text);
+        EXPECT_TRUE(WHelp::instance()->isVisible());
+    }
+}
+
+TEST(HexEditor, CommandDoubleClickOnANameOpensTheGoToDialogWithItsCode) {
+    StartedProgram program(editorDatabaseSql());
+    WdbEditText* editor = openEditor("MY_HEX", true);
+    QTreeWidget* list = editor->ListOfHex;
+    QTreeWidgetItem* row = list->topLevelItem(3);  // name42
+    const QPoint at = list->visualItemRect(row).center();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    StartedProgram::settle();
+    EXPECT_EQ(findWindow<GotoHexWindow>(), nullptr);  // without the Command key nothing happens
+
+    QTest::keyPress(list, Qt::Key_Control);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    StartedProgram::settle();
+    GotoHexWindow* dialog = findWindow<GotoHexWindow>();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->StaticText1->Text(), "GoTo Boolean Number");
+    EXPECT_EQ(dialog->EditField1->Text(), "42");
+    EXPECT_EQ(editor->STBool->Text(), "Boolean = 0,");  // the double click itself shows no row
+    QTest::keyRelease(list, Qt::Key_Control);
+}
+
+TEST(HexEditor, ATableDroppedWhileOpenIsReportedAndNothingIsWritten) {
+    StartedProgram program(editorDatabaseSql());
+    WdbEditText* editor = openEditor("MY_HEX", false);
+    typeInto(editor->EFname, "changed");
+    ASSERT_TRUE(M_globals::db->SQLExecute("DROP TABLE MY_HEX"));
+    clickOn(editor->PBrecord);
+    clickOn(editor->PBnext);
+    ASSERT_EQ(program.dialogs.messages.size(), 2u);
+    EXPECT_TRUE(program.dialogs.messages[0].contains("MY_HEX"));
+    EXPECT_TRUE(program.dialogs.questions.empty());
+    EXPECT_EQ(editor->STBool->Text(), "Boolean = 0,");
+}
+
+TEST(HexEditor, TextFontReachesTheElevenFields) {
+    StartedProgram program(editorDatabaseSql());
+    WdbEditText* editor = openEditor("MY_HEX", true);
+    TRIGRAMINPUT* trigrams = TRIGRAMINPUT::instance();
+    M_globals::font_text = "DejaVu Serif";
+    editor->applyTextFont();
+    trigrams->applyTextFont();
+    for (EditField* field : {editor->EFname, editor->efshort, editor->efdescription, editor->efall, editor->ef1st, editor->ef6th})
+        EXPECT_EQ(field->TextFont(), "DejaVu Serif");
+    for (EditField* field : trigrams->EFtri) EXPECT_EQ(field->TextFont(), "DejaVu Serif");
+    EXPECT_NE(editor->STBool->TextFont(), "DejaVu Serif");
 }
