@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "chains/ChainPage.h"
 #include "chains/Whexchains.h"
 #include "chains/Wtext.h"
 #include "core/M_globals.h"
@@ -201,8 +202,10 @@ bool displayWindow::_HexChainsDelete_Action() {
     return false;
 }
 
-// The chain page opens here once it exists.
-bool displayWindow::_OptionsChainWindow_Action() { return false; }
+bool displayWindow::_OptionsChainWindow_Action() {
+    if (chingcount > 1) ChainPage::instance()->wakeup("0,0;" + theHexChain);
+    return false;
+}
 
 // The drawing, or the selected hexagram's column with the transition after it, without the
 // selection frame and cut to 10 rows below the lowest black row.
