@@ -312,6 +312,23 @@ TEST_F(SavedChains, ADamagedStoredChainIsRefusedByTheLoaderAndTheShownChainStays
     }
 }
 
+TEST_F(SavedChains, ALoadFromTheWindowClosesItOnlyAfterItsHandlerHasReturned) {
+    // The loader's message about a damaged chain comes while the window's button handler runs.
+    struct WatchingDialogs : ScriptedDialogs {
+        std::vector<bool> openAtMessage;
+        void msgBox(const QString& text) override {
+            openAtMessage.push_back(findWindow<Whexchains>() != nullptr);
+            ScriptedDialogs::msgBox(text);
+        }
+    } dialogs;
+    addRow("damaged", "", "700,500;");
+    Whexchains* window = open(2);
+    clickRow(window->ListBox1, 0);
+    clickOn(window->PBsave);
+    EXPECT_EQ(dialogs.openAtMessage, std::vector<bool>({true}));
+    EXPECT_FALSE(isOpen());
+}
+
 TEST_F(SavedChains, ALoadThatComesFromElsewhereClosesTheWindowAtOnce) {
     open(0);
     chains.display->DoLoadHexChain(-1, "0,500;1,8;9,0");
@@ -371,12 +388,14 @@ TEST_F(SavedChains, CommandWClosesTheWindowAndCancelDoesToo) {
     EXPECT_TRUE(stored().isEmpty());
 }
 
-TEST_F(SavedChains, TheTextFontReachesTheListAndBothFields) {
+TEST_F(SavedChains, TheTextFontCommandReachesTheListAndBothFields) {
     Whexchains* window = open(1);
     EXPECT_EQ(window->ListBox1->TextFont(), M_globals::font_text);
-    M_globals::font_text = "DejaVu Serif";
-    window->applyTextFont();
-    EXPECT_EQ(window->ListBox1->TextFont(), "DejaVu Serif");
-    EXPECT_EQ(window->ef1[0]->TextFont(), "DejaVu Serif");
-    EXPECT_EQ(window->ef1[1]->TextFont(), "DejaVu Serif");
+    EXPECT_EQ(window->ef1[1]->TextFont(), M_globals::font_text);
+    const int other = chains.program.app().thecheckedTextMenuItem == 0 ? 1 : 0;
+    EXPECT_TRUE(ChooseMenuItem(window, "M_FONTS", other));
+    const QString font = M_FONTS(other)->Text();
+    EXPECT_EQ(window->ListBox1->TextFont(), font);
+    EXPECT_EQ(window->ef1[0]->TextFont(), font);
+    EXPECT_EQ(window->ef1[1]->TextFont(), font);
 }

@@ -52,6 +52,9 @@ TEST_F(TextWindow, TheTextCommandReportsTheChainShownAndRebuildsItOnlyWhenChosen
     EXPECT_FALSE(text->EF1->ReadOnly());
     EXPECT_EQ(text->EF1->TextSize(), 14);
     EXPECT_EQ(text->EF1->TextFont(), M_globals::font_text);
+    const int other = chains.program.app().thecheckedTextMenuItem == 0 ? 1 : 0;
+    EXPECT_TRUE(ChooseMenuItem(text, "M_FONTS", other));
+    EXPECT_EQ(text->EF1->TextFont(), M_FONTS(other)->Text());
 
     // A snapshot: the chain grows, the report stays, until Text is chosen again.
     chains.display->newhex(9, true);
