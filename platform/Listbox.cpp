@@ -1,0 +1,141 @@
+#include "platform/Listbox.h"
+
+#include "platform/DragItem.h"
+#include "platform/Window.h"
+
+#include <QDrag>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
+Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
+    : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
+    setColumnCount(columns);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setStretchLastSection(true);
+    header()->setSectionsClickable(false);
+    setHeaderLabels(QStringList(columns, QString()));
+}
+
+void Listbox::setHeading(int column, const QString& text) {
+    if (column < 0) {
+        setHeaderLabels(text.split(QChar(9)));
+        return;
+    }
+    if (column < columnCount()) headerItem()->setText(column, text);
+}
+
+QString Listbox::Heading(int column) const {
+    return column >= 0 && column < columnCount() ? headerItem()->text(column) : QString();
+}
+
+void Listbox::setColumnWidths(const QString& widths) {
+    widthShares.clear();
+    for (const QString& part : widths.split(',')) widthShares << part.trimmed().remove('%').toDouble() / 100.0;
+    applyWidths();
+}
+
+void Listbox::setColumnsResizable(bool value) {
+    header()->setSectionResizeMode(value ? QHeaderView::Interactive : QHeaderView::Fixed);
+    header()->setStretchLastSection(true);
+}
+
+void Listbox::applyWidths() {
+    const int available = viewport()->width();
+    for (int c = 0; c < widthShares.size() && c < columnCount(); ++c)
+        setColumnWidth(c, static_cast<int>(available * widthShares[c]));
+}
+
+void Listbox::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    applyWidths();
+}
+
+void Listbox::AddRow(const QString& firstCell) {
+    auto* item = new QTreeWidgetItem(this);
+    item->setText(0, firstCell);
+    item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
+}
+
+int Listbox::ListIndex() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+}
+
+void Listbox::setListIndex(int row) {
+    clearSelection();
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+    }
+}
+
+QString Listbox::Cell(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void Listbox::setCell(int row, int column, const QString& text) {
+    if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
+        item->setText(column, text);
+}
+
+QVariant Listbox::CellTag(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->data(column, Qt::UserRole) : QVariant();
+}
+
+void Listbox::setCellTag(int row, int column, const QVariant& tag) {
+    if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
+        item->setData(column, Qt::UserRole, tag);
+}
+
+void Listbox::setCellCentred(int row, int column) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) item->setTextAlignment(column, Qt::AlignCenter);
+}
+
+void Listbox::setCellBold(int row, int column, bool bold) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        QFont font = item->font(column);
+        font.setBold(bold);
+        item->setFont(column, font);
+    }
+}
+
+void Listbox::setEnableDrag(bool value) {
+    setDragEnabled(value);
+    setDragDropMode(value ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+QMimeData* Listbox::dragData(int row) const {
+    if (!onDragRow || row < 0 || row >= ListCount()) return nullptr;
+    auto* data = new QMimeData;
+    DragItem drag(data);
+    if (onDragRow(drag, row)) return data;
+    delete data;
+    return nullptr;
+}
+
+void Listbox::startDrag(Qt::DropActions actions) {
+    QMimeData* data = dragData(ListIndex());
+    if (!data) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(actions, Qt::CopyAction);
+}
+
+void Listbox::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (at.isValid()) emit CellClick(at.row(), at.column());
+    QTreeWidget::mousePressEvent(event);
+}
+
+void Listbox::Refresh(bool eraseBackground) {
+    Q_UNUSED(eraseBackground)
+    viewport()->update();
+}

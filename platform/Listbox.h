@@ -1,0 +1,63 @@
+#pragma once
+// A list of rows and columns: headings, per-cell text, tag, alignment and bold, one selected row,
+// and rows that may be dragged out as text. Rows and columns count from 0; ListIndex is -1 when
+// no row is selected.
+#include "platform/Controls.h"
+
+#include <QTreeWidget>
+#include <QVariant>
+#include <functional>
+
+class DragItem;
+class QMimeData;
+
+class Listbox : public QTreeWidget, public Control {
+    Q_OBJECT
+public:
+    Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns);
+
+    // Heading -1 sets every heading at once from one tab-separated text.
+    void setHeading(int column, const QString& text);
+    QString Heading(int column) const;
+    void setHasHeading(bool value) { setHeaderHidden(!value); }
+    // Widths as the framework writes them: "60%, 10%, 10%, 20%" (per cent of the list's width).
+    void setColumnWidths(const QString& widths);
+    void setColumnsResizable(bool value);
+
+    void AddRow(const QString& firstCell);
+    void DeleteAllRows() { clear(); }
+    int ListCount() const { return topLevelItemCount(); }
+    int LastIndex() const { return ListCount() - 1; }
+    int ListIndex() const;
+    void setListIndex(int row);
+    int SelCount() const { return ListIndex() < 0 ? 0 : 1; }
+
+    // Cells out of range read as empty and ignore writes.
+    QString Cell(int row, int column) const;
+    void setCell(int row, int column, const QString& text);
+    QVariant CellTag(int row, int column) const;
+    void setCellTag(int row, int column, const QVariant& tag);
+    void setCellCentred(int row, int column);
+    void setCellBold(int row, int column, bool bold);
+
+    // Row dragging: the handler fills the drag item's text and answers whether the drag goes on.
+    void setEnableDrag(bool value);
+    std::function<bool(DragItem& drag, int row)> onDragRow;
+    // What a drag of the row carries; nullptr when the handler refused it or there is none.
+    QMimeData* dragData(int row) const;
+
+    void Refresh(bool eraseBackground = true);
+
+signals:
+    // A press on a cell, before the row is selected.
+    void CellClick(int row, int column);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions actions) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyWidths();
+    QList<double> widthShares;
+};
