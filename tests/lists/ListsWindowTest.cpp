@@ -8,6 +8,7 @@
 #include "display/displayWindow.h"
 #include "platform/Controls.h"
 
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <gtest/gtest.h>
 
@@ -155,6 +156,21 @@ TEST(ListsWindowCommands, AddToChainAndEditLastHexSendTheSelectedHexagram) {
         for (const auto& link : M_globals::readChainLinks(display->theHexChain)) shown << link.code;
         EXPECT_EQ(shown, c.chain);
     }
+}
+
+TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesItsHexagram) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    std::unique_ptr<QMimeData> dragged(lists->ListHex->dragData(2));
+    ASSERT_TRUE(dragged);
+    displayWindow* display = displayWindow::instance();
+    const QPoint at(display->width() / 2, display->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(display, &enter);
+    QDropEvent drop(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(display, &drop);
+    ASSERT_EQ(display->chingcount, 1);
+    EXPECT_EQ(M_globals::readChainLinks(display->theHexChain)[0].code, 21);
 }
 
 TEST(ListsWindowCommands, CommandWClosesTheWindowAndItsBoundsAreStored) {
