@@ -1,0 +1,70 @@
+#include "editors/EditorRows.h"
+
+#include "core/M_globals.h"
+#include "platform/Dialogs.h"
+#include "platform/Graphics.h"
+
+namespace EditorRows {
+
+namespace {
+
+std::shared_ptr<RecordSet> select(const QString& sql, const QVariantList& values) {
+    if (!M_globals::db) return nullptr;
+    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect(sql, values);
+    if (!rows || M_globals::db->Error()) {
+        MsgBox(M_globals::db->ErrorMessage());
+        return nullptr;
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& column, qint64 number) {
+    return select("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE " + quoteIdentifier(column) + "=?1",
+                  {number});
+}
+
+std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid) {
+    return select("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1", {rowid});
+}
+
+bool catalogueAllowsEditing(const QString& table) {
+    if (!M_globals::db) return false;
+    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1", {table});
+    return rows && !rows->isEOF() && rows->Field("isEdible").BooleanValue();
+}
+
+void drawLineBar(Graphics& g, bool whole, int top) {
+    if (whole) {
+        g.DrawRect(10, top, 60, 3);
+    } else {
+        g.DrawRect(10, top, 20, 3);
+        g.DrawRect(50, top, 20, 3);
+    }
+}
+
+void showBlankFieldRefusal() {
+    MessageDialog refusal;
+    refusal.Icon = 0;
+    refusal.Message = "Record has a blank field, can not save.";
+    refusal.Explanation = "Tables are required to have all record values filled for use.";
+    ShowModal(refusal);
+}
+
+void showRecordSaved() {
+    MessageDialog saved;
+    saved.Icon = 0;
+    saved.Message = "Record has beent saved.";
+    saved.Explanation = " ";
+    ShowModal(saved);
+}
+
+void showRecordGone() { MsgBox("The record is no longer in the table, can not save."); }
+
+int stepNumber(int number, int first, int last, bool forward) {
+    if (forward) return number == last ? first : number + 1;
+    return number == first ? last : number - 1;
+}
+
+}  // namespace EditorRows

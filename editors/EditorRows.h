@@ -1,0 +1,35 @@
+#pragma once
+// What the two table editors share: reading one row of a text table by a number column, the
+// catalogue's word on whether a table may be changed, and the bars of their figures.
+#include "platform/SQLDatabase.h"
+
+#include <QString>
+#include <memory>
+
+class Graphics;
+
+namespace EditorRows {
+
+// The rows of `table` whose `column` equals `number`, with their rowid (column "rowid"); nullptr
+// when the select fails, after the engine's message was shown.
+std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& column, qint64 number);
+// The row of `table` with this rowid, as above.
+std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid);
+
+// True when the catalogue TheTables lists the table as editable (isEdible).
+bool catalogueAllowsEditing(const QString& table);
+
+// One line of a figure: an outlined bar 60 wide and 3 high at (10, top) when whole, two bars 20
+// wide at x 10 and 50 when broken, in the graphics' colour.
+void drawLineBar(Graphics& g, bool whole, int top);
+
+// The editors' notes after "record": a blank field refused the save, or the record was saved.
+void showBlankFieldRefusal();
+void showRecordSaved();
+// The row on show has gone from its table (dropped or changed elsewhere): nothing is saved.
+void showRecordGone();
+
+// The next and the previous number within first..last, wrapping round at the ends.
+int stepNumber(int number, int first, int last, bool forward);
+
+}  // namespace EditorRows

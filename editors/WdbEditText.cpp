@@ -1,0 +1,328 @@
+#include "editors/WdbEditText.h"
+
+#include "app/AppResources.h"
+#include "app/MenuBar1.h"
+#include "core/M_globals.h"
+#include "editors/EditorRows.h"
+#include "editors/GotoHexWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Keyboard.h"
+#include "platform/SQLDatabase.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+
+EditField* textField(WdbEditText* window, const char* name, int left, int top, int width, int height) {
+    EditField* field = new EditField(window, name, left, top, width, height, true);
+    field->setBorder(true);
+    field->setScrollbarVertical(true);
+    return field;
+}
+
+EditField* lineField(WdbEditText* window, const char* name, int left, int top, int width, int maxLength) {
+    EditField* field = new EditField(window, name, left, top, width, 22, false);
+    field->setBorder(true);
+    field->lineEdit()->setMaxLength(maxLength);
+    return field;
+}
+
+}  // namespace
+
+WdbEditText* WdbEditText::instance() { return windowInstance<WdbEditText>(); }
+
+WdbEditText::WdbEditText() {
+    setTitle("TABLE TableName: EDIT HEX");
+    setWidth(879);
+    setHeight(552);
+    setResizeable(false);
+    setMaximizeButton(false);
+
+    STBool = new StaticText(this, "STBool", 8, 95, 91, 20, "Boolean = 55,");
+    EFname = lineField(this, "EFname", 71, 130, 310, 28);
+    EFname->setText("ONEFUZTMQWPREWTREWERTREWERTY");
+    struct Label {
+        int index, left, top, width;
+        const char* text;
+    };
+    const Label labels[] = {{1, 17, 131, 52, "Name:"},        {2, 8, 195, 82, "description:"}, {3, 8, 348, 82, "judgement:"},
+                            {10, 834, 35, 25, "6th"},         {9, 834, 106, 25, "5th"},        {8, 834, 180, 25, "4th"},
+                            {7, 834, 256, 25, "3rd"},         {6, 834, 332, 25, "2nd"},        {5, 834, 408, 25, "1st"},
+                            {4, 834, 484, 25, "all"},         {0, 17, 164, 82, "short name:"}};
+    for (const Label& l : labels) {
+        StaticText1[l.index] = new StaticText(this, "StaticText1", l.left, l.top, l.width, 20, l.text);
+        StaticText1[l.index]->setIndex(l.index);
+    }
+    STchina = new StaticText(this, "STchina", 358, 67, 80, 15, "Hsiao Ch' u");
+    STchina->setTextSize(10);
+    STchina->setTextAlign(2);
+    STBook = new StaticText(this, "STBook", 105, 95, 77, 20, "book = 64,");
+    efdescription = textField(this, "efdescription", 0, 220, 420, 118);
+    efjudgement = textField(this, "efjudgement", 0, 371, 420, 118);
+    STAbove = new StaticText(this, "STAbove", 183, 95, 71, 20, "above = 7,");
+    STBelow = new StaticText(this, "STBelow", 260, 95, 74, 20, "below = 5.");
+    ef6th = textField(this, "ef6th", 455, 2, 373, 72);
+    ef5th = textField(this, "ef5th", 455, 78, 373, 72);
+    ef4th = textField(this, "ef4th", 455, 154, 373, 72);
+    ef3rd = textField(this, "ef3rd", 455, 230, 373, 72);
+    ef2nd = textField(this, "ef2nd", 455, 306, 373, 72);
+    ef1st = textField(this, "ef1st", 455, 382, 373, 72);
+    Canvas1 = new Canvas(this, "Canvas1", 358, 6, 80, 60);
+    connect(Canvas1, &Canvas::Paint, this, [this](Graphics& g) {
+        if (hexpic) g.DrawPicture(*hexpic, 0, 0);
+    });
+    efall = textField(this, "efall", 455, 460, 373, 72);
+    efshort = lineField(this, "efshort", 109, 163, 134, 12);
+    efshort->setText("PTERQXEZOMMM");
+
+    ListOfHex = new QTreeWidget(content());
+    ListOfHex->setObjectName("ListOfHex");
+    ListOfHex->setGeometry(0, 0, 340, 90);
+    ListOfHex->setColumnCount(2);
+    ListOfHex->setHeaderHidden(true);
+    ListOfHex->setColumnHidden(1, true);
+    ListOfHex->setRootIsDecorated(false);
+    ListOfHex->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListOfHex->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(ListOfHex, &QTreeWidget::itemDoubleClicked, this, [this] { ListOfHex_DoubleClick(); });
+
+    PBnext = new PushButton(this, "PBnext", 340, 501, 80, 20, "next");
+    PBrecord = new PushButton(this, "PBrecord", 147, 501, 80, 20, "record");
+    PBprevious = new PushButton(this, "PBprevious", 248, 501, 80, 20, "previous");
+    PushButton1 = new PushButton(this, "PushButton1", 24, 500, 80, 20, "close");
+    connect(PBnext, &PushButton::Action, this, &WdbEditText::PBnext_Action);
+    connect(PBrecord, &PushButton::Action, this, &WdbEditText::PBrecord_Action);
+    connect(PBprevious, &PushButton::Action, this, &WdbEditText::PBprevious_Action);
+    connect(PushButton1, &PushButton::Action, this, &WdbEditText::PushButton1_Action);
+
+    applyTextFont();
+}
+
+std::array<WdbEditText::EditedField, 11> WdbEditText::editedFields() {
+    return {{{ef1st, &firstSTR, "first"},
+             {efshort, &ashortname, "ShortName"},
+             {ef2nd, &secondSTR, "second"},
+             {EFname, &adefaultname, "NAME"},
+             {ef3rd, &thirdstr, "third"},
+             {ef4th, &fourthSTR, "fourth"},
+             {ef5th, &fifthSTR, "fifth"},
+             {ef6th, &sixthSTR, "sixth"},
+             {efdescription, &descriptionSTR, "DESCRIPTION"},
+             {efjudgement, &judgementSTR, "JUDGEMENT"},
+             {efall, &allninesSTR, "all_nines"}}};
+}
+
+void WdbEditText::applyTextFont() {
+    for (EditField* field : {EFname, efshort, efdescription, efjudgement, efall, ef1st, ef2nd, ef3rd, ef4th, ef5th, ef6th})
+        field->setTextFont(M_globals::font_text);
+}
+
+void WdbEditText::Event_Open() { hexpic = NewPicture(Canvas1->Width(), Canvas1->Height(), 16); }
+
+void WdbEditText::Event_Close() {
+    // The go-to dialog works on this editor only; it goes with it.
+    if (GotoHexWindow* dialog = findWindow<GotoHexWindow>()) dialog->Close();
+}
+
+void WdbEditText::Event_Activate() { M_globals::checkmenus(4); }
+
+void WdbEditText::AddMenuHandlers() {
+    AddMenuHandler("UseNumberBook", [this] { return _UseNumberBook_Action(); });
+    AddMenuHandler("UseNumberBoolean", [this] { return _UseNumberBoolean_Action(); });
+    AddMenuHandler("dbeditOptionsGotoRecord", [this] { return _dbeditOptionsGotoRecord_Action(); });
+    AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); });
+}
+
+void WdbEditText::Event_EnableMenuItems() {
+    UseNumberBook()->setEnabled(true);
+    UseNumberBoolean()->setEnabled(true);
+    FileHelp()->setEnabled(true);
+}
+
+bool WdbEditText::Event_KeyDown(const QString& key) {
+    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    return false;
+}
+
+bool WdbEditText::_FileHelp_Action() {
+    showHelp("DataBase Hexagram Records Help", WDBEDITTEXTHELP());
+    return false;
+}
+
+bool WdbEditText::_UseNumberBook_Action() {
+    const bool book = !UseNumberBook()->Checked();
+    UseNumberBook()->setChecked(book);
+    UseNumberBoolean()->setChecked(!book);
+    UpdateCount();
+    return false;
+}
+
+bool WdbEditText::_UseNumberBoolean_Action() {
+    const bool boolean = !UseNumberBoolean()->Checked();
+    UseNumberBoolean()->setChecked(boolean);
+    UseNumberBook()->setChecked(!boolean);
+    UpdateCount();
+    return false;
+}
+
+void WdbEditText::UpdateCount() {
+    // The shown row's numbers are known from its display; no row need be read again.
+    UsingbooleanNumber = !UseNumberBook()->Checked();
+    my_count = UsingbooleanNumber ? my_boolean : shownBook;
+}
+
+bool WdbEditText::_dbeditOptionsGotoRecord_Action() {
+    GotoHexWindow* dialog = GotoHexWindow::instance();
+    dialog->wakeup(!UsingbooleanNumber, -1);
+    return false;
+}
+
+void WdbEditText::ListOfHex_DoubleClick() {
+    if (!Keyboard::AsyncCommandKey()) return;
+    QTreeWidgetItem* row = ListOfHex->currentItem();
+    if (!row || !row->isSelected()) return;
+    GotoHexWindow* dialog = GotoHexWindow::instance();
+    dialog->wakeup(false, row->text(1).toInt());
+}
+
+void WdbEditText::wakeup(const QString& table, bool readOnly) {
+    UseNumberBook()->setChecked(true);
+    UseNumberBoolean()->setChecked(false);
+    UsingbooleanNumber = false;
+    // A table the catalogue keeps from editing is shown, never changed.
+    readOnlyMode = readOnly || !EditorRows::catalogueAllowsEditing(table);
+    for (EditField* field : {ef1st, ef2nd, ef3rd, ef4th, ef5th, ef6th, efdescription, efjudgement, EFname, efshort, efall})
+        field->setReadOnly(readOnlyMode);
+    PBrecord->setEnabled(!readOnlyMode);
+    PBrecord->setVisible(!readOnlyMode);
+    my_table = table;
+    ListTable = "ENGLISH_DEFAULT";
+    fillListbox();
+    hexpic = NewPicture(Canvas1->Width(), Canvas1->Height(), 16);
+    my_count = 1;
+    shownRowid = -1;
+    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, "NUMBER_BOOK", my_count);
+    if (rows) showFirstRow(rows.get());
+}
+
+void WdbEditText::fillListbox() {
+    std::shared_ptr<RecordSet> rows =
+        M_globals::db ? M_globals::db->SQLSelect("SELECT * FROM " + quoteIdentifier(ListTable) + " ORDER BY NAME") : nullptr;
+    if (!rows || M_globals::db->Error()) {
+        MsgBox(M_globals::db ? M_globals::db->ErrorMessage() : QString("No database connection!"));
+        return;
+    }
+    ListOfHex->clear();
+    for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
+        auto* row = new QTreeWidgetItem(ListOfHex);
+        row->setText(0, rows->Field("NAME").StringValue());
+        row->setText(1, QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+    }
+    rows->Close();
+}
+
+bool WdbEditText::showFirstRow(RecordSet* rows) {
+    rows->MoveFirst();
+    if (rows->isEOF()) return false;
+    fillDataFields(*rows);
+    loadCheckStrings();
+    rows->Close();
+    return true;
+}
+
+void WdbEditText::fillDataFields(RecordSet& rows) {
+    setTitle("TABLE " + my_table + ", EDIT HEX: " + rows.Field("NAME").StringValue());
+    my_boolean = static_cast<int>(rows.Field("NUMBER_BOOLEAN").IntegerValue());
+    shownBook = static_cast<int>(rows.Field("NUMBER_BOOK").IntegerValue());
+    shownRowid = rows.Field("rowid").IntegerValue();
+    my_count = UsingbooleanNumber ? my_boolean : shownBook;
+    STBool->setText("Boolean = " + QString::number(my_boolean) + ",");
+    STBook->setText("book = " + QString::number(shownBook) + ",");
+    STAbove->setText("above = " + QString::number(rows.Field("above").IntegerValue()) + ",");
+    STBelow->setText("below = " + QString::number(rows.Field("below").IntegerValue()) + ".");
+    STchina->setText(rows.Field("China_phonics").StringValue());
+    const std::pair<EditField*, const char*> texts[] = {
+        {EFname, "NAME"},   {efdescription, "DESCRIPTION"}, {efjudgement, "JUDGEMENT"}, {ef1st, "first"},
+        {ef2nd, "second"},  {ef3rd, "third"},               {ef4th, "fourth"},        {ef5th, "fifth"},
+        {ef6th, "sixth"},   {efall, "all_nines"}};
+    for (const auto& [field, column] : texts) field->setText(rows.Field(column).StringValue());
+    drawhexagram(my_boolean);
+    efshort->setText(rows.Field("ShortName").StringValue());
+}
+
+void WdbEditText::loadCheckStrings() {
+    for (const EditedField& edited : editedFields()) *edited.snapshot = edited.field->Text();
+}
+
+void WdbEditText::drawhexagram(int n) {
+    if (!hexpic) hexpic = NewPicture(Canvas1->Width(), Canvas1->Height(), 16);
+    Graphics& g = *hexpic->graphics();
+    g.ClearRect(0, 0, hexpic->Width(), hexpic->Height());
+    // Line 6 at the top, 6 pixels apart; the upper trigram in magenta, the lower in cyan.
+    for (int line = 6; line >= 1; --line) {
+        g.ForeColor = line > 3 ? RGB(255, 0, 255) : RGB(0, 255, 255);
+        EditorRows::drawLineBar(g, (n >> (line - 1)) & 1, 10 + (6 - line) * 6);
+    }
+    Canvas1->Refresh(true);
+}
+
+void WdbEditText::goNext() { step(true); }
+
+void WdbEditText::goprevious() { step(false); }
+
+void WdbEditText::step(bool forward) {
+    const int first = UsingbooleanNumber ? 0 : 1;
+    const int last = UsingbooleanNumber ? 63 : 64;
+    my_count = EditorRows::stepNumber(my_count, first, last, forward);
+    // A number the table has no row for leaves the row on show; the next step goes on from it.
+    std::shared_ptr<RecordSet> rows =
+        EditorRows::selectByNumber(my_table, UsingbooleanNumber ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", my_count);
+    if (rows) showFirstRow(rows.get());
+}
+
+void WdbEditText::gotorecord(int n, bool isBoolean) {
+    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, isBoolean ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", n);
+    if (rows) showFirstRow(rows.get());
+}
+
+void WdbEditText::SaveRecordEdit() {
+    if (readOnlyMode || shownRowid < 0) return;
+    // The row on show, by its rowid: the save never reaches another row.
+    std::shared_ptr<RecordSet> rows = EditorRows::selectByRowid(my_table, shownRowid);
+    if (!rows) return;
+    rows->MoveFirst();
+    if (rows->isEOF()) {
+        EditorRows::showRecordGone();
+        return;
+    }
+    rows->Edit();
+    bool changed = false, blank = false;
+    for (const EditedField& edited : editedFields()) {
+        QString text = edited.field->Text();
+        if (text == *edited.snapshot) continue;
+        if (M_globals::DoesStringHaveText(text)) {
+            rows->Field(edited.column).setStringValue(text);
+            changed = true;
+        } else {
+            blank = true;
+        }
+        edited.field->setText(text);
+    }
+    if (blank) {
+        rows->Close();
+        EditorRows::showBlankFieldRefusal();
+        return;
+    }
+    if (changed) {
+        if (!rows->Update() || !M_globals::db->Commit()) {
+            MsgBox(M_globals::db->ErrorMessage());
+            return;
+        }
+        EditorRows::showRecordSaved();
+    }
+    rows->Close();
+    std::shared_ptr<RecordSet> written = EditorRows::selectByRowid(my_table, shownRowid);
+    if (written) showFirstRow(written.get());
+}
