@@ -5,6 +5,8 @@
 #include "core/M_globals.h"
 #include "core/WindowBounds.h"
 #include "display/displayWindow.h"
+#include "editors/TRIGRAMINPUT.h"
+#include "editors/WdbEditText.h"
 #include "lists/TableCommands.h"
 #include "lists/TableInputWindow.h"
 #include "platform/Dialogs.h"
@@ -375,9 +377,25 @@ bool ListsWindow::_Tablescopy_Action() {
     return false;
 }
 
-bool ListsWindow::_Tablesshow_Action() { return false; }
+// The two editors take their flag in opposite senses: the hexagram-text editor's says "view only",
+// the trigram editor's "editable".
+bool ListsWindow::_Tablesshow_Action() {
+    QString name;
+    int kind = -1;
+    if (!selectedTable(name, kind)) return false;
+    if (kind == 0) WdbEditText::instance()->wakeup(name, true);
+    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, false);
+    return false;
+}
 
-bool ListsWindow::_Tablesedit_Action() { return false; }
+bool ListsWindow::_Tablesedit_Action() {
+    QString name;
+    int kind = -1;
+    if (!selectedTable(name, kind)) return false;
+    if (kind == 0) WdbEditText::instance()->wakeup(name, false);
+    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, true);
+    return false;
+}
 
 bool ListsWindow::_TablesUse_Action() {
     QString name;

@@ -4,6 +4,8 @@
 
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
+#include "editors/TRIGRAMINPUT.h"
+#include "editors/WdbEditText.h"
 #include "lists/TableInputWindow.h"
 #include "platform/Controls.h"
 #include "platform/SQLDatabase.h"
@@ -55,6 +57,33 @@ TEST_F(TablesTest, UsePutsTheSelectedTableInUseAndReloadsTheTrigrams) {
     lists = openLists(0);
     EXPECT_EQ(lists->Title(), "Hexagrams: Table = MyHex");
     EXPECT_EQ(lists->ListHex->Cell(0, 1), "mine0");
+}
+
+TEST_F(TablesTest, ShowAndEditOpenTheEditorOfTheTablesKindForViewingOrEditing) {
+    struct Case { const char* table; const char* item; bool editable; };
+    const Case cases[] = {
+        {"MyHex", "Tablesshow", false}, {"MyHex", "Tablesedit", true},
+        {"MyTri", "Tablesshow", false}, {"MyTri", "Tablesedit", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + " " + c.item);
+        ListsWindow* lists = catalogueWith(program, c.table);
+        EXPECT_TRUE(ChooseMenuItem(lists, c.item));
+        StartedProgram::settle();
+        if (QString(c.table) == "MyHex") {
+            auto* editor = findWindow<WdbEditText>();
+            ASSERT_NE(editor, nullptr);
+            EXPECT_EQ(editor->isReadOnly(), !c.editable);
+            EXPECT_EQ(editor->EFname->Text(), "mine0");
+            editor->Close();
+        } else {
+            auto* editor = findWindow<TRIGRAMINPUT>();
+            ASSERT_NE(editor, nullptr);
+            EXPECT_EQ(editor->EFtri[0]->ReadOnly(), !c.editable);
+            editor->Close();
+        }
+        StartedProgram::settle();
+    }
 }
 
 TEST_F(TablesTest, DeleteAsksAndDropsTheTableWithItsCatalogueRowOnlyWhenConfirmed) {
