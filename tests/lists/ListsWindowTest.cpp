@@ -4,6 +4,7 @@
 #include "ListsSupport.h"
 
 #include "app/MenuBar1.h"
+#include "app/WHelp.h"
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "platform/Controls.h"
@@ -171,6 +172,35 @@ TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesIts
     QApplication::sendEvent(display, &drop);
     ASSERT_EQ(display->chingcount, 1);
     EXPECT_EQ(M_globals::readChainLinks(display->theHexChain)[0].code, 21);
+}
+
+TEST(ListsWindowCommands, TheMenusOfferWhatTheModeAndTheSelectedRowAllow) {
+    StartedProgram program;
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "CREATE TABLE Mine AS SELECT * FROM TRIGRAMS_DEFAULT;"
+                               "INSERT INTO TheTables VALUES ('Mine', 1, 1, 1, 'me');"));
+    struct Case { int mode; const char* row; QStringList enabled; QStringList disabled; };
+    const Case cases[] = {
+        {0, nullptr, {"FileHelp", "OptionsChainWindow"}, {"DisplayAddtoChain", "OptionsTables"}},
+        {0, "02", {"DisplayAddtoChain", "DisplayEditLastHex"}, {"OptionsTables", "TablesUse"}},
+        {1, nullptr, {"OptionsChainWindow"}, {"DisplayAddtoChain", "DisplayEditLastHex", "OptionsTables"}},
+        {2, nullptr, {"FileHelp"}, {"OptionsTables", "TablesUse", "Tablescopy", "DisplayAddtoChain"}},
+        {2, "ENGLISH_DEFAULT", {"OptionsTables", "TablesUse", "Tablescopy", "Tablesshow", "archiveexport"},
+         {"Tablesdelete", "Tablesedit", "DisplayEditLastHex"}},
+        {2, "Mine", {"Tablesdelete", "Tablesedit", "TablesUse"}, {"DisplayAddtoChain"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 %2").arg(c.mode).arg(c.row).toStdString());
+        ListsWindow* lists = openLists(c.mode);
+        Listbox* list = c.mode == 0 ? lists->ListHex : lists->Lschema;
+        if (c.row) clickRow(list, rowWith(list, 0, c.row));
+        runEnablingPass(lists);
+        for (const QString& item : c.enabled) EXPECT_TRUE(MenuBar1::instance()->Lookup(item)->Enabled()) << item.toStdString();
+        for (const QString& item : c.disabled) EXPECT_FALSE(MenuBar1::instance()->Lookup(item)->Enabled()) << item.toStdString();
+    }
+    EXPECT_EQ(OptionsChainWindow()->Text(), "Display Window");
+    EXPECT_TRUE(ChooseMenuItem(findWindow<ListsWindow>(), "FileHelp"));
+    EXPECT_EQ(WHelp::instance()->Title(), "Database Lists Window Help");
 }
 
 TEST(ListsWindowCommands, CommandWClosesTheWindowAndItsBoundsAreStored) {
