@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "chains/ChainPage.h"
 #include "core/M_globals.h"
 #include "display/HexSettings.h"
 #include "input/InputWindow.h"
@@ -178,12 +179,15 @@ bool displayWindow::_EditeditHex_Action() {
     return false;
 }
 
-// The text window, the saved-chains window and the chain page open here once they exist.
+// The text window and the saved-chains window open here once they exist.
 bool displayWindow::_OptionsText_Action() { return false; }
 bool displayWindow::_HexChainssave_Action() { return false; }
 bool displayWindow::_HexChainsLoad_Action() { return false; }
 bool displayWindow::_HexChainsDelete_Action() { return false; }
-bool displayWindow::_OptionsChainWindow_Action() { return false; }
+bool displayWindow::_OptionsChainWindow_Action() {
+    if (chingcount > 1) ChainPage::instance()->wakeup("0,0;" + theHexChain);
+    return false;
+}
 
 // The drawing, or the selected hexagram's column with the transition after it, without the
 // selection frame and cut to 10 rows below the lowest black row.

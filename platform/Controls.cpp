@@ -280,5 +280,19 @@ void ImageWell::Refresh(bool) { update(); }
 
 void ImageWell::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (!onMouseDown || !onMouseDown(at.x(), at.y())) QLabel::mousePressEvent(event);
+    pressTaken = onMouseDown && onMouseDown(at.x(), at.y());
+    if (!pressTaken) QLabel::mousePressEvent(event);
+}
+
+void ImageWell::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressTaken) return QLabel::mouseMoveEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (onMouseDrag) onMouseDrag(at.x(), at.y());
+}
+
+void ImageWell::mouseReleaseEvent(QMouseEvent* event) {
+    if (!pressTaken) return QLabel::mouseReleaseEvent(event);
+    pressTaken = false;
+    const QPoint at = event->position().toPoint();
+    if (onMouseUp) onMouseUp(at.x(), at.y());
 }

@@ -207,7 +207,8 @@ private:
     int lowest = 0, highest = 100;
 };
 
-// A picture well: shows its picture centred.
+// A picture well: shows its picture centred. A press that onMouseDown takes claims the mouse: the
+// drag and the release of that press go to onMouseDrag and onMouseUp, all in well coordinates.
 class ImageWell : public QLabel, public Control {
     Q_OBJECT
 public:
@@ -216,10 +217,15 @@ public:
     void setImage(PicturePtr image);
     void Refresh(bool eraseBackground = true);
     std::function<bool(int x, int y)> onMouseDown;
+    std::function<void(int x, int y)> onMouseDrag;
+    std::function<void(int x, int y)> onMouseUp;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     PicturePtr picture;
+    bool pressTaken = false;
 };

@@ -44,5 +44,5 @@ void StringShape::draw(QPainter& painter, double x, double y) const {
 }
 
 void Group2D::draw(QPainter& painter, double x, double y) const {
-    for (const auto& item : items) item->draw(painter, x, y);
+    for (const auto& item : items) item->draw(painter, x + X, y + Y);
 }

@@ -50,8 +50,10 @@ public:
     void draw(QPainter& painter, double x, double y) const override;
 };
 
+// A group drawn with its own coordinates offset by its position (X, Y).
 class Group2D : public Object2D {
 public:
+    double X = 0, Y = 0;
     void Append(std::shared_ptr<Object2D> shape) { items.push_back(std::move(shape)); }
     // Removes the shape; a shape the group does not hold is ignored.
     void Remove(const std::shared_ptr<Object2D>& shape) { std::erase(items, shape); }
