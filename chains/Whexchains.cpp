@@ -51,9 +51,9 @@ Whexchains::Whexchains() {
     setMaximizeButton(false);
 
     ListBox1 = new Listbox(this, "ListBox1", 0, 38, 340, 220, 3);
+    ListBox1->setHasHeading(false);
     ListBox1->setColumnWidths("100%,0%,0%");
-    ListBox1->setGridLines(true, true);
-    ListBox1->onCellClick = [this](int row, int column, int x, int y) { return ListBox1_CellClick(row, column, x, y); };
+    connect(ListBox1, &Listbox::CellClick, this, [this](int row, int column) { ListBox1_CellClick(row, column); });
     connect(ListBox1, &Listbox::DoubleClick, this, &Whexchains::ListBox1_DoubleClick);
 
     PBsave = new PushButton(this, "PBsave", 200, 269, 80, 20, "Save");
@@ -168,7 +168,7 @@ void Whexchains::fillList() {
     ListBox1->Refresh();
 }
 
-bool Whexchains::ListBox1_CellClick(int row, int, int, int) {
+bool Whexchains::ListBox1_CellClick(int row, int) {
     if (thetype != ModeDelete && thetype != ModeLoad) return false;
     if (ListBox1->Selected(row)) {
         ListBox1->setSelected(row, false);

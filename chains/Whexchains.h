@@ -31,7 +31,7 @@ public:
     int thetype = 0;         // the mode
     int theRowSelected = 0;  // the row that a click last selected
 
-    bool ListBox1_CellClick(int row, int column, int x, int y);
+    bool ListBox1_CellClick(int row, int column);
     void ListBox1_DoubleClick();
     void ListBox1_Open();
     void PBsave_Action();

@@ -1,20 +1,451 @@
 #include "lists/ListsWindow.h"
 
+#include "app/AppResources.h"
+#include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/WindowBounds.h"
+#include "display/displayWindow.h"
+#include "editors/TRIGRAMINPUT.h"
+#include "editors/WdbEditText.h"
+#include "lists/TableCommands.h"
+#include "lists/TableInputWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/DragItem.h"
+#include "platform/Keyboard.h"
+#include "platform/Listbox.h"
+#include "platform/SQLDatabase.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int BarHeight = 15;
+const QChar CR(13);
+const char* const TrigramWords = "earth,thunder,water,lake,mountain,fire,wind,heaven";
+
+QString twoDigits(qint64 n) { return QString("%1").arg(n, 2, 10, QChar('0')); }
+
+// The word of a trigram number; a number outside 0..7 has none.
+QString trigramWord(qint64 t) {
+    const QStringList words = QString(TrigramWords).split(',');
+    return t >= 0 && t < words.size() ? words[static_cast<int>(t)] : QString();
+}
+
+QString recordText(RecordSet& row) {
+    QString text = row.Field("China_phonics").StringValue() + CR + row.Field("DESCRIPTION").StringValue() + CR +
+                   row.Field("JUDGEMENT").StringValue() + CR + CR;
+    const char* labels[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    const char* columns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
+    for (int k = 0; k < 6; ++k) text += QString(labels[k]) + " place:  " + row.Field(columns[k]).StringValue() + CR;
+    return text;
+}
+
+// A select that the lists read from; a failure shows the engine's message and gives nothing.
+std::shared_ptr<RecordSet> selectRows(const QString& sql, const QVariantList& values = {}) {
+    if (!M_globals::db) return nullptr;
+    auto rows = M_globals::db->SQLSelect(sql, values);
+    if (!rows) MsgBox(M_globals::db->ErrorMessage());
+    return rows;
+}
+
+}  // namespace
 
 ListsWindow* ListsWindow::instance() { return windowInstance<ListsWindow>(); }
 
 ListsWindow::ListsWindow() {
     setTitle("Untitled");
-    setWidth(600);
-    setHeight(400);
+    setWidth(530);
+    setHeight(364);
+    setMinimumContentSize(200, 200);
+    setMaximumContentSize(32000, 32000);
+    setMaximizeButton(false);
+
+    auto makeList = [this](const char* name, int left, int top, int width, int height, int columns) {
+        auto* list = new Listbox(this, name, left, top, width, height, columns);
+        return list;
+    };
+    ListHex = makeList("ListHex", 20, 70, 100, 100, 6);
+    ListTri = makeList("ListTri", 199, 70, 100, 100, 6);
+    for (Listbox* list : {ListHex, ListTri}) {
+        list->setVisible(false);
+        list->setEnabled(false);
+    }
+    EFRecord = new EditField(this, "EFRecord", 34, 270, 153, 31, true);
+    EFRecord->setReadOnly(true);
+    EFRecord->setBorder(true);
+    EFRecord->setScrollbarVertical(true);
+    EFRecord->setTextColor(RGB(0, 0, 0));
+    EFRecord->setBackColor(RGB(255, 255, 255));
+    Lschema = makeList("Lschema", 311, 53, 179, 81, 4);
+    Ltable = makeList("Ltable", 322, 146, 156, 68, 1);
+    Ltable->setHasHeading(false);
+    WindowSplit = new ImageWell(this, "WindowSplit", 0, 230, 530, BarHeight);
+    WindowSplit->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    WindowSplit->setCursor(Qt::SplitVCursor);
+    WindowSplit->onMouseDown = [](int, int) { return true; };
+    WindowSplit->installEventFilter(this);
+
+    // The lists' Open handlers.
+    ListHex->setHeading(-1, QStringList{"Book", "Name", "Hex", "Above", "Below", "Bool"}.join(QChar(9)));
+    ListHex->setColumnsResizable(true);
+    ListHex->setTextFont(M_globals::font_text);
+    ListHex->setEnableDrag(true);
+    ListHex->onDragRow = [this](DragItem& drag, int row) { return ListHex_DragRow(drag, row); };
+    ListTri->setHeading(-1, QStringList{"Name", "Tri", "Family", "Body", "Animal", "Bool"}.join(QChar(9)));
+    ListTri->setColumnsResizable(true);
+    ListTri->setTextFont(M_globals::font_text);
+    Lschema->setHeading(-1, QStringList{"name", "type", "is Edible", "creator"}.join(QChar(9)));
+    Lschema->setColumnWidths("60%, 10%, 10%, 20%");
+    Lschema->setColumnsResizable(false);
+
+    connect(ListHex, &Listbox::CellClick, this, [this](int row, int) { ListHex_CellClick(row); });
+    connect(Lschema, &Listbox::CellClick, this, [this](int row, int) { Lschema_CellClick(row); });
+}
+
+void ListsWindow::Event_Open() { restoreWindowBounds(*this, "ListsW"); }
+
+void ListsWindow::Event_Close() { storeWindowBounds(*this, "ListsW"); }
+
+void ListsWindow::Event_Activate() { M_globals::checkmenus(1); }
+
+QRect ListsWindow::upperRect() const { return QRect(0, 0, Width(), WindowSplit->Top() - 5); }
+
+QRect ListsWindow::lowerRect() const {
+    const int top = WindowSplit->Top() + 20;
+    return QRect(0, top, Width(), std::max(0, Height() - top - 15));
+}
+
+namespace {
+void place(QWidget* control, const QRect& r) { control->setGeometry(r.x(), r.y(), r.width(), std::max(0, r.height())); }
+void showAndEnable(QWidget* control, bool on) {
+    control->setVisible(on);
+    control->setEnabled(on);
+}
+}  // namespace
+
+void ListsWindow::layOutPanes() {
+    place(EFRecord, lowerRect());
+    if (Listis == 0) place(ListHex, upperRect());
+    else if (Listis == 1) place(ListTri, upperRect());
+    else if (Listis == 2) {
+        place(Lschema, upperRect());
+        place(Ltable, lowerRect());
+    }
+}
+
+void ListsWindow::redrawAll() {
+    Ltable->Refresh(true);
+    Lschema->Refresh(true);
+    EFRecord->Refresh(true);
+    ListHex->Refresh(true);
+    ListTri->Refresh(true);
+    WindowSplit->Refresh(true);
 }
 
 void ListsWindow::WakeUp(int mode) {
     Listis = mode;
-    if (mode == 0) setTitle("Hexagrams: Table = " + M_globals::TableHex);
-    else if (mode == 1) setTitle("Trigrams: Table = " + M_globals::TableTri);
-    else if (mode == 2) setTitle("Schema");
+    layOutPanes();
+    if (mode >= 0 && mode <= 2) {
+        static const char* const titles[] = {"Hexagrams: Table = ", "Trigrams: Table = ", "Schema"};
+        setTitle(titles[mode] + (mode == 0 ? M_globals::TableHex : mode == 1 ? M_globals::TableTri : QString()));
+        showAndEnable(ListHex, mode == 0);
+        showAndEnable(ListTri, mode == 1);
+        showAndEnable(EFRecord, mode != 2);
+        showAndEnable(Lschema, mode == 2);
+        showAndEnable(Ltable, mode == 2);
+    }
+    redrawAll();
+    if (mode == 0) LoadHexagrams();
+    else if (mode == 1) LoadTrigrams();
+    else if (mode == 2) LoadSchema();
 }
 
-void ListsWindow::Event_Activate() { M_globals::checkmenus(1); }
+void ListsWindow::Event_Resized() {
+    WindowSplit->setWidth(Width());
+    layOutPanes();
+    redrawAll();
+}
+
+bool ListsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == WindowSplit) {
+        if (event->type() == QEvent::MouseMove)
+            WindowSplit_MouseDrag(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+        else if (event->type() == QEvent::MouseButtonRelease)
+            WindowSplit_MouseUp();
+    }
+    return Window::eventFilter(watched, event);
+}
+
+void ListsWindow::WindowSplit_MouseDrag(int y) {
+    const int top = WindowSplit->Top() + y;
+    if (150 < top && top < Height() - 110) {
+        WindowSplit->setTop(top);
+        WindowSplit->Refresh(true);
+    }
+}
+
+void ListsWindow::WindowSplit_MouseUp() {
+    layOutPanes();
+    redrawAll();
+}
+
+void ListsWindow::applyTextFont() {
+    ListHex->setTextFont(M_globals::font_text);
+    ListTri->setTextFont(M_globals::font_text);
+    ListHex->Refresh(true);
+    ListTri->Refresh(true);
+}
+
+// --- the lists ---
+
+void ListsWindow::LoadHexagrams() {
+    ListHex->DeleteAllRows();
+    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
+    if (!rows) return;
+    for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
+        ListHex->AddRow(twoDigits(rows->Field("NUMBER_BOOK").IntegerValue()));
+        const int r = ListHex->LastIndex();
+        ListHex->setCell(r, 1, rows->Field("NAME").StringValue());
+        ListHex->setCellCentred(r, 2);
+        ListHex->setCellBold(r, 2, true);
+        ListHex->setCell(r, 2, M_globals::getYinYangCharString(static_cast<int>(rows->Field("NUMBER_BOOLEAN").IntegerValue())));
+        const qint64 above = rows->Field("above").IntegerValue(), below = rows->Field("below").IntegerValue();
+        ListHex->setCell(r, 3, trigramWord(above));
+        ListHex->setCellTag(r, 3, above);
+        ListHex->setCell(r, 4, trigramWord(below));
+        ListHex->setCellTag(r, 4, below);
+        ListHex->setCell(r, 5, twoDigits(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+    }
+    rows->Close();
+}
+
+void ListsWindow::LoadTrigrams() {
+    ListTri->DeleteAllRows();
+    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableTri));
+    if (!rows) return;
+    for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
+        ListTri->AddRow(rows->Field("NAME").StringValue());
+        const int r = ListTri->LastIndex();
+        ListTri->setCellCentred(r, 1);
+        ListTri->setCellBold(r, 1, true);
+        const int t = static_cast<int>(rows->Field("NUMBER_BOOLEAN").IntegerValue());
+        ListTri->setCell(r, 1, M_globals::getYinYangCharString(t).left(3));
+        ListTri->setCell(r, 2, rows->Field("FAMILY").StringValue());
+        ListTri->setCell(r, 3, rows->Field("BODY").StringValue());
+        ListTri->setCell(r, 4, rows->Field("ANIMAL").StringValue());
+        ListTri->setCell(r, 5, twoDigits(t));
+    }
+    rows->Close();
+}
+
+void ListsWindow::LoadSchema() {
+    Lschema->DeleteAllRows();
+    Ltable->DeleteAllRows();
+    if (!M_globals::db) return;
+    auto schema = M_globals::db->TableSchema();
+    if (!schema) return;
+    for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
+        const QString name = schema->IdxField(1).StringValue();
+        auto entry = selectRows("Select * from TheTables where table_name = ?1", {name});
+        // A table without a catalogue row is not listed.
+        if (!entry || entry->isEOF()) continue;
+        const qint64 type = entry->Field("table_type").IntegerValue();
+        if (type == 0 || type == 1) {
+            Lschema->AddRow(name);
+            const int r = Lschema->LastIndex();
+            Lschema->setCell(r, 1, QString::number(type) + (type == 0 ? " = Hex" : " = Tri"));
+            Lschema->setCell(r, 2, entry->Field("isedible").BooleanValue() ? "True" : "False");
+            Lschema->setCell(r, 3, entry->Field("creator").StringValue());
+        }
+        entry->Close();
+    }
+    schema->Close();
+}
+
+void ListsWindow::ListHex_CellClick(int row) {
+    thetextstr.clear();
+    // The book cell reads "05"; it is bound as the number it shows.
+    auto found = selectRows("select * from " + quoteIdentifier(M_globals::TableHex) + "  where NUMBER_BOOK = ?1",
+                            {ListHex->Cell(row, 0).toInt()});
+    if (found) {
+        found->MoveFirst();
+        if (!found->isEOF()) thetextstr = recordText(*found);
+        found->Close();
+    }
+    EFRecord->setText(thetextstr);
+    EFRecord->Refresh(true);
+}
+
+void ListsWindow::Lschema_CellClick(int row) {
+    Ltable->DeleteAllRows();
+    if (!M_globals::db) return;
+    auto fields = M_globals::db->FieldSchema(Lschema->Cell(row, 0));
+    if (!fields) return;
+    for (fields->MoveFirst(); !fields->isEOF(); fields->MoveNext()) Ltable->AddRow(fields->Field("ColumnName").StringValue());
+    fields->Close();
+}
+
+bool ListsWindow::ListHex_DragRow(DragItem& drag, int row) {
+    drag.setText(QString::number(ListHex->CellTag(row, 3).toLongLong()) + "," +
+                 QString::number(ListHex->CellTag(row, 4).toLongLong()) + "," + ListHex->Cell(row, 5));
+    return true;
+}
+
+// --- menus ---
+
+void ListsWindow::AddMenuHandlers() {
+    AddMenuHandler("DisplayAddtoChain", [this] { return _DisplayAddtoChain_Action(); });
+    AddMenuHandler("DisplayEditLastHex", [this] { return _DisplayEditLastHex_Action(); });
+    AddMenuHandler("OptionsChainWindow", [this] { return _OptionsChainWindow_Action(); });
+    AddMenuHandler("Tablescopy", [this] { return _Tablescopy_Action(); });
+    AddMenuHandler("Tablesdelete", [this] { return _Tablesdelete_Action(); });
+    AddMenuHandler("Tablesshow", [this] { return _Tablesshow_Action(); });
+    AddMenuHandler("Tablesedit", [this] { return _Tablesedit_Action(); });
+    AddMenuHandler("TablesUse", [this] { return _TablesUse_Action(); });
+    AddMenuHandler("FileHelp", [this] { return _FileHelp_Action(); });
+    AddMenuHandler("archiveexport", [this] { return _archiveexport_Action(); });
+    AddMenuHandler("archiveimport", [this] { return _archiveimport_Action(); });
+}
+
+void ListsWindow::Event_EnableMenuItems() {
+    OptionsChainWindow()->setEnabled(true);
+    FileHelp()->setEnabled(true);
+    const bool hexSelected = Listis == 0 && ListHex->SelCount() > 0;
+    DisplayAddtoChain()->setEnabled(hexSelected);
+    DisplayEditLastHex()->setEnabled(hexSelected);
+    if (Listis == 2 && Lschema->SelCount() > 0) {
+        const bool editable = Lschema->Cell(Lschema->ListIndex(), 2) == "True";
+        for (MenuItem* item : {TablesUse(), OptionsTables(), Tablescopy(), Tablesarchive(), Tablesshow(),
+                               archiveexport(), archiveimport()})
+            item->setEnabled(true);
+        Tablesdelete()->setEnabled(editable);
+        Tablesedit()->setEnabled(editable);
+    } else if (Listis >= 0 && Listis <= 2) {
+        // The commands read the selected catalogue row: without one they are off, not only
+        // their submenu.
+        for (MenuItem* item : {OptionsTables(), TablesUse(), Tablescopy(), Tablesarchive(), Tablesshow(),
+                               archiveexport(), archiveimport(), Tablesdelete(), Tablesedit()})
+            item->setEnabled(false);
+    }
+}
+
+bool ListsWindow::Event_KeyDown(const QString& key) {
+    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    return false;
+}
+
+void ListsWindow::sendSelectedHexagram(bool addToChain) {
+    const int row = ListHex->ListIndex();
+    if (Listis != 0 || row < 0) return;
+    displayWindow::instance()->newhex(ListHex->Cell(row, 5).toInt(), addToChain);
+}
+
+bool ListsWindow::_DisplayAddtoChain_Action() {
+    sendSelectedHexagram(true);
+    return false;
+}
+
+bool ListsWindow::_DisplayEditLastHex_Action() {
+    sendSelectedHexagram(false);
+    return false;
+}
+
+bool ListsWindow::_OptionsChainWindow_Action() {
+    displayWindow::instance()->Show();
+    return false;
+}
+
+bool ListsWindow::_FileHelp_Action() {
+    showHelp("Database Lists Window Help", LISTWINDOWSHELP());
+    return false;
+}
+
+// --- the Tables commands ---
+
+bool ListsWindow::selectedTable(QString& name, int& kind) const {
+    const int row = Lschema->ListIndex();
+    if (Listis != 2 || row < 0) return false;
+    name = Lschema->Cell(row, 0);
+    kind = Lschema->Cell(row, 1).left(1).toInt();
+    return true;
+}
+
+bool ListsWindow::_Tablescopy_Action() {
+    QString name;
+    int kind = -1;
+    if (selectedTable(name, kind) && (kind == 0 || kind == 1)) TableInputWindow::instance()->wakeup(kind, name);
+    return false;
+}
+
+// The two editors take their flag in opposite senses: the hexagram-text editor's says "view only",
+// the trigram editor's "editable".
+bool ListsWindow::_Tablesshow_Action() {
+    QString name;
+    int kind = -1;
+    if (!selectedTable(name, kind)) return false;
+    if (kind == 0) WdbEditText::instance()->wakeup(name, true);
+    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, false);
+    return false;
+}
+
+bool ListsWindow::_Tablesedit_Action() {
+    QString name;
+    int kind = -1;
+    if (!selectedTable(name, kind)) return false;
+    if (kind == 0) WdbEditText::instance()->wakeup(name, false);
+    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, true);
+    return false;
+}
+
+bool ListsWindow::_TablesUse_Action() {
+    QString name;
+    int kind = -1;
+    if (!selectedTable(name, kind)) return false;
+    if (kind == 0) M_globals::TableHex = name;
+    else if (kind == 1) {
+        M_globals::TableTri = name;
+        M_globals::loadtritable(name);
+    }
+    M_globals::updatewindows();
+    return false;
+}
+
+bool ListsWindow::_Tablesdelete_Action() {
+    const int row = Lschema->ListIndex();
+    if (Listis != 2 || row < 0 || Lschema->Cell(row, 2) == "False") return false;
+    const QString name = Lschema->Cell(row, 0);
+    // The default tables are what every start and every switch of file falls back on.
+    const bool isDefault = isDefaultTable(name);
+    if (isDefault || name == M_globals::TableTri || name == M_globals::TableHex) {
+        MessageDialog inUse;
+        inUse.Icon = 0;
+        inUse.Message = "The table " + name + (isDefault ? " is a default table," : " is in use,");
+        inUse.Explanation = isDefault ? "It can not be deleted." : "Use another table if you want to delete this one.";
+        inUse.ActionButtonCaption = "OK";
+        ShowModal(inUse);
+        return false;
+    }
+    MessageDialog confirm;
+    confirm.Icon = 1;
+    confirm.Message = "Delete this table: " + name;
+    confirm.Explanation = "It can not be recovered.";
+    confirm.ActionButtonCaption = "Delete";
+    confirm.CancelButtonVisible = true;
+    confirm.CancelButtonCaption = "cancel";
+    if (ShowModal(confirm) == DialogButton::Action) {
+        const QString failure = dropTextTable(name);
+        if (!failure.isEmpty()) MsgBox(failure);
+    }
+    WakeUp(2);
+    return false;
+}
+
+bool ListsWindow::_archiveexport_Action() {
+    MsgBox("Feature not coded yet.");
+    return false;
+}
+
+bool ListsWindow::_archiveimport_Action() {
+    MsgBox("Feature not coded yet.");
+    return false;
+}

@@ -1,8 +1,13 @@
 #pragma once
-// The lists window, as far as the application's commands need it yet: one instance, switched to a
-// mode (0 the hexagram-text table in use, 1 the trigram table in use, 2 the schema) with its title.
-// The lists themselves come later.
+// The lists window: in mode 0 the rows of the hexagram-text table in use, in mode 1 those of the
+// trigram table in use, in mode 2 the catalogue of the file's text tables ("Schema"). One list on
+// top, one pane below, and a splitter bar between them that the user drags. Its Tables commands
+// manage the text tables.
 #include "platform/Window.h"
+
+class EditField;
+class ImageWell;
+class Listbox;
 
 class ListsWindow : public Window {
     Q_OBJECT
@@ -12,6 +17,60 @@ public:
     ListsWindow();
 
     int Listis = 0;
+    QString thetextstr;  // the record text of the hexagram row clicked last
+
     void WakeUp(int mode);
+    void LoadHexagrams();
+    void LoadTrigrams();
+    void LoadSchema();
+
+    void Event_Open() override;
+    void Event_Close() override;
     void Event_Activate() override;
+    void Event_Resized() override;
+    void Event_EnableMenuItems() override;
+    bool Event_KeyDown(const QString& key) override;
+    void AddMenuHandlers() override;
+    void applyTextFont() override;
+
+    Listbox* ListHex = nullptr;
+    Listbox* ListTri = nullptr;
+    EditField* EFRecord = nullptr;
+    Listbox* Lschema = nullptr;
+    Listbox* Ltable = nullptr;
+    ImageWell* WindowSplit = nullptr;
+
+    bool _DisplayAddtoChain_Action();
+    bool _DisplayEditLastHex_Action();
+    bool _OptionsChainWindow_Action();
+    bool _FileHelp_Action();
+    bool _Tablescopy_Action();
+    bool _Tablesshow_Action();
+    bool _Tablesedit_Action();
+    bool _TablesUse_Action();
+    bool _Tablesdelete_Action();
+    bool _archiveexport_Action();
+    bool _archiveimport_Action();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ListHex_CellClick(int row);
+    void Lschema_CellClick(int row);
+    bool ListHex_DragRow(class DragItem& drag, int row);
+    void WindowSplit_MouseDrag(int y);
+    void WindowSplit_MouseUp();
+
+    // The layout rule around the split position S (the bar's top).
+    QRect upperRect() const;
+    QRect lowerRect() const;
+    void layOutPanes();
+    void redrawAll();
+    void sendSelectedHexagram(bool addToChain);
+    // The selected catalogue row's table name and kind (0 hexagram text, 1 trigram); false when
+    // no row is selected.
+    bool selectedTable(QString& name, int& kind) const;
+
+    int dragStartY = 0;
 };

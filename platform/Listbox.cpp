@@ -1,109 +1,177 @@
 #include "platform/Listbox.h"
 
+#include "platform/DragItem.h"
 #include "platform/Window.h"
 
+#include <QDrag>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
-#include <QScrollBar>
 
 Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
-    : QTableWidget(window->content()), Control(this, window, name, left, top, width, height) {
+    : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
     setColumnCount(columns);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setWordWrap(false);
+    header()->setStretchLastSection(true);
+    header()->setSectionsClickable(false);
+    setHeaderLabels(QStringList(columns, QString()));
 }
 
-void Listbox::setColumnWidths(const QString& text) {
-    widths = text.split(',');
-    applyColumnWidths();
+void Listbox::setHeading(int column, const QString& text) {
+    if (column < 0) {
+        setHeaderLabels(text.split(QChar(9)));
+        return;
+    }
+    if (column < columnCount()) headerItem()->setText(column, text);
 }
 
-void Listbox::applyColumnWidths() {
-    const int total = viewport()->width();
-    for (int c = 0; c < columnCount(); ++c) {
-        const QString width = c < widths.size() ? widths[c].trimmed() : QString();
-        if (width.isEmpty()) continue;
-        const int pixels = width.endsWith('%') ? total * width.chopped(1).toInt() / 100 : width.toInt();
-        setColumnHidden(c, pixels <= 0);
-        if (pixels > 0) setColumnWidth(c, pixels);
+QString Listbox::Heading(int column) const {
+    return column >= 0 && column < columnCount() ? headerItem()->text(column) : QString();
+}
+
+void Listbox::setColumnWidths(const QString& widths) {
+    widthShares.clear();
+    for (const QString& part : widths.split(',')) widthShares << part.trimmed().remove('%').toDouble() / 100.0;
+    applyWidths();
+}
+
+void Listbox::setColumnsResizable(bool value) {
+    header()->setSectionResizeMode(value ? QHeaderView::Interactive : QHeaderView::Fixed);
+    header()->setStretchLastSection(true);
+}
+
+void Listbox::applyWidths() {
+    const int available = viewport()->width();
+    for (int c = 0; c < widthShares.size() && c < columnCount(); ++c) {
+        setColumnHidden(c, widthShares[c] <= 0);
+        setColumnWidth(c, static_cast<int>(available * widthShares[c]));
     }
 }
 
-void Listbox::setGridLines(bool horizontal, bool vertical) { setShowGrid(horizontal || vertical); }
-
-void Listbox::AddRow(const QString& text) {
-    const int row = rowCount();
-    insertRow(row);
-    setCell(row, 0, text);
+void Listbox::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    applyWidths();
 }
 
-QString Listbox::Cell(int row, int column) const {
-    const QTableWidgetItem* cell = item(row, column);
-    return cell ? cell->text() : QString();
-}
-
-void Listbox::setCell(int row, int column, const QString& text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return;
-    if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
-    else setItem(row, column, new QTableWidgetItem(text));
+void Listbox::AddRow(const QString& firstCell) {
+    auto* item = new QTreeWidgetItem(this);
+    item->setText(0, firstCell);
+    item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
 }
 
 int Listbox::ListIndex() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    return ranges.isEmpty() ? -1 : ranges.first().topRow();
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
 }
 
 void Listbox::setListIndex(int row) {
     clearSelection();
-    if (row >= 0 && row < rowCount()) setSelected(row, true);
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+    }
 }
 
 bool Listbox::Selected(int row) const {
-    return row >= 0 && row < rowCount() && selectionModel()->isRowSelected(row, QModelIndex());
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item && item->isSelected();
 }
 
 void Listbox::setSelected(int row, bool selected) {
-    if (row < 0 || row >= rowCount()) return;
-    if (selected) selectRow(row);
-    else selectionModel()->select(model()->index(row, 0),
-                                  QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    if (QTreeWidgetItem* item = topLevelItem(row)) item->setSelected(selected);
 }
 
-int Listbox::ScrollPosition() const { return verticalScrollBar()->value(); }
+int Listbox::ScrollPosition() const {
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    return top.isValid() ? top.row() : 0;
+}
 
-void Listbox::setScrollPosition(int row) { verticalScrollBar()->setValue(row); }
+void Listbox::setScrollPosition(int row) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
 
-void Listbox::Refresh(bool) { viewport()->update(); }
+QString Listbox::Cell(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void Listbox::setCell(int row, int column, const QString& text) {
+    if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
+        item->setText(column, text);
+}
+
+QVariant Listbox::CellTag(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->data(column, Qt::UserRole) : QVariant();
+}
+
+void Listbox::setCellTag(int row, int column, const QVariant& tag) {
+    if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
+        item->setData(column, Qt::UserRole, tag);
+}
+
+void Listbox::setCellCentred(int row, int column) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) item->setTextAlignment(column, Qt::AlignCenter);
+}
+
+void Listbox::setCellBold(int row, int column, bool bold) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        QFont font = item->font(column);
+        font.setBold(bold);
+        item->setFont(column, font);
+    }
+}
+
+void Listbox::setEnableDrag(bool value) {
+    setDragEnabled(value);
+    setDragDropMode(value ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+QMimeData* Listbox::dragData(int row) const {
+    if (!onDragRow || row < 0 || row >= ListCount()) return nullptr;
+    auto* data = new QMimeData;
+    DragItem drag(data);
+    if (onDragRow(drag, row)) return data;
+    delete data;
+    return nullptr;
+}
+
+void Listbox::startDrag(Qt::DropActions actions) {
+    QMimeData* data = dragData(ListIndex());
+    if (!data) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(actions, Qt::CopyAction);
+}
 
 void Listbox::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    const int row = rowAt(at.y());
-    const int column = columnAt(at.x());
-    if (onCellClick && row >= 0) {
-        const QModelIndexList before = selectionModel()->selectedRows();
-        if (onCellClick(row, column, at.x(), at.y()) || selectionModel()->selectedRows() != before) {
-            setFocus(Qt::MouseFocusReason);
-            event->accept();
-            return;
-        }
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (!at.isValid()) {
+        QTreeWidget::mousePressEvent(event);
+        return;
     }
-    QTableWidget::mousePressEvent(event);
+    const QList<QTreeWidgetItem*> before = selectedItems();
+    emit CellClick(at.row(), at.column());
+    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    // The list still sees the press, so that a double click is recognised, and then gets back
+    // the selection that the handler chose.
+    QTreeWidget::mousePressEvent(event);
+    if (chosen == before) return;
+    clearSelection();
+    for (QTreeWidgetItem* item : chosen) item->setSelected(true);
 }
 
-// The second press of a double click has come as a press already.
 void Listbox::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+    QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) emit DoubleClick();
 }
 
-void Listbox::resizeEvent(QResizeEvent* event) {
-    QTableWidget::resizeEvent(event);
-    applyColumnWidths();
+void Listbox::Refresh(bool eraseBackground) {
+    Q_UNUSED(eraseBackground)
+    viewport()->update();
 }

@@ -1,49 +1,73 @@
 #pragma once
-// A list of text rows in columns. Rows and columns count from 0. A press first goes to
-// onCellClick; the list's own handling (selecting the pressed row) follows only when the handler
-// answered false and left the selection as it was. A double click is two presses, then DoubleClick.
+// A list of rows and columns: headings, per-cell text, tag, alignment and bold, one selected row,
+// and rows that may be dragged out as text. Rows and columns count from 0; ListIndex is -1 when
+// no row is selected.
 #include "platform/Controls.h"
 
-#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVariant>
 #include <functional>
 
-class Listbox : public QTableWidget, public Control {
+class DragItem;
+class QMimeData;
+
+class Listbox : public QTreeWidget, public Control {
     Q_OBJECT
 public:
     Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns);
 
-    // Widths of the columns, joined by ",": pixels or percentages of the list's width ("100%,0%").
-    // A column of width 0 is not shown.
+    // Heading -1 sets every heading at once from one tab-separated text.
+    void setHeading(int column, const QString& text);
+    QString Heading(int column) const;
+    void setHasHeading(bool value) { setHeaderHidden(!value); }
+    // Widths as the framework writes them: "60%, 10%, 10%, 20%" (per cent of the list's width). A
+    // column of width 0 is not shown.
     void setColumnWidths(const QString& widths);
-    void setGridLines(bool horizontal, bool vertical);
+    void setColumnsResizable(bool value);
 
-    void AddRow(const QString& text);  // a new last row, its first column holding text
-    void DeleteAllRows() { setRowCount(0); }
-    int ListCount() const { return rowCount(); }
-    int LastIndex() const { return rowCount() - 1; }
-    QString Cell(int row, int column) const;
-    void setCell(int row, int column, const QString& text);
-    // The selected row, -1 when none is.
+    void AddRow(const QString& firstCell);
+    void DeleteAllRows() { clear(); }
+    int ListCount() const { return topLevelItemCount(); }
+    int LastIndex() const { return ListCount() - 1; }
     int ListIndex() const;
     void setListIndex(int row);
+    int SelCount() const { return ListIndex() < 0 ? 0 : 1; }
     bool Selected(int row) const;
     void setSelected(int row, bool selected);
-    // The top visible row.
+    // The top visible row; setting it scrolls that row to the top, as far as the list can.
     int ScrollPosition() const;
     void setScrollPosition(int row);
+
+    // Cells out of range read as empty and ignore writes.
+    QString Cell(int row, int column) const;
+    void setCell(int row, int column, const QString& text);
+    QVariant CellTag(int row, int column) const;
+    void setCellTag(int row, int column, const QVariant& tag);
+    void setCellCentred(int row, int column);
+    void setCellBold(int row, int column, bool bold);
+
+    // Row dragging: the handler fills the drag item's text and answers whether the drag goes on.
+    void setEnableDrag(bool value);
+    std::function<bool(DragItem& drag, int row)> onDragRow;
+    // What a drag of the row carries; nullptr when the handler refused it or there is none.
+    QMimeData* dragData(int row) const;
+
     void Refresh(bool eraseBackground = true);
 
-    std::function<bool(int row, int column, int x, int y)> onCellClick;
-
 signals:
+    // A press on a cell, before the row is selected. A handler that changes the selection itself
+    // keeps that selection: the press then selects nothing.
+    void CellClick(int row, int column);
+    // After a double click's second press.
     void DoubleClick();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions actions) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void applyColumnWidths();
-    QStringList widths;
+    void applyWidths();
+    QList<double> widthShares;
 };

@@ -1,0 +1,77 @@
+#include "lists/TableCommands.h"
+
+#include "core/M_globals.h"
+#include "platform/SQLDatabase.h"
+
+namespace {
+
+const char* const HexColumns =
+    "(NUMBER_BOOLEAN Integer, NUMBER_BOOK integer, NAME varchar, DESCRIPTION varchar, JUDGEMENT varchar, "
+    "first varchar, second varchar, third varchar, fourth varchar, fifth varchar, sixth varchar, "
+    "China_phonics varchar, above integer, below integer, all_nines varchar, ShortName varchar)";
+const char* const TriColumns =
+    "(NUMBER_BOOLEAN integer, NAME varchar, ATTRIBUTE varchar, ANIMAL varchar, BODY varchar, FAMILY varchar,  "
+    "DIRECTION varchar, noun varchar, adjective varchar, verb varchar)";
+
+const QStringList HexIntegers{"NUMBER_BOOLEAN", "NUMBER_BOOK", "above", "below"};
+const QStringList HexTexts{"NAME",  "DESCRIPTION", "JUDGEMENT",     "first",     "second",   "third",
+                           "fourth", "fifth",      "sixth",         "China_phonics", "all_nines", "ShortName"};
+const QStringList TriIntegers{"NUMBER_BOOLEAN"};
+const QStringList TriTexts{"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "adjective", "verb"};
+
+// Rolls the open transaction back and hands on the message.
+QString failWith(SQLDatabase& db, const QString& message) {
+    db.Rollback();
+    return message;
+}
+
+}  // namespace
+
+QString textTableColumns(int kind) { return kind == 0 ? HexColumns : TriColumns; }
+
+bool isDefaultTable(const QString& name) { return name == "ENGLISH_DEFAULT" || name == "TRIGRAMS_DEFAULT"; }
+
+QString copyTextTable(int kind, const QString& source, const QString& name, const QString& creator,
+                      const std::function<void(int key)>& progress) {
+    if (!M_globals::db) return "No database connection!";
+    SQLDatabase& db = *M_globals::db;
+    const QStringList& integers = kind == 0 ? HexIntegers : TriIntegers;
+    const QStringList& texts = kind == 0 ? HexTexts : TriTexts;
+    const int lastKey = kind == 0 ? 63 : 7;
+
+    if (!db.BeginTransaction()) return db.ErrorMessage();
+    if (!db.SQLExecute("CREATE TABLE " + quoteIdentifier(name) + " " + textTableColumns(kind)))
+        return failWith(db, db.ErrorMessage());
+    for (int key = 0; key <= lastKey; ++key) {
+        if (progress) progress(key);
+        auto row = db.SQLSelect("select * from " + quoteIdentifier(source) + " where NUMBER_BOOLEAN = ?1", {key});
+        if (!row) return failWith(db, db.ErrorMessage());
+        row->MoveFirst();
+        if (row->isEOF())
+            return failWith(db, "error in copying, no record (boolean = " + QString::number(key) + ")");
+        DatabaseRecord record;
+        for (const QString& column : integers) record.IntegerColumn(column, row->Field(column).IntegerValue());
+        for (const QString& column : texts) record.Column(column, row->Field(column).StringValue());
+        row->Close();
+        if (!db.InsertRecord(name, record)) return failWith(db, db.ErrorMessage());
+    }
+    DatabaseRecord entry;
+    entry.Column("table_name", name);
+    entry.Column("creator", creator);
+    entry.BooleanColumn("isEdible", true);
+    entry.BooleanColumn("isFull", true);
+    entry.IntegerColumn("table_type", kind);
+    if (!db.InsertRecord("TheTables", entry)) return failWith(db, db.ErrorMessage());
+    if (!db.Commit()) return failWith(db, db.ErrorMessage());
+    return {};
+}
+
+QString dropTextTable(const QString& name) {
+    if (!M_globals::db) return "No database connection!";
+    SQLDatabase& db = *M_globals::db;
+    if (!db.BeginTransaction()) return db.ErrorMessage();
+    if (!db.SQLExecute("DROP TABLE " + quoteIdentifier(name))) return failWith(db, db.ErrorMessage());
+    if (!db.SQLExecute("DELETE FROM TheTables WHERE table_name = ?1", {name})) return failWith(db, db.ErrorMessage());
+    if (!db.Commit()) return failWith(db, db.ErrorMessage());
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Making and dropping text tables (kind 0 hexagram text, 1 trigram). Each change is one
+// transaction with its catalogue row in TheTables: it happens whole or not at all. Table names go
+// into statements only quoted.
+#include <QString>
+#include <functional>
+
+// The column lists of the two kinds, as CREATE TABLE takes them.
+QString textTableColumns(int kind);
+
+// True for the tables the program falls back on (ENGLISH_DEFAULT, TRIGRAMS_DEFAULT).
+bool isDefaultTable(const QString& name);
+
+// Creates `name` of `kind`, copies the rows of `source` found by NUMBER_BOOLEAN (0..63 or 0..7,
+// the first row of each key) and catalogues it with `creator`. `progress` is told each key before
+// it is copied. On failure nothing stays and the message to show is returned; empty on success.
+QString copyTextTable(int kind, const QString& source, const QString& name, const QString& creator,
+                      const std::function<void(int key)>& progress = {});
+
+// Drops the table and its catalogue row. Empty on success, else the engine's message.
+QString dropTextTable(const QString& name);

@@ -1,0 +1,155 @@
+#include "lists/TableInputWindow.h"
+
+#include "core/M_globals.h"
+#include "lists/ListsWindow.h"
+#include "lists/TableCommands.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Keyboard.h"
+#include "platform/ProgressWheel.h"
+#include "platform/SQLDatabase.h"
+
+#include <QLineEdit>
+
+namespace {
+
+constexpr int NameLimit = 18;
+
+EditField* nameField(Window* window, const char* name, int left, int top, int width) {
+    auto* field = new EditField(window, name, left, top, width, 22, false);
+    field->setBorder(true);
+    field->lineEdit()->setMaxLength(NameLimit);
+    field->setTextFont(M_globals::font_text);
+    return field;
+}
+
+}  // namespace
+
+TableInputWindow* TableInputWindow::instance() { return windowInstance<TableInputWindow>(); }
+
+TableInputWindow::TableInputWindow() {
+    setTitle("Untitled");
+    setWidth(420);
+    setHeight(174);
+    setResizeable(false);
+    setMaximizeButton(false);
+
+    STmessage = new StaticText(this, "STmessage", 28, 14, 372, 20, "Untitled");
+    STmessage->setBold(true);
+    STmessage->setTextAlign(2);
+    STinput = new StaticText(this, "STinput", 7, 57, 78, 20, "Untitled");
+    EFinput = nameField(this, "EFinput", 91, 55, 197);
+    PB_default = new PushButton(this, "PB_default", 271, 134, 80, 20, "OK");
+    PB_default->setDefault(true);
+    PB_cancel = new PushButton(this, "PB_cancel", 91, 134, 80, 20, "cancel");
+    PB_cancel->setCancel(true);
+    STerror = new StaticText(this, "STerror", 21, 78, 375, 20, "Table Name Already Exists, Name must be Unique!");
+    STerror->setTextColor(RGB(255, 0, 0));
+    STerror->setTextAlign(2);
+    STerror->setVisible(false);
+    STerror->setEnabled(false);
+    ProgressWheel1 = new ProgressWheel(this, "ProgressWheel1", 340, 53, 56, 38);
+    ProgressWheel1->setVisible(false);
+    ProgressWheel1->setEnabled(false);
+    StaticText1 = new StaticText(this, "StaticText1", 7, 103, 78, 20, "Created by");
+    EFcreator = nameField(this, "EFcreator", 97, 102, 231);
+
+    connect(PB_default, &PushButton::Action, this, &TableInputWindow::PB_default_Action);
+    connect(PB_cancel, &PushButton::Action, this, &TableInputWindow::PB_cancel_Action);
+    connect(EFinput, &EditField::TextChange, this, &TableInputWindow::hideMessageLine);
+    connect(EFcreator, &EditField::TextChange, this, &TableInputWindow::hideMessageLine);
+}
+
+void TableInputWindow::wakeup(int type, const QString& oldName) {
+    TableType = type;
+    OldTableName = oldName;
+    if (type == 0) STmessage->setText("Create New Hexagram Table from " + oldName);
+    else if (type == 1) STmessage->setText("Create New Trigram Table from " + oldName);
+    STinput->setText("Name");
+    PB_default->setCaption("Create");
+}
+
+bool TableInputWindow::Event_KeyDown(const QString& key) {
+    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    return false;
+}
+
+void TableInputWindow::PB_cancel_Action() { Close(); }
+
+void TableInputWindow::refuse(const QString& text) {
+    STerror->setText(text);
+    STerror->setVisible(true);
+    STerror->setEnabled(true);
+    STerror->setTextColor(RGB(255, 0, 0));
+    STerror->repaint();
+}
+
+void TableInputWindow::hideMessageLine() {
+    STerror->setVisible(false);
+    STerror->setEnabled(false);
+}
+
+void TableInputWindow::showProgress(const QString& text) {
+    STerror->setText(text);
+    STerror->repaint();
+}
+
+void TableInputWindow::PB_default_Action() {
+    QString creator = EFcreator->Text();
+    if (!M_globals::DoesStringHaveText(creator)) {
+        EFcreator->setText("");
+        refuse("Creator has no Text, can not use!");
+        return;
+    }
+    QString name = EFinput->Text();
+    if (!M_globals::DoesStringHaveText(name)) {
+        EFinput->setText("");
+        refuse("Name has no Text, can not use!");
+        return;
+    }
+    if (name.contains(' ')) {
+        refuse("Text has spaces, can not use!");
+        return;
+    }
+    if (auto tables = M_globals::db ? M_globals::db->SQLSelect("Select * from TheTables") : nullptr) {
+        for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) {
+            if (tables->Field("table_name").StringValue() == name) {
+                tables->Close();
+                refuse("This Name is in Use, can not use!");
+                return;
+            }
+        }
+        tables->Close();
+    }
+    newName = name;
+    hideMessageLine();
+    if (TableType == 0) CreateHexTable();
+    else if (TableType == 1) CreateTriTable();
+    ProgressWheel1->setVisible(false);
+    ProgressWheel1->setEnabled(false);
+    if (auto* lists = dynamic_cast<ListsWindow*>(windowAt(1))) lists->WakeUp(2);
+    Close();
+}
+
+bool TableInputWindow::CreateHexTable() { return createTable(0); }
+
+bool TableInputWindow::CreateTriTable() { return createTable(1); }
+
+bool TableInputWindow::createTable(int kind) {
+    ProgressWheel1->setVisible(true);
+    ProgressWheel1->setEnabled(true);
+    ProgressWheel1->Refresh(true);
+    STerror->setTextColor(RGB(0, 255, 0));
+    STerror->setText(kind == 0 ? "Creating Hexagram Table..." : "Creating Trigram Table...");
+    STerror->setVisible(true);
+    STerror->setEnabled(true);
+    STerror->repaint();
+    const int lastKey = kind == 0 ? 63 : 7;
+    const QString filling = kind == 0 ? "Filling Hex Table... " : "Filling Tri Table... ";
+    // The creator is catalogued as typed, leading blanks included.
+    const QString failure = copyTextTable(kind, OldTableName, newName, EFcreator->Text(), [&](int key) {
+        showProgress(filling + QString("%1").arg(lastKey - key, 2, 10, QChar('0')));
+    });
+    if (!failure.isEmpty()) MsgBox(failure);
+    return failure.isEmpty();
+}

@@ -1,0 +1,220 @@
+// The lists window in the started program: its three modes, the rows they list, the record text
+// and the column list a click shows, the text a dragged row carries, and sending a hexagram to
+// the display window.
+#include "ListsSupport.h"
+
+#include "app/MenuBar1.h"
+#include "app/WHelp.h"
+#include "core/M_globals.h"
+#include "display/displayWindow.h"
+#include "platform/Controls.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QChar CR(13);
+
+TEST(ListsWindowModes, EachDataBaseCommandShowsItsListOnTopAndItsPaneBelow) {
+    StartedProgram program;
+    ASSERT_TRUE(program.started);
+    struct Case { int mode; const char* title; const char* upper; const char* lower; };
+    const Case cases[] = {
+        {0, "Hexagrams: Table = ENGLISH_DEFAULT", "ListHex", "EFRecord"},
+        {1, "Trigrams: Table = TRIGRAMS_DEFAULT", "ListTri", "EFRecord"},
+        {2, "Schema", "Lschema", "Ltable"},
+        {0, "Hexagrams: Table = ENGLISH_DEFAULT", "ListHex", "EFRecord"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        ListsWindow* lists = openLists(c.mode);
+        ASSERT_NE(lists, nullptr);
+        EXPECT_EQ(lists->Title(), c.title);
+        for (const char* name : {"ListHex", "ListTri", "EFRecord", "Lschema", "Ltable"}) {
+            auto* control = lists->findChild<QWidget*>(name);
+            const bool shown = QString(name) == c.upper || QString(name) == c.lower;
+            EXPECT_EQ(!control->isHidden(), shown) << name;
+            EXPECT_EQ(control->isEnabled(), shown) << name;
+        }
+        // The design size: the list above the bar at 230, the pane below it.
+        EXPECT_EQ(lists->findChild<QWidget*>(c.upper)->geometry(), QRect(0, 0, lists->Width(), 225));
+        EXPECT_EQ(lists->findChild<QWidget*>(c.lower)->geometry(), QRect(0, 250, lists->Width(), lists->Height() - 265));
+    }
+}
+
+TEST(ListsWindowModes, TheSplitterMovesOnlyWithinItsLimitsAndTheListsFollowOnRelease) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    lists->setHeight(364);
+    StartedProgram::settle();
+    QWidget* bar = lists->findChild<QWidget*>("WindowSplit");
+    struct Case { int target; int expectedTop; };
+    const Case cases[] = {{150, 230}, {151, 151}, {253, 253}, {254, 253}, {200, 200}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(10, 0));
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, c.target - bar->y()), bar->mapToGlobal(QPointF(10, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        EXPECT_EQ(bar->y(), c.expectedTop);
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(10, 0));
+        EXPECT_EQ(lists->ListHex->height(), c.expectedTop - 5);
+        EXPECT_EQ(lists->EFRecord->y(), c.expectedTop + 20);
+    }
+    // A mode switch keeps the split.
+    lists = openLists(2);
+    EXPECT_EQ(lists->Lschema->height(), 195);
+}
+
+TEST(ListsWindowRows, TheHexagramListShowsBookNamePatternTrigramsAndCode) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    Listbox* list = lists->ListHex;
+    EXPECT_EQ(list->ListCount(), 6);
+    struct Case { int row; QStringList cells; const char* drag; };
+    const Case cases[] = {
+        {0, {"01", "name0", "::: :::", "earth", "earth", "00"}, "0,0,00"},
+        {1, {"02", "name1", "|:: :::", "earth", "thunder", "01"}, "0,1,01"},
+        {2, {"22", "name21", "|:| :|:", "water", "fire", "21"}, "2,5,21"},
+        {5, {"64", "name63", "||| |||", "heaven", "heaven", "63"}, "7,7,63"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        for (int column = 0; column < 6; ++column) EXPECT_EQ(list->Cell(c.row, column), c.cells[column]);
+        std::unique_ptr<QMimeData> dragged(list->dragData(c.row));
+        ASSERT_TRUE(dragged);
+        EXPECT_EQ(dragged->text(), c.drag);
+    }
+    EXPECT_EQ(list->Heading(5), "Bool");
+}
+
+TEST(ListsWindowRows, AClickOnAHexagramRowShowsItsRecordTextWhichStaysInTrigramMode) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    clickRow(lists->ListHex, 2, 4);
+    const QString expected = "pin21" + QString(CR) + "desc21" + CR + "judg21" + CR + CR + "1st place:  line21.1" + CR +
+                             "2nd place:  line21.2" + CR + "3rd place:  line21.3" + CR + "4th place:  line21.4" + CR +
+                             "5th place:  line21.5" + CR + "6th place:  line21.6" + CR;
+    EXPECT_EQ(lists->EFRecord->Text(), expected);
+    EXPECT_EQ(lists->ListHex->ListIndex(), 2);
+    lists = openLists(1);
+    EXPECT_EQ(lists->EFRecord->Text(), expected);
+    EXPECT_EQ(lists->ListTri->ListCount(), 8);
+    const int row = rowWith(lists->ListTri, 0, "tri4");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(lists->ListTri->Cell(row, 1), "::|");
+    EXPECT_EQ(lists->ListTri->Cell(row, 2), "family4");
+    EXPECT_EQ(lists->ListTri->Cell(row, 5), "04");
+}
+
+TEST(ListsWindowRows, TheCatalogueListsTextTablesAndAClickListsTheTablesColumns) {
+    StartedProgram program;
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "CREATE TABLE Mine (NUMBER_BOOLEAN integer, NAME varchar);"
+                               "INSERT INTO TheTables VALUES ('Mine', 1, 1, 1, 'me');"));
+    ListsWindow* lists = openLists(2);
+    Listbox* list = lists->Lschema;
+    ASSERT_EQ(list->ListCount(), 3);  // the other tables are of other kinds
+    const int mine = rowWith(list, 0, "Mine");
+    const int english = rowWith(list, 0, "ENGLISH_DEFAULT");
+    ASSERT_GE(mine, 0);
+    ASSERT_GE(english, 0);
+    EXPECT_EQ(list->Cell(mine, 1), "1 = Tri");
+    EXPECT_EQ(list->Cell(mine, 2), "True");
+    EXPECT_EQ(list->Cell(mine, 3), "me");
+    EXPECT_EQ(list->Cell(english, 1), "0 = Hex");
+    EXPECT_EQ(list->Cell(english, 2), "False");
+    clickRow(list, mine, 3);
+    ASSERT_EQ(lists->Ltable->ListCount(), 2);
+    EXPECT_EQ(lists->Ltable->Cell(1, 0), "NAME");
+    // A reload empties the column list and the selection.
+    lists = openLists(2);
+    EXPECT_EQ(lists->Ltable->ListCount(), 0);
+    EXPECT_EQ(lists->Lschema->ListIndex(), -1);
+}
+
+TEST(ListsWindowCommands, AddToChainAndEditLastHexSendTheSelectedHexagram) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    EXPECT_FALSE(ChooseMenuItem(lists, "DisplayAddtoChain"));  // nothing selected
+    EXPECT_FALSE(ChooseMenuItem(lists, "TablesUse"));
+    struct Case { int row; const char* item; QList<int> chain; };
+    const Case cases[] = {
+        {2, "DisplayEditLastHex", {21}},      // an empty chain takes it as its only hexagram
+        {2, "DisplayAddtoChain", {21}},       // already last: nothing changes
+        {0, "DisplayAddtoChain", {21, 0}},
+        {5, "DisplayEditLastHex", {21, 63}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        clickRow(lists->ListHex, c.row);
+        EXPECT_TRUE(ChooseMenuItem(lists, c.item));
+        displayWindow* display = displayWindow::instance();
+        ASSERT_EQ(display->chingcount, c.chain.size());
+        QList<int> shown;
+        for (const auto& link : M_globals::readChainLinks(display->theHexChain)) shown << link.code;
+        EXPECT_EQ(shown, c.chain);
+    }
+}
+
+TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesItsHexagram) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(0);
+    std::unique_ptr<QMimeData> dragged(lists->ListHex->dragData(2));
+    ASSERT_TRUE(dragged);
+    displayWindow* display = displayWindow::instance();
+    const QPoint at(display->width() / 2, display->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(display, &enter);
+    QDropEvent drop(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(display, &drop);
+    ASSERT_EQ(display->chingcount, 1);
+    EXPECT_EQ(M_globals::readChainLinks(display->theHexChain)[0].code, 21);
+}
+
+TEST(ListsWindowCommands, TheMenusOfferWhatTheModeAndTheSelectedRowAllow) {
+    StartedProgram program;
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "CREATE TABLE Mine AS SELECT * FROM TRIGRAMS_DEFAULT;"
+                               "INSERT INTO TheTables VALUES ('Mine', 1, 1, 1, 'me');"));
+    struct Case { int mode; const char* row; QStringList enabled; QStringList disabled; };
+    const Case cases[] = {
+        {0, nullptr, {"FileHelp", "OptionsChainWindow"}, {"DisplayAddtoChain", "OptionsTables"}},
+        {0, "02", {"DisplayAddtoChain", "DisplayEditLastHex"}, {"OptionsTables", "TablesUse"}},
+        {1, nullptr, {"OptionsChainWindow"}, {"DisplayAddtoChain", "DisplayEditLastHex", "OptionsTables"}},
+        {2, nullptr, {"FileHelp"}, {"OptionsTables", "TablesUse", "Tablescopy", "DisplayAddtoChain"}},
+        {2, "ENGLISH_DEFAULT", {"OptionsTables", "TablesUse", "Tablescopy", "Tablesshow", "archiveexport"},
+         {"Tablesdelete", "Tablesedit", "DisplayEditLastHex"}},
+        {2, "Mine", {"Tablesdelete", "Tablesedit", "TablesUse"}, {"DisplayAddtoChain"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 %2").arg(c.mode).arg(c.row).toStdString());
+        ListsWindow* lists = openLists(c.mode);
+        Listbox* list = c.mode == 0 ? lists->ListHex : lists->Lschema;
+        if (c.row) clickRow(list, rowWith(list, 0, c.row));
+        runEnablingPass(lists);
+        for (const QString& item : c.enabled) EXPECT_TRUE(MenuBar1::instance()->Lookup(item)->Enabled()) << item.toStdString();
+        for (const QString& item : c.disabled) EXPECT_FALSE(MenuBar1::instance()->Lookup(item)->Enabled()) << item.toStdString();
+    }
+    EXPECT_EQ(OptionsChainWindow()->Text(), "Display Window");
+    EXPECT_TRUE(ChooseMenuItem(findWindow<ListsWindow>(), "FileHelp"));
+    EXPECT_EQ(WHelp::instance()->Title(), "Database Lists Window Help");
+}
+
+TEST(ListsWindowCommands, CommandWClosesTheWindowAndItsBoundsAreStored) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(2);
+    lists->setBounds(120, 140, 300, 420);
+    StartedProgram::settle();
+    const QString bounds = boundsString(*lists);
+    QTest::keyClick(lists, Qt::Key_W, Qt::ControlModifier);
+    StartedProgram::settle();
+    EXPECT_EQ(findWindow<ListsWindow>(), nullptr);
+    EXPECT_EQ(readValue(program.databasePath(), "SELECT ListsW FROM ProgramPrefs"), bounds);
+    lists = openLists(0);
+    EXPECT_EQ(boundsString(*lists), bounds);
+}
+
+}  // namespace
