@@ -61,7 +61,7 @@ void WHelp::Event_Resized() {
 }
 
 bool WHelp::Event_KeyDown(const QString& key) {
-    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) {
+    if (Keyboard::isCommandW(key)) {
         Close();
         return true;
     }

@@ -52,7 +52,7 @@ void aboutWindow::PushButton3_Action() { ShowURL(projectHomeAddress()); }
 void aboutWindow::PushButton4_Action() { MsgBox(creditsText()); }
 
 bool aboutWindow::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

@@ -322,6 +322,6 @@ bool ChainPage::_FileHelp_Action() {
 }
 
 bool ChainPage::Event_KeyDown(const QString& key) {
-    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }

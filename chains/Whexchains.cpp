@@ -123,7 +123,7 @@ void Whexchains::AddMenuHandlers() {
 void Whexchains::Event_EnableMenuItems() { FileHelp()->setEnabled(true); }
 
 bool Whexchains::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

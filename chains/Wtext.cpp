@@ -51,7 +51,7 @@ void Wtext::Event_Resized() {
 
 // The field passes a Command key on to the window, so Command-W closes it from the field too.
 bool Wtext::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

@@ -314,6 +314,6 @@ bool HexSettings::applyFonts() {
 void HexSettings::PushButton2_Action() { Close(); }
 
 bool HexSettings::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && (key == "W" || key == "w")) PushButton2_Action();
+    if (Keyboard::isCommandW(key)) PushButton2_Action();
     return false;
 }

@@ -70,7 +70,7 @@ void GotoHexWindow::PushButton1_Action() {
 }
 
 bool GotoHexWindow::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

@@ -69,7 +69,7 @@ bool TRIGRAMINPUT::_FileHelp_Action() {
 }
 
 bool TRIGRAMINPUT::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

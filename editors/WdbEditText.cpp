@@ -142,7 +142,7 @@ void WdbEditText::Event_EnableMenuItems() {
 }
 
 bool WdbEditText::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

@@ -150,7 +150,7 @@ bool InputWindow::_FileHelp_Action() {
 }
 
 bool InputWindow::Event_KeyDown(const QString& key) {
-    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

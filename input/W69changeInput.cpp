@@ -86,7 +86,7 @@ bool W69changeInput::_FileHelp_Action() {
 }
 
 bool W69changeInput::Event_KeyDown(const QString& key) {
-    if (Keyboard::AsyncCommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

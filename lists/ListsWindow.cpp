@@ -330,7 +330,7 @@ void ListsWindow::Event_EnableMenuItems() {
 }
 
 bool ListsWindow::Event_KeyDown(const QString& key) {
-    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

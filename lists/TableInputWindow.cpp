@@ -70,7 +70,7 @@ void TableInputWindow::wakeup(int type, const QString& oldName) {
 }
 
 bool TableInputWindow::Event_KeyDown(const QString& key) {
-    if (Keyboard::CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0) Close();
+    if (Keyboard::isCommandW(key)) Close();
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Keyboard.h"
 
 #include <QGuiApplication>
+#include <QString>
 
 namespace Keyboard {
 
@@ -10,5 +11,7 @@ bool ShiftKey() { return QGuiApplication::keyboardModifiers() & Qt::ShiftModifie
 bool AsyncCommandKey() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
 bool AsyncOptionKey() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
 bool AsyncShiftKey() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
+
+bool isCommandW(const QString& key) { return CommandKey() && key.compare("w", Qt::CaseInsensitive) == 0; }
 
 }  // namespace Keyboard
