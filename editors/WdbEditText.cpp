@@ -11,7 +11,6 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTreeWidget>
 
 namespace {
 
@@ -77,16 +76,12 @@ WdbEditText::WdbEditText() {
     efshort = lineField(this, "efshort", 109, 163, 134, 12);
     efshort->setText("PTERQXEZOMMM");
 
-    ListOfHex = new QTreeWidget(content());
-    ListOfHex->setObjectName("ListOfHex");
-    ListOfHex->setGeometry(0, 0, 340, 90);
-    ListOfHex->setColumnCount(2);
-    ListOfHex->setHeaderHidden(true);
-    ListOfHex->setColumnHidden(1, true);
-    ListOfHex->setRootIsDecorated(false);
-    ListOfHex->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The names, with each row's code in a hidden second column.
+    ListOfHex = new Listbox(this, "ListOfHex", 0, 0, 340, 90, 2);
+    ListOfHex->setHasHeading(false);
+    ListOfHex->setColumnWidths("100%,0%");
     ListOfHex->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(ListOfHex, &QTreeWidget::itemDoubleClicked, this, [this] { ListOfHex_DoubleClick(); });
+    connect(ListOfHex, &Listbox::DoubleClick, this, [this] { ListOfHex_DoubleClick(); });
 
     PBnext = new PushButton(this, "PBnext", 340, 501, 80, 20, "next");
     PBrecord = new PushButton(this, "PBrecord", 147, 501, 80, 20, "record");
@@ -181,10 +176,10 @@ bool WdbEditText::_dbeditOptionsGotoRecord_Action() {
 
 void WdbEditText::ListOfHex_DoubleClick() {
     if (!Keyboard::AsyncCommandKey()) return;
-    QTreeWidgetItem* row = ListOfHex->currentItem();
-    if (!row || !row->isSelected()) return;
+    const int row = ListOfHex->ListIndex();
+    if (row < 0) return;
     GotoHexWindow* dialog = GotoHexWindow::instance();
-    dialog->wakeup(false, row->text(1).toInt());
+    dialog->wakeup(false, ListOfHex->Cell(row, 1).toInt());
 }
 
 void WdbEditText::wakeup(const QString& table, bool readOnly) {
@@ -214,11 +209,10 @@ void WdbEditText::fillListbox() {
         MsgBox(M_globals::db ? M_globals::db->ErrorMessage() : QString("No database connection!"));
         return;
     }
-    ListOfHex->clear();
+    ListOfHex->DeleteAllRows();
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
-        auto* row = new QTreeWidgetItem(ListOfHex);
-        row->setText(0, rows->Field("NAME").StringValue());
-        row->setText(1, QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+        ListOfHex->AddRow(rows->Field("NAME").StringValue());
+        ListOfHex->setCell(ListOfHex->LastIndex(), 1, QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
     }
     rows->Close();
 }

@@ -4,13 +4,12 @@
 // writes the changed texts back.
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/Listbox.h"
 #include "platform/Window.h"
 
 #include <array>
 #include <memory>
 
-class QTreeWidget;
-class QTreeWidgetItem;
 class RecordSet;
 
 class WdbEditText : public Window {
@@ -40,7 +39,7 @@ public:
     EditField* efshort;
     std::array<StaticText*, 11> StaticText1{};
     // The name index: the names in the first column, the hexagram code in the hidden second.
-    QTreeWidget* ListOfHex;
+    Listbox* ListOfHex;
     PushButton* PBnext;
     PushButton* PBrecord;
     PushButton* PBprevious;
