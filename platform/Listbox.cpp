@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <algorithm>
 
 Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
     : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
@@ -45,8 +46,13 @@ void Listbox::setColumnsResizable(bool value) {
     header()->setStretchLastSection(true);
 }
 
+// Columns without given widths share the list's width equally.
 void Listbox::applyWidths() {
     const int available = viewport()->width();
+    if (widthShares.isEmpty()) {
+        for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, available / std::max(1, columnCount()));
+        return;
+    }
     for (int c = 0; c < widthShares.size() && c < columnCount(); ++c) {
         setColumnHidden(c, widthShares[c] <= 0);
         setColumnWidth(c, static_cast<int>(available * widthShares[c]));
