@@ -29,6 +29,24 @@ std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid) {
     return select("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1", {rowid});
 }
 
+std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid) {
+    std::shared_ptr<RecordSet> rows = selectByRowid(table, rowid);
+    if (!rows) return nullptr;
+    rows->MoveFirst();
+    if (rows->isEOF()) {
+        showRecordGone();
+        return nullptr;
+    }
+    rows->Edit();
+    return rows;
+}
+
+bool writeEditedRow(RecordSet& rows) {
+    if (rows.Update() && M_globals::db->Commit()) return true;
+    MsgBox(M_globals::db->ErrorMessage());
+    return false;
+}
+
 bool catalogueAllowsEditing(const QString& table) {
     if (!M_globals::db) return false;
     std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1", {table});

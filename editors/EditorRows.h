@@ -16,6 +16,12 @@ std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& c
 // The row of `table` with this rowid, as above.
 std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid);
 
+// The row of `table` with this rowid, put in edit: nullptr when the select fails (its message shown)
+// or the row has gone (showRecordGone shown).
+std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid);
+// Stores the edited row and commits; on failure shows the engine's message and answers False.
+bool writeEditedRow(RecordSet& rows);
+
 // True when the catalogue TheTables lists the table as editable (isEdible).
 bool catalogueAllowsEditing(const QString& table);
 

@@ -126,22 +126,12 @@ void TRIGRAMINPUT::PushButton1_Action() {
         EditorRows::showRecordGone();
         return;
     }
-    std::shared_ptr<RecordSet> rows = EditorRows::selectByRowid(my_table, shownRowid);
+    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
     if (!rows) return;
-    rows->MoveFirst();
-    if (rows->isEOF()) {
-        EditorRows::showRecordGone();
-        return;
-    }
-    rows->Edit();
     for (int i = 0; i < 9; ++i) rows->Field(Columns[i]).setStringValue(EFtri[i]->Text());
-    const bool written = rows->Update() && M_globals::db->Commit();
+    const bool written = EditorRows::writeEditedRow(*rows);
     rows->Close();
-    if (!written) {
-        MsgBox(M_globals::db->ErrorMessage());
-        return;
-    }
-    EditorRows::showRecordSaved();
+    if (written) EditorRows::showRecordSaved();
 }
 
 void TRIGRAMINPUT::drawtrigram(int n) {

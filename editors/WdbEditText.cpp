@@ -284,14 +284,8 @@ void WdbEditText::gotorecord(int n, bool isBoolean) {
 void WdbEditText::SaveRecordEdit() {
     if (readOnlyMode || shownRowid < 0) return;
     // The row on show, by its rowid: the save never reaches another row.
-    std::shared_ptr<RecordSet> rows = EditorRows::selectByRowid(my_table, shownRowid);
+    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
     if (!rows) return;
-    rows->MoveFirst();
-    if (rows->isEOF()) {
-        EditorRows::showRecordGone();
-        return;
-    }
-    rows->Edit();
     bool changed = false, blank = false;
     for (const EditedField& edited : editedFields()) {
         QString text = edited.field->Text();
@@ -310,10 +304,7 @@ void WdbEditText::SaveRecordEdit() {
         return;
     }
     if (changed) {
-        if (!rows->Update() || !M_globals::db->Commit()) {
-            MsgBox(M_globals::db->ErrorMessage());
-            return;
-        }
+        if (!EditorRows::writeEditedRow(*rows)) return;
         EditorRows::showRecordSaved();
     }
     rows->Close();
