@@ -72,7 +72,7 @@ void App::Event_EnableMenuItems() {
 
 bool App::_OptionsClearWindow_Action() {
     auto* front = dynamic_cast<displayWindow*>(frontWindow());
-    if (!front || front->chingcount < 2) return false;
+    if (!front || front->virevcount < 2) return false;
     displayWindow::instance()->Close();
     displayWindow::instance()->Show();
     return false;

@@ -59,7 +59,7 @@ public:
     // The file name of the start-up database, looked up beside the program.
     static constexpr const char* startDatabaseName = "i_virev_DB";
     // The database file type, the open dialog's filter.
-    static constexpr const char* databaseFileType = "ichingdb";
+    static constexpr const char* databaseFileType = "virevdb";
 
 private:
     // The text-font menu: one element per installed font, and the check mark on the text font

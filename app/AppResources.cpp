@@ -61,7 +61,7 @@ TEXT_RESOURCE(chainWindowhelp, 176)
         return resource.get();               \
     }
 
-PICTURE_RESOURCE(ichingtrigramsinput, 168)
+PICTURE_RESOURCE(virevtrigramsinput, 168)
 PICTURE_RESOURCE(yin, 169)
 PICTURE_RESOURCE(yang, 170)
 

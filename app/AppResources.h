@@ -16,7 +16,7 @@ QString HelpGeneral();         // "TEXT" 174
 QString W69CHANGEINPUTHELP();  // "TEXT" 175
 QString chainWindowhelp();     // "TEXT" 176
 
-PicturePtr ichingtrigramsinput();  // picture 168, 606 x 113: the input window's trigram boxes
+PicturePtr virevtrigramsinput();  // picture 168, 606 x 113: the input window's trigram boxes
 PicturePtr yin();                  // picture 169, 80 x 15: a broken line
 PicturePtr yang();                 // picture 170, 80 x 15: a whole line
 

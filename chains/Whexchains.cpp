@@ -235,7 +235,7 @@ void Whexchains::warn(int row, const QString& text) {
 
 void Whexchains::saveHexChain() {
     const displayWindow* display = findWindow<displayWindow>();
-    if (!display || display->chingcount < 1 || !display->drawbuffer) {
+    if (!display || display->virevcount < 1 || !display->drawbuffer) {
         Beep();
         MsgBox(nothingToSave);
         return;

@@ -72,7 +72,7 @@ void Wtext::wakeup(int) {
     EF1->setText(QString());
     EF1->Refresh();
     const displayWindow* display = displayWindow::instance();
-    hexcount = display->chingcount;
+    hexcount = display->virevcount;
     std::vector<M_globals::ChainLink> chain;
     const int count = std::min(hexcount, static_cast<int>(display->virev.size()));
     for (int k = 0; k < count; ++k) {

@@ -120,7 +120,7 @@ void displayWindow::checkscrollbarH() {
 }
 
 void displayWindow::Canvas1_Paint(Graphics& g) {
-    if (chingcount < 1 || virev.empty() || !virev[0] || !drawbuffer || !selbuffer) return;
+    if (virevcount < 1 || virev.empty() || !virev[0] || !drawbuffer || !selbuffer) return;
     g.DrawPicture(*drawbuffer, offsetH, offsetV);
     g.DrawPicture(*selbuffer, offsetH, offsetV);
 }
@@ -149,34 +149,34 @@ std::shared_ptr<Hexagram> displayWindow::readHexagram(int n) {
 void displayWindow::newhex(int n, bool addToChain) {
     // The new hexagram is read before anything changes: a failed read leaves the chain, the
     // drawing and the scroll bars as they were.
-    if (chingcount == 0) {
+    if (virevcount == 0) {
         auto hexagram = readHexagram(n);
         if (!hexagram) return;
         virev = {hexagram};
-        chingcount = 1;
+        virevcount = 1;
     } else if (addToChain) {
-        if (n == virev[static_cast<size_t>(chingcount - 1)]->N_Bool) return;
+        if (n == virev[static_cast<size_t>(virevcount - 1)]->N_Bool) return;
         auto hexagram = readHexagram(n);
         if (!hexagram) return;
-        virev[static_cast<size_t>(chingcount - 1)]->ninesANDsixes(n, true);
+        virev[static_cast<size_t>(virevcount - 1)]->ninesANDsixes(n, true);
         virev.push_back(hexagram);
-        ++chingcount;
+        ++virevcount;
     } else {
-        if (chingcount >= 2 && n == virev[static_cast<size_t>(chingcount - 2)]->N_Bool) return;
+        if (virevcount >= 2 && n == virev[static_cast<size_t>(virevcount - 2)]->N_Bool) return;
         auto hexagram = readHexagram(n);
         if (!hexagram) return;
-        if (chingcount >= 2) virev[static_cast<size_t>(chingcount - 2)]->ninesANDsixes(n, true);
-        virev[static_cast<size_t>(chingcount - 1)] = hexagram;
+        if (virevcount >= 2) virev[static_cast<size_t>(virevcount - 2)]->ninesANDsixes(n, true);
+        virev[static_cast<size_t>(virevcount - 1)] = hexagram;
     }
     dopicture();
     checkscrollbarH();
 }
 
 void displayWindow::dopicture() {
-    if (chingcount == 1) drawone();
-    else drawmany(chingcount);
+    if (virevcount == 1) drawone();
+    else drawmany(virevcount);
     Canvas1->Refresh(true);
-    theHexChain = ChainLogic::chainString(virev, chingcount);
+    theHexChain = ChainLogic::chainString(virev, virevcount);
 }
 
 // ---- Drawing ----
@@ -200,7 +200,7 @@ void displayWindow::drawColumn(int k) {
     Graphics* g = drawbuffer->graphics();
     const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
     const auto column = ChainDrawing::column(*g, hexagram, k);
-    const auto count = static_cast<size_t>(std::max(k, chingcount));
+    const auto count = static_cast<size_t>(std::max(k, virevcount));
     for (auto* shapes : {&abovestr, &belowstr, &namestr})
         if (shapes->size() < count) shapes->resize(count);
     abovestr[static_cast<size_t>(k - 1)] = column.above;
@@ -216,17 +216,17 @@ void displayWindow::drawColumn(int k) {
 }
 
 void displayWindow::drawone() {
-    if (chingcount < 1 || virev.empty() || !drawbuffer || !drawbuffer->graphics()) return;
+    if (virevcount < 1 || virev.empty() || !drawbuffer || !drawbuffer->graphics()) return;
     drawbuffer->graphics()->ClearRect(0, 0, drawbuffer->Width(), drawbuffer->Height());
     drawColumn(1);
 }
 
 void displayWindow::drawmany(int n) {
-    if (n < 2 || n > chingcount || n > static_cast<int>(virev.size()) || !drawbuffer || !drawbuffer->graphics()) return;
+    if (n < 2 || n > virevcount || n > static_cast<int>(virev.size()) || !drawbuffer || !drawbuffer->graphics()) return;
     const auto transition = ChainDrawing::transition(*drawbuffer->graphics(), *virev[static_cast<size_t>(n - 2)], n - 1);
     // The pictures are made anew at every step (so the selection frame goes), grown to the chain's
     // width and to the transition text's bottom.
-    const int width = std::max(drawbuffer->Width(), ChainLogic::chainWidth(chingcount));
+    const int width = std::max(drawbuffer->Width(), ChainLogic::chainWidth(virevcount));
     const int height = std::max(drawbuffer->Height(), transition.bottom());
     resizePictures(width, height);
     Graphics* g = drawbuffer->graphics();
@@ -240,14 +240,14 @@ void displayWindow::drawmany(int n) {
 }
 
 void displayWindow::drawChain() {
-    if (chingcount < 1) return;
+    if (virevcount < 1) return;
     drawone();
-    for (int k = 2; k <= chingcount; ++k) drawmany(k);
+    for (int k = 2; k <= virevcount; ++k) drawmany(k);
 }
 
 void displayWindow::redrawchain() {
-    if (chingcount < 1) return;
-    for (int k = 1; k <= chingcount; ++k) {
+    if (virevcount < 1) return;
+    for (int k = 1; k <= virevcount; ++k) {
         Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
         hexagram.alterhexsettings();
         hexagram.drawgroup();
@@ -276,7 +276,7 @@ void displayWindow::trimwindowpicheight() {
 // ---- Selection ----
 
 bool displayWindow::hasValidSelection(bool asTransition) const {
-    return ChainLogic::selectionIsValid(isrecordtoedit, recordtoedit, asTransition, chingcount);
+    return ChainLogic::selectionIsValid(isrecordtoedit, recordtoedit, asTransition, virevcount);
 }
 
 void displayWindow::newrect(int k, bool isTransition) {
@@ -297,7 +297,7 @@ bool displayWindow::Canvas1_MouseDown(int X, int Y) {
     auto removeFrame = [this] {
         if (selbuffer && selbuffer->Objects && RectSel) selbuffer->Objects->Remove(RectSel);
     };
-    const auto hit = ChainLogic::hitTest(X - offsetH, chingcount);
+    const auto hit = ChainLogic::hitTest(X - offsetH, virevcount);
     if (hit) {
         const bool sameItem = hasValidSelection(recordtoeditis6and9) && hit->number == recordtoedit &&
                               hit->transition == recordtoeditis6and9;
@@ -350,7 +350,7 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     drawbuffer = NewPicture(width, height, 16);
     selbuffer = NewPicture(width, height, 0);
     virev = loaded;
-    chingcount = count;
+    virevcount = count;
     for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each
     // transition from the mask stored in its link; the pictures grow to what is drawn.
@@ -382,7 +382,7 @@ void displayWindow::doHexEdit(int n, bool all) {
 void displayWindow::doHexEditChangeOne(int n) {
     // The kind of the selection is not looked at: a selected transition edits the hexagram before it.
     if (!hasValidSelection(false) || !drawbuffer) return;
-    applyEdit(ChainLogic::replaceHexagram(theHexChain, chingcount, recordtoedit, n));
+    applyEdit(ChainLogic::replaceHexagram(theHexChain, virevcount, recordtoedit, n));
 }
 
 void displayWindow::doHexEditChangeAll(int n) {
@@ -397,7 +397,7 @@ void displayWindow::Do6and9Edit(int mask, bool isShort) {
 
 void displayWindow::Do6and9EditShort(int mask) {
     if (!hasValidSelection(true) || !drawbuffer) return;
-    applyEdit(ChainLogic::changeTransition(theHexChain, chingcount, recordtoedit, mask));
+    applyEdit(ChainLogic::changeTransition(theHexChain, virevcount, recordtoedit, mask));
 }
 
 void displayWindow::Do6and9EditLong(int mask) {
@@ -406,8 +406,8 @@ void displayWindow::Do6and9EditLong(int mask) {
 }
 
 void displayWindow::deleteHex() {
-    if (chingcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
-    const auto edited = ChainLogic::deleteHexagram(theHexChain, chingcount, recordtoedit);
+    if (virevcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
+    const auto edited = ChainLogic::deleteHexagram(theHexChain, virevcount, recordtoedit);
     if (!edited) return;
     loadEdited(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
 }
@@ -415,7 +415,7 @@ void displayWindow::deleteHex() {
 // ---- Speech ----
 
 QString displayWindow::gettransition(int j) const {
-    if (j < 0 || j >= chingcount) return QString();
+    if (j < 0 || j >= virevcount) return QString();
     return ChainLogic::gettransition(*virev[static_cast<size_t>(j)]);
 }
 
@@ -428,8 +428,8 @@ void displayWindow::doSpeech() {
         text = ChainLogic::spokenTransition(*virev[static_cast<size_t>(k - 1)], *virev[static_cast<size_t>(k)]);
     else if (!recordtoeditis6and9 && hasValidSelection(false))
         text = ChainLogic::spokenHexagram(*virev[static_cast<size_t>(k - 1)]);
-    else if (chingcount > 0)
-        text = ChainLogic::spokenChain(virev, chingcount);
+    else if (virevcount > 0)
+        text = ChainLogic::spokenChain(virev, virevcount);
     else
         return;
     Speak(text, true);

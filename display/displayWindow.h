@@ -30,10 +30,10 @@ public:
     ScrollBar* scrollbarH;
     ScrollBar* ScrollBarV;
 
-    // The chain shown: entry k - 1 holds hexagram k, for k = 1..chingcount; empty while the
+    // The chain shown: entry k - 1 holds hexagram k, for k = 1..virevcount; empty while the
     // window is.
     HexagramList virev;
-    int chingcount = 0;
+    int virevcount = 0;
     // The drawn chain and the selection overlay painted over it, always of one size; made at open
     // as 250 x 500.
     std::shared_ptr<Picture> drawbuffer;
@@ -150,7 +150,7 @@ private:
     // Draws column k: figure, captions (kept in abovestr, belowstr, namestr) and texts, growing
     // the pictures to hold the texts.
     void drawColumn(int k);
-    // Draws columns 1..chingcount and their transitions.
+    // Draws columns 1..virevcount and their transitions.
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);

@@ -68,8 +68,8 @@ void displayWindow::AddMenuHandlers() {
 }
 
 const Hexagram* displayWindow::lastHexagram() const {
-    if (chingcount < 1 || chingcount > static_cast<int>(virev.size())) return nullptr;
-    return virev[static_cast<size_t>(chingcount - 1)].get();
+    if (virevcount < 1 || virevcount > static_cast<int>(virev.size())) return nullptr;
+    return virev[static_cast<size_t>(virevcount - 1)].get();
 }
 
 void displayWindow::Event_EnableMenuItems() {
@@ -78,11 +78,11 @@ void displayWindow::Event_EnableMenuItems() {
         item->setEnabled(true);
     OptionsTalk()->setChecked(M_globals::isspeaking);
     OptionsTalk()->setEnabled(true);
-    for (MenuItem* item : {FilePrint(), EditCopy(), Optionstrimwindow()}) item->setEnabled(chingcount > 0);
+    for (MenuItem* item : {FilePrint(), EditCopy(), Optionstrimwindow()}) item->setEnabled(virevcount > 0);
     OptionsText()->setEnabled(true);
     const bool selected = hasValidSelection(recordtoeditis6and9);
     Copysymbol()->setEnabled(selected);
-    if (chingcount > 1) {
+    if (virevcount > 1) {
         EditDeleteHexagram()->setEnabled(true);
         OptionsChainWindow()->setEnabled(true);
         // A disabled edit item keeps its last caption.
@@ -169,7 +169,7 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
 // A selected hexagram is edited in the input window, a selected transition in the changing-line
 // editor, which starts from the link's hexagram and change mask.
 bool displayWindow::_EditeditHex_Action() {
-    if (chingcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
+    if (virevcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
     if (!recordtoeditis6and9) {
         InputWindow::instance()->wakeup(1, true);
         return false;
@@ -188,7 +188,7 @@ bool displayWindow::_OptionsText_Action() {
 
 // The saved-chains window in its three modes: 1 save, 2 load, 0 delete.
 bool displayWindow::_HexChainssave_Action() {
-    if (chingcount > 1) Whexchains::instance()->wakeup(1);
+    if (virevcount > 1) Whexchains::instance()->wakeup(1);
     return false;
 }
 
@@ -203,14 +203,14 @@ bool displayWindow::_HexChainsDelete_Action() {
 }
 
 bool displayWindow::_OptionsChainWindow_Action() {
-    if (chingcount > 1) ChainPage::instance()->wakeup("0,0;" + theHexChain);
+    if (virevcount > 1) ChainPage::instance()->wakeup("0,0;" + theHexChain);
     return false;
 }
 
 // The drawing, or the selected hexagram's column with the transition after it, without the
 // selection frame and cut to 10 rows below the lowest black row.
 bool displayWindow::_editcopy_Action() {
-    if (chingcount < 1) return false;
+    if (virevcount < 1) return false;
     if (!drawbuffer) {
         MsgBox(noPicture);
         return false;
@@ -219,7 +219,7 @@ bool displayWindow::_editcopy_Action() {
     int width = drawbuffer->Width();
     if (hasValidSelection(recordtoeditis6and9)) {
         left = ChainLogic::columnX(recordtoedit);
-        width = recordtoedit == chingcount ? ChainLogic::ColumnWidth : ChainLogic::Pitch;
+        width = recordtoedit == virevcount ? ChainLogic::ColumnWidth : ChainLogic::Pitch;
     }
     const int height = drawbuffer->Height();
     std::shared_ptr<Picture> copy = NewPicture(width, height, 16);
@@ -253,13 +253,13 @@ bool displayWindow::_Copysymbol_Action() {
 }
 
 bool displayWindow::_Optionstrimwindow_Action() {
-    if (chingcount > 0) trimwindowpicheight();
+    if (virevcount > 0) trimwindowpicheight();
     return false;
 }
 
 // The first print of a run asks for the page setup; without a confirmed one nothing is printed.
 bool displayWindow::_FilePrint_Action() {
-    if (chingcount < 1) return false;
+    if (virevcount < 1) return false;
     if (!M_globals::isprintersetup) {
         App* app = App::instance();
         if (!app || !app->dopagesetup()) return false;
@@ -269,7 +269,7 @@ bool displayWindow::_FilePrint_Action() {
 }
 
 bool displayWindow::_EditDeleteHexagram_Action() {
-    if (chingcount > 1 && hasValidSelection(recordtoeditis6and9)) deleteHex();
+    if (virevcount > 1 && hasValidSelection(recordtoeditis6and9)) deleteHex();
     return false;
 }
 

@@ -66,7 +66,7 @@ InputWindow::InputWindow() {
     }
     // The picture shows the boxes; a press goes through it to the box beneath.
     ImageWell1 = new ImageWell(this, "ImageWell1", 0, 0, 606, 113);
-    ImageWell1->setImage(ichingtrigramsinput());
+    ImageWell1->setImage(virevtrigramsinput());
     ImageWell1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto trigramLabel = [this](const char* name, int top) {
@@ -234,13 +234,13 @@ void InputWindow::wakeup(int mode, bool isEdit) {
     displayWindow* display = displayWindow::instance();
     setSheetParent(display);
 
-    const bool hasChain = display->chingcount >= 1;
+    const bool hasChain = display->virevcount >= 1;
     PushButton2->setVisible(hasChain);
     PushButton2->setEnabled(hasChain);
 
     // Edit mode only with a hexagram of the chain selected; otherwise the window composes a new one.
     isanedit = isEdit && !display->recordtoeditis6and9 && display->hasValidSelection(false);
-    const int k = isanedit ? display->recordtoedit : display->chingcount;
+    const int k = isanedit ? display->recordtoedit : display->virevcount;
     const Hexagram* source =
         k >= 1 && k <= static_cast<int>(display->virev.size()) ? display->virev[static_cast<size_t>(k - 1)].get() : nullptr;
 

@@ -1,5 +1,5 @@
 // Draws the program's three pictures into a folder (app/resources/PICT):
-//   168-ichingtrigramsinput.png  606 x 113, the input window's sixteen trigram boxes
+//   168-virevtrigramsinput.png  606 x 113, the input window's sixteen trigram boxes
 //   169-yin.png, 170-yang.png    80 x 15, a broken and a whole line for the line wells
 #include <QColor>
 #include <QImage>
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool saved = trigramBoxes().save(folder + "/168-ichingtrigramsinput.png") &&
+    const bool saved = trigramBoxes().save(folder + "/168-virevtrigramsinput.png") &&
                        lineWell(false).save(folder + "/169-yin.png") && lineWell(true).save(folder + "/170-yang.png");
     if (!saved) std::fprintf(stderr, "drawpictures: cannot write into %s\n", argv[1]);
     return saved ? 0 : 1;

@@ -277,7 +277,7 @@ TEST_F(SavedChains, LoadByButtonOrDoubleClickReplacesTheDisplayedChainAndCloses)
     clickOn(window->PBsave);
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(chains.display->theHexChain, "9,54;63,0");
-    EXPECT_EQ(chains.display->chingcount, 2);
+    EXPECT_EQ(chains.display->virevcount, 2);
 
     // The double click's second press deselects the row; the load takes the row it selected.
     window = open(2);

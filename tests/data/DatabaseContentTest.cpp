@@ -113,13 +113,13 @@ const std::map<std::string, int> kTrigramNumber = {
     {"earth", 0}, {"thunder", 1}, {"water", 2}, {"lake", 3},
     {"mountain", 4}, {"fire", 5}, {"wind", 6}, {"heaven", 7}};
 
-// The received (King Wen) order of the book: book number, upper trigram, lower trigram.
+// The received order of the book: book number, upper trigram, lower trigram.
 struct BookEntry {
     int book;
     const char* upper;
     const char* lower;
 };
-const BookEntry kKingWen[64] = {
+const BookEntry kReceivedOrder[64] = {
     {1, "heaven", "heaven"},    {2, "earth", "earth"},       {3, "water", "thunder"},
     {4, "mountain", "water"},   {5, "water", "heaven"},      {6, "heaven", "water"},
     {7, "earth", "water"},      {8, "water", "earth"},       {9, "wind", "heaven"},
@@ -146,7 +146,7 @@ const BookEntry kKingWen[64] = {
 // Book number by hexagram code, built from the table above.
 std::map<int, int> bookByCode() {
     std::map<int, int> result;
-    for (const BookEntry& e : kKingWen)
+    for (const BookEntry& e : kReceivedOrder)
         result[8 * kTrigramNumber.at(e.upper) + kTrigramNumber.at(e.lower)] = e.book;
     return result;
 }
@@ -170,14 +170,14 @@ protected:
 
 }  // namespace
 
-TEST(DatabaseContentSelfCheck, KingWenTableIsAPermutation) {
+TEST(DatabaseContentSelfCheck, ReceivedOrderTableIsAPermutation) {
     // The independent table must itself name every hexagram once and every book number once.
     const auto books = bookByCode();
     ASSERT_EQ(books.size(), 64u);
     std::set<int> seen;
     for (int i = 0; i < 64; ++i) {
-        EXPECT_EQ(kKingWen[i].book, i + 1);
-        seen.insert(kKingWen[i].book);
+        EXPECT_EQ(kReceivedOrder[i].book, i + 1);
+        seen.insert(kReceivedOrder[i].book);
     }
     EXPECT_EQ(seen.size(), 64u);
     // Spot checks: the pure hexagrams and the last two.

@@ -22,12 +22,12 @@ struct Shown {
     int scrollV, maximumV;
 
     explicit Shown(displayWindow* display)
-        : chain(display->theHexChain), count(display->chingcount), picture(display->drawbuffer),
+        : chain(display->theHexChain), count(display->virevcount), picture(display->drawbuffer),
           pixels(display->drawbuffer->toImage()), scrollV(display->ScrollBarV->Value()),
           maximumV(display->ScrollBarV->Maximum()) {}
     void expectSame(displayWindow* display) const {
         EXPECT_EQ(display->theHexChain, chain);
-        EXPECT_EQ(display->chingcount, count);
+        EXPECT_EQ(display->virevcount, count);
         EXPECT_EQ(display->drawbuffer, picture);
         EXPECT_TRUE(display->drawbuffer->toImage() == pixels) << "the drawing changed";
         EXPECT_EQ(display->ScrollBarV->Value(), scrollV) << "the scroll bars were set up again";
@@ -75,7 +75,7 @@ TEST_F(ChainDrawing_, NewhexBuildsTheChainStringAndRefusesSilently) {
                 continue;
             }
             EXPECT_EQ(display->theHexChain, step.chain);
-            EXPECT_EQ(display->chingcount, QString(step.chain).count(';') + 1);
+            EXPECT_EQ(display->virevcount, QString(step.chain).count(';') + 1);
             EXPECT_EQ(display->virev.back()->N_Bool, step.code);
             EXPECT_EQ(display->ScrollBarV->Value(), 0);  // set up again for the new drawing
         }
@@ -331,7 +331,7 @@ TEST_F(ChainDrawing_, DoupdateRedrawsWithTheSettingsInForceAndRefitsTheScrollBar
 
     // An empty window: two blank 250 x 500 pictures.
     display->virev.clear();
-    display->chingcount = 0;
+    display->virevcount = 0;
     display->doupdate();
     EXPECT_EQ(display->drawbuffer->Width(), 250);
     EXPECT_EQ(display->drawbuffer->Height(), 500);

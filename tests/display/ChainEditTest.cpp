@@ -27,7 +27,7 @@ protected:
 
 TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
     display->DoLoadHexChain(7, "900,700;56,7;63,0");
-    EXPECT_EQ(display->chingcount, 2);
+    EXPECT_EQ(display->virevcount, 2);
     EXPECT_EQ(display->theHexChain, "56,7;63,0");
     EXPECT_EQ(display->drawbuffer->Width(), 700);  // 250 * 2 + 180 + 20, whatever the header's width
     EXPECT_EQ(display->drawbuffer->Height(), M_globals::findWhiteSpaceTop(*display->drawbuffer) + 10);  // trimmed
@@ -37,7 +37,7 @@ TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
     // One link: 270 wide, no transition text.
     display->DoLoadHexChain(-1, "900,700;5,0");
     EXPECT_EQ(display->drawbuffer->Width(), 270);
-    EXPECT_EQ(display->chingcount, 1);
+    EXPECT_EQ(display->virevcount, 1);
     EXPECT_FALSE(hasInk(drawing(), 250, 0, 20, display->drawbuffer->Height()));
 
     // A mask that does not lead to the next link's hexagram is drawn and kept as stored.
@@ -48,7 +48,7 @@ TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
 
     // A final ";" gives one more hexagram, of code 0.
     display->DoLoadHexChain(-1, "0,600;5,1;1,0;");
-    EXPECT_EQ(display->chingcount, 3);
+    EXPECT_EQ(display->virevcount, 3);
     EXPECT_EQ(display->virev[2]->N_Bool, 0);
     EXPECT_EQ(display->theHexChain, "5,1;1,0;");
 }
@@ -71,7 +71,7 @@ TEST_F(ChainEdits, AStoredFormThatHoldsNoChainLeavesTheChainShown) {
         const auto picture = display->drawbuffer;  // held, so its address cannot come back
         display->DoLoadHexChain(-1, form);
         EXPECT_EQ(display->theHexChain, "63,63;0,21;21,0");
-        EXPECT_EQ(display->chingcount, 3);
+        EXPECT_EQ(display->virevcount, 3);
         EXPECT_EQ(display->virev[1]->N_Bool, 0);
         EXPECT_EQ(display->drawbuffer, picture);
         EXPECT_EQ(display->selbuffer->Objects->Count(), 1);  // not even the frame went
@@ -120,7 +120,7 @@ TEST_F(ChainEdits, ReplacingAHexagram) {
         const auto picture = display->drawbuffer;  // held, so its address cannot come back
         display->doHexEdit(c.n, false);
         EXPECT_EQ(display->theHexChain, c.expected);
-        EXPECT_EQ(display->chingcount, QString(c.expected).count(';') + 1);
+        EXPECT_EQ(display->virevcount, QString(c.expected).count(';') + 1);
         // The hexagrams shown are those of the chain string.
         EXPECT_EQ(display->virev[static_cast<size_t>(c.k - 1)]->N_Bool,
                   M_globals::readChainLinks(display->theHexChain)[static_cast<size_t>(c.k - 1)].code);
@@ -181,8 +181,8 @@ TEST_F(ChainEdits, DeletingAHexagram) {
         const int width = display->drawbuffer->Width();
         display->deleteHex();
         EXPECT_EQ(display->theHexChain, c.expected);
-        EXPECT_EQ(display->chingcount, QString(c.expected).count(';') + 1);
-        EXPECT_EQ(display->drawbuffer->Width(), ChainLogic::chainWidth(display->chingcount) + 20);
+        EXPECT_EQ(display->virevcount, QString(c.expected).count(';') + 1);
+        EXPECT_EQ(display->drawbuffer->Width(), ChainLogic::chainWidth(display->virevcount) + 20);
         if (QString(c.expected) == c.chain) {
             EXPECT_EQ(display->drawbuffer->Width(), width);  // not even reloaded
         }

@@ -17,7 +17,7 @@ DisplayTest::DisplayTest(const QString& moreSql) : program(displayDatabaseSql(mo
 
 void DisplayTest::emptyChain() {
     display->virev.clear();
-    display->chingcount = 0;
+    display->virevcount = 0;
     display->theHexChain.clear();
     display->drawbuffer = NewPicture(250, 500, 16);
     display->selbuffer = NewPicture(250, 500, 0);

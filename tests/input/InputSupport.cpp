@@ -26,7 +26,7 @@ void showChain(displayWindow* display, std::initializer_list<int> codes) {
 }
 
 void select(displayWindow* display, int k, bool transition) {
-    display->Canvas1_MouseDown(ChainLogic::chainWidth(display->chingcount) + 100, 10);
+    display->Canvas1_MouseDown(ChainLogic::chainWidth(display->virevcount) + 100, 10);
     if (k > 0) display->Canvas1_MouseDown(ChainLogic::columnX(k) + (transition ? 300 : 100), 10);
 }
 

@@ -52,8 +52,8 @@ TEST(InputWindowLayout, EachTrigramBoxLiesOnThePictureOfItsTrigramUnderItsNameAn
     EXPECT_EQ(input->Width(), 606);
     EXPECT_EQ(input->Height(), 302);
     EXPECT_EQ(input->Title(), "Untitled");
-    EXPECT_EQ(input->ImageWell1->Image(), ichingtrigramsinput());
-    const QImage picture = ichingtrigramsinput()->toImage();
+    EXPECT_EQ(input->ImageWell1->Image(), virevtrigramsinput());
+    const QImage picture = virevtrigramsinput()->toImage();
     ASSERT_EQ(picture.size(), QSize(606, 113));
     const QImage shown = input->content()->grab().toImage();
 
@@ -335,7 +335,7 @@ TEST(InputWindowClosing, CancelAndCtrlWCloseWithoutSendingAPlainWDoesNothing) {
         else QTest::keyClick(input, Qt::Key_W, c.modifiers);
         StartedProgram::settle();
         EXPECT_EQ(openInputWindow() == nullptr, c.closes);
-        EXPECT_EQ(display->chingcount, 1);
+        EXPECT_EQ(display->virevcount, 1);
         EXPECT_EQ(display->virev[0]->N_Bool, 56);
     }
 }

@@ -152,7 +152,7 @@ TEST(ListsWindowCommands, AddToChainAndEditLastHexSendTheSelectedHexagram) {
         clickRow(lists->ListHex, c.row);
         EXPECT_TRUE(ChooseMenuItem(lists, c.item));
         displayWindow* display = displayWindow::instance();
-        ASSERT_EQ(display->chingcount, c.chain.size());
+        ASSERT_EQ(display->virevcount, c.chain.size());
         QList<int> shown;
         for (const auto& link : M_globals::readChainLinks(display->theHexChain)) shown << link.code;
         EXPECT_EQ(shown, c.chain);
@@ -170,7 +170,7 @@ TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesIts
     QApplication::sendEvent(display, &enter);
     QDropEvent drop(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(display, &drop);
-    ASSERT_EQ(display->chingcount, 1);
+    ASSERT_EQ(display->virevcount, 1);
     EXPECT_EQ(M_globals::readChainLinks(display->theHexChain)[0].code, 21);
 }
 

@@ -69,7 +69,7 @@ TEST(DatabaseSwitch, CancellingTheQuestionOrTheFileDialogChangesNothing) {
 
     program.dialogs.buttons = {DialogButton::Action};  // "Yes", then no file chosen
     EXPECT_FALSE(program.app()._DataBaseOpen_Action());
-    EXPECT_EQ(program.dialogs.fileTypes, QStringList{"ichingdb"});
+    EXPECT_EQ(program.dialogs.fileTypes, QStringList{"virevdb"});
 
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
     before.expectUnchanged();
@@ -188,7 +188,7 @@ TEST(DatabaseSwitch, SwitchesEverythingToTheNewFile) {
     auto* display = dynamic_cast<displayWindow*>(windowAt(1));
     ASSERT_NE(display, nullptr);
     EXPECT_NE(display, oldDisplay);
-    EXPECT_EQ(display->chingcount, 0);
+    EXPECT_EQ(display->virevcount, 0);
     EXPECT_EQ(boundsString(*display), "70,30,400,500");
     EXPECT_NE(dynamic_cast<InputWindow*>(windowAt(0)), nullptr);
 

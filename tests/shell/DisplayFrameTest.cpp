@@ -137,7 +137,7 @@ TEST(DisplayFrame, TheCanvasPaintsTheDrawingAtTheScrollOffsetsAndNothingForAnEmp
     EXPECT_EQ(canvasImage(display).pixelColor(25, 105), background);
 
     display->virev.push_back(std::make_shared<Hexagram>(63, false));
-    display->chingcount = 1;
+    display->virevcount = 1;
     display->Canvas1->Refresh(true);
     const QImage shown = canvasImage(display);
     EXPECT_EQ(shown.pixelColor(25, 105), QColor(0, 0, 0));       // 450 - 430
@@ -156,7 +156,7 @@ TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {
         if (InputWindow* input = findWindow<InputWindow>()) input->Close();  // the display window is then in front
         display = displayWindow::instance();
         ASSERT_EQ(frontWindow(), display);
-        display->chingcount = c.count;
+        display->virevcount = c.count;
         display->setBounds(60, 30, 350, 480);
         EXPECT_TRUE(ChooseMenuItem(display, "OptionsClearWindow"));
         StartedProgram::settle();
@@ -165,7 +165,7 @@ TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {
         EXPECT_EQ(now != display, c.replaced);
         if (c.replaced) {
             EXPECT_TRUE(display->isClosed());
-            EXPECT_EQ(now->chingcount, 0);
+            EXPECT_EQ(now->virevcount, 0);
             EXPECT_EQ(boundsString(*now), "60,30,350,480");
         }
     }
@@ -175,7 +175,7 @@ TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {
 TEST(ClearWindow, DoesNothingWhileAnotherWindowIsInFront) {
     StartedProgram program;
     displayWindow* display = displayWindow::instance();
-    display->chingcount = 3;
+    display->virevcount = 3;
     EXPECT_TRUE(ChooseMenuItem(display, "DataBaseCurrentHexDataTable"));
     ASSERT_NE(dynamic_cast<ListsWindow*>(frontWindow()), nullptr);
     EXPECT_FALSE(OptionsClearWindow()->Visible());  // the lists window's menus do not show it

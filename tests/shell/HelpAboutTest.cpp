@@ -115,7 +115,7 @@ TEST(Resources, EachIsReadOnceAndEveryCallerGetsTheSamePicture) {
         EXPECT_GT(text.size(), 200);
         EXPECT_FALSE(text.contains('\n'));  // lines end in CR, as every text of the program
     }
-    ASSERT_TRUE(yin() && yang() && ichingtrigramsinput());
+    ASSERT_TRUE(yin() && yang() && virevtrigramsinput());
     const int reads = resourceReads();
     EXPECT_EQ(DISPLAYWINDOWHELP(), texts[0]);
     EXPECT_EQ(yang(), yang());
@@ -135,7 +135,7 @@ TEST(Resources, EachIsReadOnceAndEveryCallerGetsTheSamePicture) {
 }
 
 TEST(Resources, TheTrigramPictureShowsEachTrigramInItsBox) {
-    const PicturePtr picture = ichingtrigramsinput();
+    const PicturePtr picture = virevtrigramsinput();
     ASSERT_EQ(picture->Width(), 606);
     ASSERT_EQ(picture->Height(), 113);
     // Each column's trigram and the places of its upper and lower box (59 x 40).

@@ -61,7 +61,7 @@ TEST(StartUp, LeavesTheDisplayAndInputWindowsAndTheSharedStateAtTheirStartValues
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(input->isVisible());
     EXPECT_TRUE(display->isVisible());
-    EXPECT_EQ(display->chingcount, 0);
+    EXPECT_EQ(display->virevcount, 0);
     EXPECT_TRUE(display->virev.empty());
 
     EXPECT_FALSE(dbeditOptionsMenu()->Visible());
