@@ -36,7 +36,7 @@ bool App::_DataBaseOpen_Action() {
         return false;
     }
     if (!checkDatabase(candidate)) {
-        MsgBox("Database for file " + name + CR + "Does Not Pass as an yarrowen database." + CR +
+        MsgBox("Database for file " + name + CR + "Does Not Pass as a yarrowen database." + CR +
                "Returning Unchanged to Current Database Connection.");
         return false;
     }
@@ -71,7 +71,7 @@ void App::setUpLoadedDB() {
 }
 
 bool App::_DataBaseCopy_Action() {
-    MsgBox(QString("To Copy a database, Use the Finder.") + CR + "  (It is Not Recommended to use databases" + CR +
+    MsgBox(QString("To Copy a database, Use a file manager.") + CR + "  (It is Not Recommended to use databases" + CR +
            "   created with another database Front End" + CR + "   as yarrowen may not handle them correctly.)");
     return false;
 }

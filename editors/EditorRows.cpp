@@ -73,7 +73,7 @@ void showBlankFieldRefusal() {
 void showRecordSaved() {
     MessageDialog saved;
     saved.Icon = 0;
-    saved.Message = "Record has beent saved.";
+    saved.Message = "Record has been saved.";
     saved.Explanation = " ";
     ShowModal(saved);
 }

@@ -11,7 +11,7 @@
 GotoHexWindow* GotoHexWindow::instance() { return windowInstance<GotoHexWindow>(); }
 
 GotoHexWindow::GotoHexWindow() {
-    setTitle("Untitled");
+    setTitle("Go To Record");
     setWidth(345);
     setHeight(98);
     setResizeable(false);

@@ -46,7 +46,7 @@ StaticText* label(Window* window, int index, int left, int top, int width, int h
 InputWindow* InputWindow::instance() { return windowInstance<InputWindow>(); }
 
 InputWindow::InputWindow() {
-    setTitle("Untitled");
+    setTitle("Hexagram Input");
     setWidth(606);
     setHeight(302);
     setResizeable(false);

@@ -31,7 +31,7 @@ StaticText* marker(Window* window, const QString& name, int index, int left, int
 W69changeInput* W69changeInput::instance() { return windowInstance<W69changeInput>(); }
 
 W69changeInput::W69changeInput() {
-    setTitle("Untitled");
+    setTitle("Changing Lines");
     setWidth(302);
     setHeight(147);
     setResizeable(false);

@@ -28,7 +28,7 @@ EditField* nameField(Window* window, const char* name, int left, int top, int wi
 TableInputWindow* TableInputWindow::instance() { return windowInstance<TableInputWindow>(); }
 
 TableInputWindow::TableInputWindow() {
-    setTitle("Untitled");
+    setTitle("New Table");
     setWidth(420);
     setHeight(174);
     setResizeable(false);

@@ -165,7 +165,7 @@ TEST(HexEditor, RecordWritesOnlyChangedTextsWithoutLeadingBlanks) {
     typeInto(editor->EFname, "New name");
     clickOn(editor->PBrecord);
     ASSERT_EQ(program.dialogs.questions.size(), 1u);
-    EXPECT_EQ(program.dialogs.questions[0].Message, "Record has beent saved.");
+    EXPECT_EQ(program.dialogs.questions[0].Message, "Record has been saved.");
     EXPECT_EQ(value(program, "SELECT third FROM MY_HEX WHERE NUMBER_BOOLEAN=21"), "third text  ");
     EXPECT_EQ(value(program, "SELECT NAME FROM MY_HEX WHERE NUMBER_BOOLEAN=21"), "New name");
     EXPECT_EQ(value(program, "SELECT first FROM MY_HEX WHERE NUMBER_BOOLEAN=21"), "line21.1");
@@ -195,7 +195,7 @@ TEST(HexEditor, ABlankFieldRefusesTheWholeSave) {
     typeInto(editor->efshort, "short");
     clickOn(editor->PBrecord);
     ASSERT_EQ(program.dialogs.questions.size(), 2u);
-    EXPECT_EQ(program.dialogs.questions[1].Message, "Record has beent saved.");
+    EXPECT_EQ(program.dialogs.questions[1].Message, "Record has been saved.");
     EXPECT_EQ(value(program, "SELECT DESCRIPTION || '|' || ShortName FROM MY_HEX WHERE NUMBER_BOOLEAN=42"),
               "changed description|short");
     EXPECT_EQ(editor->STBool->Text(), "Boolean = 42,");  // stays on the row in Boolean numbering

@@ -78,7 +78,7 @@ TEST(TrigramEditor, RecordWritesTheNineTextsOrRefusesABlankOne) {
     typeInto(editor->EFtri[8], "joyous");
     clickOn(editor->PushButton1);
     ASSERT_EQ(program.dialogs.questions.size(), 2u);
-    EXPECT_EQ(program.dialogs.questions[1].Message, "Record has beent saved.");
+    EXPECT_EQ(program.dialogs.questions[1].Message, "Record has been saved.");
     EXPECT_EQ(readValue(program.databasePath(), "SELECT NAME || '|' || adjective || '|' || verb FROM MY_TRI WHERE NUMBER_BOOLEAN=1"),
               "lake |joyous|verb1");
     EXPECT_EQ(readValue(program.databasePath(), "SELECT count(*) FROM MY_TRI WHERE adjective='joyous'"), "1");

@@ -51,7 +51,7 @@ TEST(InputWindowLayout, EachTrigramBoxLiesOnThePictureOfItsTrigramUnderItsNameAn
     ASSERT_NE(input, nullptr);
     EXPECT_EQ(input->Width(), 606);
     EXPECT_EQ(input->Height(), 302);
-    EXPECT_EQ(input->Title(), "Untitled");
+    EXPECT_EQ(input->Title(), "Hexagram Input");
     EXPECT_EQ(input->ImageWell1->Image(), virevtrigramsinput());
     const QImage picture = virevtrigramsinput()->toImage();
     ASSERT_EQ(picture.size(), QSize(606, 113));

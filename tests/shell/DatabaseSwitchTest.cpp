@@ -43,7 +43,7 @@ struct Snapshot {
 };
 
 QString refusal(const QString& fileName) {
-    return "Database for file " + fileName + CR + "Does Not Pass as an yarrowen database." + CR +
+    return "Database for file " + fileName + CR + "Does Not Pass as a yarrowen database." + CR +
            "Returning Unchanged to Current Database Connection.";
 }
 
@@ -241,7 +241,7 @@ TEST(DatabaseSwitch, CopyOnlyShowsItsMessage) {
     const Snapshot before = Snapshot::take();
     EXPECT_TRUE(ChooseMenuItem(frontWindow(), "DataBaseCopy"));
     EXPECT_EQ(program.dialogs.messages,
-              QStringList{"To Copy a database, Use the Finder." + QString(CR) + "  (It is Not Recommended to use databases" +
+              QStringList{"To Copy a database, Use a file manager." + QString(CR) + "  (It is Not Recommended to use databases" +
                           CR + "   created with another database Front End" + CR +
                           "   as yarrowen may not handle them correctly.)"});
     before.expectUnchanged();
