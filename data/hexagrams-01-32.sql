@@ -282,7 +282,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'Seeing the light of the kingdom. Whoever understands what makes a state truly flourish should offer counsel as an honoured guest of its ruler.',
   'Looking at my own life. A person of influence judges himself by what that influence does to others; if its effect is good, he is without fault.',
   'Looking at his own life from a distance. Freed from concern for the self, the wise person reflects on what they have become, and no fault remains.',
-  'Quiet looking becomes vigorous action when all six lines change and Contemplation turns into Great Power (34). The insight gained is now backed by force, which must stay joined to what is right.');
+  'Quiet looking becomes vigorous action when all six lines change and Contemplation turns into The Power of the Great (34). The insight gained is now backed by force, which must stay joined to what is right.');
 
 -- 21. Biting Through: fire above thunder
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below,
@@ -331,7 +331,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
   1, 24, 'Return', 'Return', 'Fù', 0, 1,
   'Thunder stirs deep within the earth: the light comes back at midwinter. The one strong line re-enters at the bottom and a new cycle begins, but it is still weak. Rest belongs to this moment; like the old custom of closing the roads at the solstice, let the new strength grow in quiet.',
-  'Returning brings success. The turning point comes of itself, and nothing forces it; friends come and gather freely. The course goes out and comes back, and after seven steps the return is here; it helps to have somewhere to go.',
+  'Returning brings success. The turning point comes of itself, and nothing forces it; friends come and gather freely. The course goes out and comes back, and after seven days the return is here; it helps to have somewhere to go.',
   'Coming back after only a short detour. Turning around before you have gone far spares you regret; great good fortune.',
   'A quiet return. Following the example of good people makes turning back easy; good fortune.',
   'Turning back again and again. Wavering between the right way and the wrong one is dangerous, but because you keep coming back there is no fault.',

@@ -246,7 +246,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   'You draw people together not for yourself but for the one you serve. Great good fortune, and nothing to reproach.',
   'You hold a central place in the gathering, and that is fitting. If some still do not trust you, strengthen your character steadily and their doubts will fade.',
   'Your wish to belong goes unanswered, and you weep and sigh. Sincere sorrow is no fault; it may still open the way.',
-  'The whole of Gathering Together turning over gives The Taming Power of the Great (26). What has been collected must now be held in check and put to use; store the crowd''s energy wisely and it becomes lasting strength.'
+  'The whole of Gathering Together turning over gives The Great Taming Power (26). What has been collected must now be held in check and put to use; store the crowd''s energy wisely and it becomes lasting strength.'
 );
 
 INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China_phonics, above, below, DESCRIPTION, JUDGEMENT, first, second, third, fourth, fifth, sixth, all_nines) VALUES (
@@ -291,7 +291,7 @@ INSERT INTO ENGLISH_DEFAULT (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, ShortName, China
   22,
   48,
   'The Well',
-  'The Well',
+  'Well',
   'Jǐng',
   2,
   6,

@@ -352,6 +352,26 @@ TEST_F(DatabaseContent, HexagramTextsAreFilledAndFitTheirPlaces) {
             EXPECT_TRUE(texts.insert(r.at(column).text).second) << "repeated text: " << r.at(column).text;
 }
 
+// all_nines turns every line over: it names the opposite hexagram by its name and its book.
+// Short names are bare nouns, like the figures' captions on the chain page.
+TEST_F(DatabaseContent, AllNinesNamesTheOppositeHexagramAndShortNamesHaveNoArticle) {
+    auto rows = db.select("Select * from ENGLISH_DEFAULT");
+    ASSERT_EQ(rows.size(), 64u);
+    std::map<long long, const Row*> byCode;
+    for (const Row& r : rows) byCode[r.at("NUMBER_BOOLEAN").integer] = &r;
+    for (const Row& r : rows) {
+        const long long code = r.at("NUMBER_BOOLEAN").integer;
+        SCOPED_TRACE("NUMBER_BOOLEAN " + std::to_string(code));
+        const Row& opposite = *byCode.at(code ^ 63);
+        // "The Abysmal, Water" and "Influence (Wooing)" are named without their second part.
+        std::string name = opposite.at("NAME").text;
+        name = name.substr(0, std::min(name.find(", "), name.find(" (")));
+        const std::string reference = name + " (" + std::to_string(opposite.at("NUMBER_BOOK").integer) + ")";
+        EXPECT_NE(r.at("all_nines").text.find(reference), std::string::npos) << r.at("all_nines").text;
+        EXPECT_FALSE(QString::fromStdString(r.at("ShortName").text).startsWith("The ")) << r.at("ShortName").text;
+    }
+}
+
 TEST_F(DatabaseContent, HexChainsIsAPlainTableOfWellFormedChains) {
     // A plain rowid table: no column is a primary key.
     auto columns = db.select("PRAGMA table_info(HexChains)");
