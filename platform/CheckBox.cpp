@@ -6,4 +6,5 @@ CheckBox::CheckBox(Window* window, const QString& name, int left, int top, int w
                    const QString& caption)
     : QCheckBox(caption, window->content()), Control(this, window, name, left, top, width, height) {
     connect(this, &QCheckBox::toggled, this, &CheckBox::Action);
+    fitText();
 }

@@ -10,10 +10,16 @@ public:
     CheckBox(Window* window, const QString& name, int left, int top, int width, int height, const QString& caption);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption) {
+        setText(caption);
+        fitText();
+    }
     bool Value() const { return isChecked(); }
     void setValue(bool value) { setChecked(value); }
 
 signals:
     void Action();
+
+protected:
+    void fitText() override { growToWidth(sizeHint().width(), Qt::AlignLeft); }
 };

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextEdit>
 
 namespace {
@@ -23,6 +25,37 @@ Control::Control(QWidget* self, Window* window, const QString& name, int left, i
     self->setObjectName(name);
     self->setGeometry(left, top, width, height);
     self->show();
+}
+
+void Control::setLeft(int left) {
+    self->move(left, Top());
+    fitText();
+}
+
+void Control::setTop(int top) { self->move(Left(), top); }
+
+void Control::setWidth(int width) {
+    self->resize(width, Height());
+    fitText();
+}
+
+void Control::setHeight(int height) {
+    self->resize(Width(), height);
+    fitText();
+}
+
+void Control::growToWidth(int needed, Qt::Alignment align) {
+    const int extra = needed - self->width();
+    if (extra <= 0) return;
+    int left = self->x();
+    if (align & Qt::AlignRight) left -= extra;
+    else if (align & Qt::AlignHCenter) left -= extra / 2;
+    // Pushed past an edge of the window by growing, the control moves back in as far as it fits.
+    // The window's width: its content area takes that size only when the window is first shown.
+    const int room = owner->Width();
+    if (left + needed > room && self->x() + self->width() <= room) left = room - needed;
+    if (left < 0 && self->x() >= 0) left = 0;
+    self->setGeometry(left, self->y(), needed, self->height());
 }
 
 void Control::setIndex(int value) {
@@ -57,6 +90,7 @@ void Control::applyFont() {
     font.setBold(bold);
     font.setItalic(italic);
     self->setFont(font);
+    fitText();
 }
 
 EditField::EditField(Window* window, const QString& name, int left, int top, int width, int height,
@@ -190,11 +224,39 @@ StaticText::StaticText(Window* window, const QString& name, int left, int top, i
 void StaticText::setText(const QString& text) {
     value = text;
     QLabel::setText(displayLines(text));
+    fitText();
 }
 
 void StaticText::setTextAlign(int align) {
     const Qt::Alignment horizontal = align == 2 ? Qt::AlignHCenter : align == 3 ? Qt::AlignRight : Qt::AlignLeft;
     setAlignment(horizontal | Qt::AlignTop);
+}
+
+void StaticText::setMultiline(bool multiline) {
+    setWordWrap(multiline);
+    fitText();
+}
+
+void StaticText::fitText() {
+    const int frame = width() - contentsRect().width();
+    const int unwrapped = fontMetrics().boundingRect(QRect(0, 0, 32000, 32000), Qt::AlignLeft, QLabel::text()).width() + frame;
+    int needed = unwrapped;
+    if (wordWrap()) {
+        // The narrowest width at which the wrapped lines fit the height, no wider than one line.
+        int low = width(), high = std::max(width(), unwrapped);
+        // A word is never broken: a width narrower than the longest word does not fit either.
+        auto fits = [&](int w) {
+            const QRect wrapped = fontMetrics().boundingRect(QRect(0, 0, w - frame, 32000), Qt::TextWordWrap, QLabel::text());
+            return wrapped.width() <= w - frame && wrapped.height() <= contentsRect().height();
+        };
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (fits(middle)) high = middle;
+            else low = middle + 1;
+        }
+        needed = low;
+    }
+    growToWidth(needed, alignment());
 }
 
 void StaticText::setTextColor(const Color& colour) {
@@ -210,6 +272,21 @@ PushButton::PushButton(Window* window, const QString& name, int left, int top, i
     : QPushButton(caption, window->content()), Control(this, window, name, left, top, width, height) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &PushButton::Action);
+    fitText();
+}
+
+void PushButton::setCaption(const QString& caption) {
+    setText(caption);
+    fitText();
+}
+
+// The width the style gives the caption, without the style's minimum width for a button.
+void PushButton::fitText() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margins = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) +
+                        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    growToWidth(fontMetrics().size(Qt::TextShowMnemonic, text()).width() + margins, Qt::AlignHCenter);
 }
 
 void PushButton::setDefault(bool value) {

@@ -3,7 +3,9 @@
 // the objectName of its control name (an element of a control array: "name(index)"), so tests find
 // it with findChild. A control's visibility is its own flag (Visible), not whether its window is
 // on screen. Font sizes are pixel sizes; the font "System" (or none) and size 0 mean the
-// platform's defaults.
+// platform's defaults. A control that shows a text (label, button, check box) is never narrower
+// than its text at the font in use: where the layout's width is too small it grows, about the edge
+// or centre its text is aligned to, and stays inside its window where it can.
 #include "platform/Types.h"
 
 #include <QComboBox>
@@ -37,10 +39,10 @@ public:
     int Top() const { return self->y(); }
     int Width() const { return self->width(); }
     int Height() const { return self->height(); }
-    void setLeft(int left) { self->move(left, Top()); }
-    void setTop(int top) { self->move(Left(), top); }
-    void setWidth(int width) { self->resize(width, Height()); }
-    void setHeight(int height) { self->resize(Width(), height); }
+    void setLeft(int left);
+    void setTop(int top);
+    void setWidth(int width);
+    void setHeight(int height);
 
     bool Visible() const { return !self->isHidden(); }
     bool Enabled() const { return !self->testAttribute(Qt::WA_ForceDisabled); }
@@ -56,6 +58,11 @@ public:
 
 protected:
     void applyFont();
+    // Grows the control to show its whole text; controls without a text keep their size.
+    virtual void fitText() {}
+    // Widens the control to `needed` pixels when it is narrower, keeping the side (or the centre)
+    // given by `align` in place, then moves it back inside its parent if it was pushed out.
+    void growToWidth(int needed, Qt::Alignment align);
     QWidget* self;
 
 private:
@@ -115,9 +122,13 @@ public:
     void setText(const QString& text);
     // 0 default (left), 1 left, 2 centre, 3 right.
     void setTextAlign(int align);
-    void setMultiline(bool multiline) { setWordWrap(multiline); }
+    // A multi-line label wraps its text; it grows only where its height cannot hold the lines.
+    void setMultiline(bool multiline);
     void setTextColor(const Color& colour);
     void Refresh(bool eraseBackground = true);
+
+protected:
+    void fitText() override;
 
 private:
     QString value;
@@ -130,7 +141,7 @@ public:
     PushButton(Window* window, const QString& name, int left, int top, int width, int height, const QString& caption);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     bool Default() const { return defaultRole; }
     void setDefault(bool value);
     bool Cancel() const { return cancelRole; }
@@ -139,6 +150,9 @@ public:
 
 signals:
     void Action();
+
+protected:
+    void fitText() override;
 
 private:
     bool defaultRole = false, cancelRole = false;

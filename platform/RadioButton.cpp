@@ -4,4 +4,6 @@
 
 RadioButton::RadioButton(Window* window, const QString& name, int left, int top, int width, int height,
                          const QString& caption)
-    : QRadioButton(caption, window->content()), Control(this, window, name, left, top, width, height) {}
+    : QRadioButton(caption, window->content()), Control(this, window, name, left, top, width, height) {
+    fitText();
+}

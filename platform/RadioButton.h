@@ -12,4 +12,7 @@ public:
     QString Caption() const { return text(); }
     bool Value() const { return isChecked(); }
     void setValue(bool value) { setChecked(value); }
+
+protected:
+    void fitText() override { growToWidth(sizeHint().width(), Qt::AlignLeft); }
 };

@@ -150,6 +150,58 @@ TEST_F(PlatformFixture, TextControlsKeepCarriageReturnLineEnds) {
     EXPECT_EQ(window->findChild<StaticText*>("StaticText1(3)"), label);
 }
 
+// A text wider than its control widens the control about the side or centre the text keeps; a
+// window edge it would cross moves it back in; a text that fits, or wraps within the height, keeps
+// the layout's rectangle.
+TEST_F(PlatformFixture, ALabelOrButtonGrowsToItsWholeTextAboutItsAlignment) {
+    auto* window = windowInstance<FirstKind>();
+    window->setWidth(300);
+    const QString longText = "a caption much longer than its place";
+    struct Case {
+        const char* name;
+        int left, width, height, align;
+        bool multiline;
+        const char* text;
+        enum { Kept, LeftKept, CentreKept, RightKept, AtLeftEdge, AtWindowEdge } expect;
+    };
+    const Case cases[] = {
+        {"fits", 20, 200, 20, 1, false, "short", Case::Kept},
+        {"left", 20, 40, 20, 1, false, nullptr, Case::LeftKept},
+        {"centred", 130, 40, 20, 2, false, nullptr, Case::CentreKept},
+        {"left edge", 10, 40, 20, 2, false, nullptr, Case::AtLeftEdge},
+        {"right", 200, 40, 20, 3, false, nullptr, Case::RightKept},
+        {"right edge", 250, 40, 20, 1, false, nullptr, Case::AtWindowEdge},
+        {"wraps in its height", 20, 120, 80, 1, true, nullptr, Case::Kept},
+        {"too low to wrap", 20, 120, 20, 1, true, nullptr, Case::LeftKept},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString text = c.text ? QString(c.text) : longText;
+        auto* label = new StaticText(window, c.name, c.left, 10, c.width, c.height, "");
+        label->setTextAlign(c.align);
+        label->setMultiline(c.multiline);
+        label->setText(text);
+        const int needed = label->fontMetrics().horizontalAdvance(text);
+        switch (c.expect) {
+        case Case::Kept: EXPECT_EQ(label->geometry(), QRect(c.left, 10, c.width, c.height)); break;
+        case Case::LeftKept: EXPECT_EQ(label->Left(), c.left); break;
+        case Case::CentreKept: EXPECT_NEAR(label->Left() + label->Width() / 2.0, c.left + c.width / 2.0, 1); break;
+        case Case::RightKept: EXPECT_EQ(label->Left() + label->Width(), c.left + c.width); break;
+        case Case::AtLeftEdge: EXPECT_EQ(label->Left(), 0); break;
+        case Case::AtWindowEdge: EXPECT_EQ(label->Left() + label->Width(), 300); break;
+        }
+        if (c.expect != Case::Kept) EXPECT_GE(label->Width(), needed);
+        EXPECT_EQ(label->Top(), 10);
+        EXPECT_EQ(label->Height(), c.height);
+    }
+    // A button grows about its centre, when its caption changes too; a narrow caption keeps its width.
+    auto* button = new PushButton(window, "PushButton1", 100, 50, 40, 20, "OK");
+    EXPECT_EQ(button->geometry(), QRect(100, 50, 40, 20));
+    button->setCaption(longText);
+    EXPECT_GT(button->Width(), button->fontMetrics().horizontalAdvance(longText));
+    EXPECT_NEAR(button->Left() + button->Width() / 2.0, 120, 1);
+}
+
 TEST_F(PlatformFixture, ReturnAndEscapePushTheDefaultAndTheCancelButton) {
     auto* window = windowInstance<FirstKind>();
     auto* ok = new PushButton(window, "ok", 10, 10, 80, 20, "set");
