@@ -69,15 +69,18 @@ HexSettings::HexSettings() {
         control->setTextSize(12);
     };
 
+    // Each caption sits level with its horizontal slider or centred over its vertical one; "Line..."
+    // is centred under the two vertical sliders, clear of their ends.
     SyangLength = slider("SyangLength", 25, 96, 220, 16, true, 30, 230);
-    label(0, 257, 91, 121, 20, "Yang Line Length");
+    label(0, 257, 96, 121, 20, "Yang Line Length");
     Syingappercent = slider("Syingappercent", 25, 141, 210, 16, true, 10, 80);
-    label(1, 257, 134, 121, 20, "Yin Gap Percent");
+    label(1, 257, 141, 121, 20, "Yin Gap Percent");
     SHexWidth = slider("SHexWidth", 432, 34, 10, 100, false, 1, 10);
-    label(2, 409, 12, 50, 20, "Width")->setTextAlign(2);
-    Shexspacing = slider("Shexspacing", 478, 35, 10, 100, false, 1, 10);
-    label(3, 458, 12, 50, 20, "Spacing")->setTextAlign(2);
-    label(4, 432, 132, 50, 20, "Line...")->setTextAlign(2);
+    label(2, 412, 12, 50, 20, "Width")->setTextAlign(2);
+    // The spacing slider stands far enough right for the two captions above to keep a gap.
+    Shexspacing = slider("Shexspacing", 490, 34, 10, 100, false, 1, 10);
+    label(3, 470, 12, 50, 20, "Spacing")->setTextAlign(2);
+    label(4, 441, 139, 50, 20, "Line...")->setTextAlign(2);
     Rupper = swatch("Rupper", 20);
     Rbottom = swatch("Rbottom", 202);
     label(5, 52, 169, 141, 20, "Top Trigram Color");

@@ -84,8 +84,9 @@ InputWindow::InputWindow() {
         StaticText1[i]->setTextAlign(2);
         StaticText1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    StaticText1[16] = label(this, 16, 0, 163, 47, 40, "Above:");
-    StaticText1[17] = label(this, 17, 0, 202, 47, 40, "Below:");
+    // The captions stand level with the first line of their texts, clear of the window's edge.
+    StaticText1[16] = label(this, 16, 8, 170, 47, 40, "Above:");
+    StaticText1[17] = label(this, 17, 8, 217, 47, 40, "Below:");
     for (int i : {16, 17}) {
         StaticText1[i]->setTextAlign(3);
         StaticText1[i]->setTextSize(12);
