@@ -40,12 +40,32 @@ QString recordText(RecordSet& row) {
     return text;
 }
 
+// The record text of a trigram row: its name, then each of its words under a heading.
+QString trigramRecordText(RecordSet& row) {
+    QString text = row.Field("NAME").StringValue() + CR + CR;
+    const char* columns[][2] = {{"attribute", "ATTRIBUTE"}, {"family", "FAMILY"}, {"body", "BODY"},
+                                {"animal", "ANIMAL"},       {"direction", "DIRECTION"}, {"noun", "noun"},
+                                {"adjective", "adjective"}, {"verb", "verb"}};
+    for (const auto& [label, column] : columns) text += QString(label) + ":  " + row.Field(column).StringValue() + CR;
+    return text;
+}
+
 // A select that the lists read from; a failure shows the engine's message and gives nothing.
 std::shared_ptr<RecordSet> selectRows(const QString& sql, const QVariantList& values = {}) {
     if (!M_globals::db) return nullptr;
     auto rows = M_globals::db->SQLSelect(sql, values);
     if (!rows) MsgBox(M_globals::db->ErrorMessage());
     return rows;
+}
+
+// The record text of the row a select of one key finds; empty when it finds none.
+QString foundRecordText(const QString& sql, int key, QString (*text)(RecordSet&)) {
+    auto found = selectRows(sql, {key});
+    if (!found) return QString();
+    found->MoveFirst();
+    const QString result = found->isEOF() ? QString() : text(*found);
+    found->Close();
+    return result;
 }
 
 }  // namespace
@@ -99,6 +119,7 @@ ListsWindow::ListsWindow() {
     Lschema->setColumnsResizable(false);
 
     connect(ListHex, &Listbox::CellClick, this, [this](int row, int) { ListHex_CellClick(row); });
+    connect(ListTri, &Listbox::CellClick, this, [this](int row, int) { ListTri_CellClick(row); });
     connect(Lschema, &Listbox::CellClick, this, [this](int row, int) { Lschema_CellClick(row); });
 }
 
@@ -153,6 +174,8 @@ void ListsWindow::WakeUp(int mode) {
         showAndEnable(EFRecord, mode != 2);
         showAndEnable(Lschema, mode == 2);
         showAndEnable(Ltable, mode == 2);
+        // The lower pane shows the record of the row last clicked in the list above it.
+        if (mode != 2) EFRecord->setText(mode == 0 ? thetextstr : trigramRecord);
     }
     redrawAll();
     if (mode == 0) LoadHexagrams();
@@ -263,16 +286,18 @@ void ListsWindow::LoadSchema() {
 }
 
 void ListsWindow::ListHex_CellClick(int row) {
-    thetextstr.clear();
     // The book cell reads "05"; it is bound as the number it shows.
-    auto found = selectRows("select * from " + quoteIdentifier(M_globals::TableHex) + "  where NUMBER_BOOK = ?1",
-                            {ListHex->Cell(row, 0).toInt()});
-    if (found) {
-        found->MoveFirst();
-        if (!found->isEOF()) thetextstr = recordText(*found);
-        found->Close();
-    }
+    thetextstr = foundRecordText("select * from " + quoteIdentifier(M_globals::TableHex) + "  where NUMBER_BOOK = ?1",
+                                 ListHex->Cell(row, 0).toInt(), recordText);
     EFRecord->setText(thetextstr);
+    EFRecord->Refresh(true);
+}
+
+// The trigram row is found by its code, which the last column shows.
+void ListsWindow::ListTri_CellClick(int row) {
+    trigramRecord = foundRecordText("select * from " + quoteIdentifier(M_globals::TableTri) + " where NUMBER_BOOLEAN = ?1",
+                                    ListTri->Cell(row, 5).toInt(), trigramRecordText);
+    EFRecord->setText(trigramRecord);
     EFRecord->Refresh(true);
 }
 

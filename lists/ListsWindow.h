@@ -18,6 +18,7 @@ public:
 
     int Listis = 0;
     QString thetextstr;  // the record text of the hexagram row clicked last
+    QString trigramRecord;  // the record text of the trigram row clicked last
 
     void WakeUp(int mode);
     void LoadHexagrams();
@@ -57,6 +58,7 @@ protected:
 
 private:
     void ListHex_CellClick(int row);
+    void ListTri_CellClick(int row);
     void Lschema_CellClick(int row);
     bool ListHex_DragRow(class DragItem& drag, int row);
     void WindowSplit_MouseDrag(int y);

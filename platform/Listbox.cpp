@@ -7,7 +7,11 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
 #include <algorithm>
+#include <vector>
 
 Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
     : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
@@ -21,6 +25,10 @@ Listbox::Listbox(Window* window, const QString& name, int left, int top, int wid
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(false);
     setHeaderLabels(QStringList(columns, QString()));
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), signal, this, &Listbox::fitColumnsLater);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &Listbox::fitColumnsLater);
+    connect(model(), &QAbstractItemModel::headerDataChanged, this, &Listbox::fitColumnsLater);
 }
 
 void Listbox::setHeading(int column, const QString& text) {
@@ -46,17 +54,56 @@ void Listbox::setColumnsResizable(bool value) {
     header()->setStretchLastSection(true);
 }
 
-// Columns without given widths share the list's width equally.
 void Listbox::applyWidths() {
+    if (widthShares.isEmpty()) return fitColumnsToContents();
     const int available = viewport()->width();
-    if (widthShares.isEmpty()) {
-        for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, available / std::max(1, columnCount()));
-        return;
-    }
     for (int c = 0; c < widthShares.size() && c < columnCount(); ++c) {
         setColumnHidden(c, widthShares[c] <= 0);
         setColumnWidth(c, static_cast<int>(available * widthShares[c]));
     }
+}
+
+void Listbox::fitColumnsLater() {
+    if (widthShares.isEmpty() && !fitPending) {
+        fitPending = true;
+        QTimer::singleShot(0, this, [this] {
+            fitPending = false;
+            fitColumnsToContents();
+        });
+    }
+}
+
+void Listbox::fitColumnsToContents() {
+    const int columns = columnCount();
+    if (columns == 0) return;
+    // The room as if the vertical scroll bar were shown, so that rows added later never push the
+    // last column out of sight.
+    int available = viewport()->width();
+    if (!verticalScrollBar()->isVisibleTo(this)) available -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    std::vector<int> natural(static_cast<size_t>(columns));
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+        natural[c] = std::max(isHeaderHidden() ? 0 : header()->sectionSizeHint(c), sizeHintForColumn(c));
+        total += natural[c];
+    }
+    if (total <= available) {
+        for (int c = 0; c < columns; ++c)
+            setColumnWidth(c, natural[c] + (available - total) * natural[c] / std::max(1, total));
+        return;
+    }
+    // Too narrow: the columns above a common cap are cut to it, the cap chosen so that all fit.
+    std::vector<int> sorted = natural;
+    std::sort(sorted.begin(), sorted.end());
+    int remaining = available, cap = sorted.back();
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        const int left = static_cast<int>(sorted.size() - i);
+        if (sorted[i] * left > remaining) {
+            cap = remaining / left;
+            break;
+        }
+        remaining -= sorted[i];
+    }
+    for (int c = 0; c < columns; ++c) setColumnWidth(c, std::min(natural[c], std::max(cap, 0)));
 }
 
 void Listbox::resizeEvent(QResizeEvent* event) {

@@ -21,7 +21,9 @@ public:
     QString Heading(int column) const;
     void setHasHeading(bool value) { setHeaderHidden(!value); }
     // Widths as the framework writes them: "60%, 10%, 10%, 20%" (per cent of the list's width). A
-    // column of width 0 is not shown.
+    // column of width 0 is not shown. Without given widths, each column is as wide as its heading
+    // and cells need, and the spare width is shared in proportion; where the list is too narrow,
+    // only the widest columns give way.
     void setColumnWidths(const QString& widths);
     void setColumnsResizable(bool value);
 
@@ -69,5 +71,9 @@ protected:
 
 private:
     void applyWidths();
+    void fitColumnsToContents();
+    // Rows change one cell at a time: the columns are fitted once the changes are done.
+    void fitColumnsLater();
     QList<double> widthShares;
+    bool fitPending = false;
 };

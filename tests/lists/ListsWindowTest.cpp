@@ -11,6 +11,7 @@
 
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,23 +91,59 @@ TEST(ListsWindowRows, TheHexagramListShowsBookNamePatternTrigramsAndCode) {
     EXPECT_EQ(list->Heading(5), "Bool");
 }
 
-TEST(ListsWindowRows, AClickOnAHexagramRowShowsItsRecordTextWhichStaysInTrigramMode) {
+// The lower pane shows the record of the row last clicked in the list above it: a hexagram's in
+// hexagram mode, a trigram's, or nothing, in trigram mode.
+TEST(ListsWindowRows, AClickShowsTheRowsRecordAndEachModeShowsOnlyItsOwnListsRecord) {
     StartedProgram program;
     ListsWindow* lists = openLists(0);
     clickRow(lists->ListHex, 2, 4);
-    const QString expected = "pin21" + QString(CR) + "desc21" + CR + "judg21" + CR + CR + "1st place:  line21.1" + CR +
+    const QString hexagram = "pin21" + QString(CR) + "desc21" + CR + "judg21" + CR + CR + "1st place:  line21.1" + CR +
                              "2nd place:  line21.2" + CR + "3rd place:  line21.3" + CR + "4th place:  line21.4" + CR +
                              "5th place:  line21.5" + CR + "6th place:  line21.6" + CR;
-    EXPECT_EQ(lists->EFRecord->Text(), expected);
+    EXPECT_EQ(lists->EFRecord->Text(), hexagram);
     EXPECT_EQ(lists->ListHex->ListIndex(), 2);
     lists = openLists(1);
-    EXPECT_EQ(lists->EFRecord->Text(), expected);
+    EXPECT_EQ(lists->EFRecord->Text(), "");
     EXPECT_EQ(lists->ListTri->ListCount(), 8);
     const int row = rowWith(lists->ListTri, 0, "tri4");
     ASSERT_GE(row, 0);
     EXPECT_EQ(lists->ListTri->Cell(row, 1), "::|");
     EXPECT_EQ(lists->ListTri->Cell(row, 2), "family4");
     EXPECT_EQ(lists->ListTri->Cell(row, 5), "04");
+    clickRow(lists->ListTri, row, 2);
+    const QString trigram = "tri4" + QString(CR) + CR + "attribute:  attr4" + CR + "family:  family4" + CR +
+                            "body:  body4" + CR + "animal:  animal4" + CR + "direction:  dir4" + CR + "noun:  noun4" +
+                            CR + "adjective:  adj4" + CR + "verb:  verb4" + CR;
+    EXPECT_EQ(lists->EFRecord->Text(), trigram);
+    EXPECT_EQ(openLists(0)->EFRecord->Text(), hexagram);
+    EXPECT_EQ(openLists(1)->EFRecord->Text(), trigram);
+}
+
+// Each column is as wide as what it holds: a long name shows whole beside two-digit columns, and
+// in a list too narrow for all, the short columns still show whole while the name gives way.
+TEST(ListsWindowRows, ColumnsAreSizedToWhatTheyHold) {
+    StartedProgram program(validDatabaseSql() +
+                           "UPDATE ENGLISH_DEFAULT SET NAME = 'A name long enough to need room' WHERE NUMBER_BOOLEAN = 21;");
+    ListsWindow* lists = openLists(0);
+    Listbox* list = lists->ListHex;
+    const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    auto shownWhole = [&](int row, int column) {
+        QFont font = list->font();
+        font.setBold(list->topLevelItem(row)->font(column).bold());
+        return QFontMetrics(font).horizontalAdvance(list->Cell(row, column)) <= list->columnWidth(column) - margins;
+    };
+    for (const int width : {530, 330}) {
+        SCOPED_TRACE(width);
+        lists->setWidth(width);
+        StartedProgram::settle();
+        for (int row = 0; row < list->ListCount(); ++row)
+            for (const int column : {0, 2, 3, 4, 5}) EXPECT_TRUE(shownWhole(row, column)) << row << "," << column;
+        EXPECT_LT(list->columnWidth(0), list->columnWidth(1));
+        EXPECT_LT(list->columnWidth(5), list->columnWidth(1));
+    }
+    lists->setWidth(530);
+    StartedProgram::settle();
+    EXPECT_TRUE(shownWhole(2, 1));
 }
 
 TEST(ListsWindowRows, TheCatalogueListsTextTablesAndAClickListsTheTablesColumns) {
