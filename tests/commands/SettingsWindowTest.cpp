@@ -59,6 +59,33 @@ Line line(const CurveShape& shape) {
 
 }  // namespace
 
+// Each slider's caption stands level with it (horizontal) or centred over it (vertical); the two
+// captions over the vertical sliders keep apart, and "Line..." stands under both, clear of them.
+TEST_F(SettingsWindow, SliderCaptionsSitOnTheirSliders) {
+    HexSettings* settings = open();
+    auto textRect = [](StaticText* label) {
+        const QFontMetrics metrics(label->font());
+        const int width = metrics.horizontalAdvance(label->Text());
+        const int left = label->alignment() & Qt::AlignHCenter ? label->Left() + (label->Width() - width) / 2 : label->Left();
+        return QRect(left, label->Top(), width, metrics.height());
+    };
+    struct Level { QWidget* slider; int caption; };
+    for (const Level& c : {Level{settings->SyangLength, 0}, Level{settings->Syingappercent, 1}}) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_LE(std::abs(textRect(settings->StaticText1[c.caption]).center().y() - c.slider->geometry().center().y()), 2);
+    }
+    for (const Level& c : {Level{settings->SHexWidth, 2}, Level{settings->Shexspacing, 3}}) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_LE(std::abs(textRect(settings->StaticText1[c.caption]).center().x() - c.slider->geometry().center().x()), 1);
+        EXPECT_LE(textRect(settings->StaticText1[c.caption]).bottom(), c.slider->geometry().top());
+    }
+    EXPECT_LT(textRect(settings->StaticText1[2]).right() + 4, textRect(settings->StaticText1[3]).left());
+    const QRect line = textRect(settings->StaticText1[4]);
+    EXPECT_GT(line.top(), std::max(settings->SHexWidth->geometry().bottom(), settings->Shexspacing->geometry().bottom()));
+    EXPECT_GT(line.center().x(), settings->SHexWidth->geometry().center().x());
+    EXPECT_LT(line.center().x(), settings->Shexspacing->geometry().center().x());
+}
+
 TEST_F(SettingsWindow, OpensWithTheSettingsInForceAndTheFontsSectionClosed) {
     M_globals::Used_yangLength = 120;
     M_globals::Used_YinGapPercent = 40;

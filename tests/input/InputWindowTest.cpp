@@ -87,6 +87,22 @@ TEST(InputWindowLayout, EachTrigramBoxLiesOnThePictureOfItsTrigramUnderItsNameAn
     }
 }
 
+// "Above:" and "Below:" stand level with the first line of their texts and clear of the window's edge.
+TEST(InputWindowLayout, TheTrigramCaptionsStandLevelWithTheirTexts) {
+    StartedProgram program(everyHexagramSql());
+    InputWindow* input = openInputWindow();
+    ASSERT_NE(input, nullptr);
+    struct Case { int caption; StaticText* text; const char* words; };
+    for (const Case& c : {Case{16, input->stabove, "Above:"}, Case{17, input->stbelow, "Below:"}}) {
+        SCOPED_TRACE(c.words);
+        StaticText* caption = input->StaticText1[c.caption];
+        EXPECT_EQ(caption->Text(), c.words);
+        EXPECT_EQ(caption->Top(), c.text->Top());
+        const int textLeft = caption->Left() + caption->Width() - QFontMetrics(caption->font()).horizontalAdvance(c.words);
+        EXPECT_GE(textLeft, 4);
+    }
+}
+
 TEST(InputWindowSetUp, TheFirstStartProposesTheHexagramOfTwoRandomDrawsLowerFirst) {
     struct Case {
         int seed, lower, upper;
