@@ -77,7 +77,7 @@ CREATE TABLE HexChains (
 
 INSERT INTO HexChains (NAME, comment, chain) VALUES
   ('Waxing of the light',
-   'The yang lines grow from the bottom up, one a step, as the year moves from the winter solstice toward midsummer: Return, Approach, Peace, Great Power, Breakthrough, The Creative.',
+   'The yang lines grow from the bottom up, one a step, as the year moves from the winter solstice toward midsummer: Return, Approach, Peace, The Power of the Great, Breakthrough, The Creative.',
    '2400,500;1,2;3,4;7,8;15,16;31,32;63,0'),
   ('Waning of the light',
    'The yin lines grow from the bottom up, one a step, as the year moves from midsummer toward the winter solstice: Coming to Meet, Retreat, Standstill, Contemplation, Splitting Apart, The Receptive.',
