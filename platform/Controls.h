@@ -61,7 +61,7 @@ protected:
     // Grows the control to show its whole text; controls without a text keep their size.
     virtual void fitText() {}
     // Widens the control to `needed` pixels when it is narrower, keeping the side (or the centre)
-    // given by `align` in place, then moves it back inside its parent if it was pushed out.
+    // given by `align` in place, then moves it back inside its window if growing pushed it out.
     void growToWidth(int needed, Qt::Alignment align);
     QWidget* self;
 

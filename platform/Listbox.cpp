@@ -25,8 +25,8 @@ Listbox::Listbox(Window* window, const QString& name, int left, int top, int wid
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(false);
     setHeaderLabels(QStringList(columns, QString()));
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(model(), signal, this, &Listbox::fitColumnsLater);
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &Listbox::fitColumnsLater);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, &Listbox::fitColumnsLater);
     connect(model(), &QAbstractItemModel::dataChanged, this, &Listbox::fitColumnsLater);
     connect(model(), &QAbstractItemModel::headerDataChanged, this, &Listbox::fitColumnsLater);
 }
