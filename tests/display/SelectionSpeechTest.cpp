@@ -35,14 +35,14 @@ TEST_F(Selection, AClickSelectsWhatItHitsAndFramesIt) {
         if (!c.number) {
             EXPECT_FALSE(display->isrecordtoedit);
             EXPECT_EQ(display->recordtoedit, -1);
-            EXPECT_EQ(display->selbuffer->Objects->Count(), 0);
+            EXPECT_EQ(display->selbuffer->Count(), 0);
             continue;
         }
         EXPECT_TRUE(display->isrecordtoedit);
         EXPECT_EQ(display->recordtoedit, c.number);
         EXPECT_EQ(display->recordtoeditis6and9, c.transition);
-        ASSERT_EQ(display->selbuffer->Objects->Count(), 1);
-        EXPECT_EQ(display->selbuffer->Objects->Item(0), display->RectSel);
+        ASSERT_EQ(display->selbuffer->Count(), 1);
+        EXPECT_EQ(display->selbuffer->Item(0), display->RectSel);
         EXPECT_EQ(display->RectSel->X, c.frameX);
         EXPECT_EQ(display->RectSel->Width, c.frameWidth);
         EXPECT_EQ(display->RectSel->Y, 250);
@@ -96,7 +96,7 @@ TEST_F(Selection, ClicksAsAUserMakesThem) {
 
     // A new hexagram takes the frame away but not the selection.
     display->newhex(42, true);
-    EXPECT_EQ(display->selbuffer->Objects->Count(), 0);
+    EXPECT_EQ(display->selbuffer->Count(), 0);
     EXPECT_EQ(display->recordtoedit, 2);
     EXPECT_TRUE(display->recordtoeditis6and9);
     EXPECT_TRUE(display->isrecordtoedit);
