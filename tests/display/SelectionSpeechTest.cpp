@@ -76,6 +76,39 @@ TEST_F(Selection, TheFrameIsABlackBorderOverTheWholeHeight) {
     EXPECT_EQ(shown.pixelColor(100, 39), QColor(30, 30, 200));  // figure 2 (code 0), left half of line 6
 }
 
+TEST_F(Selection, TheFrameLeavesTheTransitionTextClear) {
+    build({63, 0, 21});
+    // The first transition's text: its inked columns in the gap, and a row through its lines.
+    const QImage text = drawing();
+    int left = -1, right = -1, row = -1;
+    for (int x = 250; x < 430; ++x)
+        if (const int first = firstInkRow(text, x, 0, 1, text.height()); first >= 0) {
+            if (left < 0) left = x, row = first + 4;
+            right = x;
+        }
+    ASSERT_GE(left, 250);
+    EXPECT_GE(left, 256) << "the text starts a few pixels into its gap";
+    struct Case {
+        const char* what;
+        int click;
+    } cases[] = {{"hexagram 1", 100}, {"transition 1", 300}, {"hexagram 2", 500}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        clickAt(1200);  // nothing selected
+        clickAt(c.click);
+        ASSERT_EQ(display->selbuffer->Count(), 1);
+        const QImage frame = overlay();
+        int framed = 0;
+        for (int x = 200; x < 480; ++x) {
+            if (qAlpha(frame.pixel(x, row)) == 0) continue;
+            ++framed;
+            EXPECT_TRUE(x <= left - 3 || x >= right + 3) << "the frame at x " << x << " touches the text in " << left
+                                                         << ".." << right;
+        }
+        EXPECT_GT(framed, 0) << "a side of the frame crosses the row";
+    }
+}
+
 TEST_F(Selection, ClicksAsAUserMakesThem) {
     build({63, 0, 21});
     const QPoint inColumn1(100, 300);  // far below the texts
