@@ -214,6 +214,12 @@ void displayWindow::drawone() {
 
 void displayWindow::drawmany(int n) {
     if (n < 2 || n > virevcount || n > static_cast<int>(virev.size()) || !drawbuffer) return;
+    drawTransitionAndColumn(n);
+    Canvas1->Refresh(true);
+    theHexChain = ChainLogic::chainString(virev, n);
+}
+
+void displayWindow::drawTransitionAndColumn(int n) {
     auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1);
     // The drawing grows to the chain's width and to the transition text's bottom; the selection
     // frame goes.
@@ -223,14 +229,14 @@ void displayWindow::drawmany(int n) {
     drawbuffer->clearFrom(n);
     drawbuffer->setTransition(n - 1, std::move(transition));
     drawColumn(n);
-    Canvas1->Refresh(true);
-    theHexChain = ChainLogic::chainString(virev, n);
 }
 
 void displayWindow::drawChain() {
-    if (virevcount < 1) return;
+    if (virevcount < 1 || static_cast<int>(virev.size()) < virevcount || !drawbuffer) return;
     drawone();
-    for (int k = 2; k <= virevcount; ++k) drawmany(k);
+    // The chain string is built once, not once a column.
+    for (int k = 2; k <= virevcount; ++k) drawTransitionAndColumn(k);
+    theHexChain = ChainLogic::chainString(virev, virevcount);
 }
 
 void displayWindow::redrawchain() {

@@ -151,7 +151,9 @@ private:
     // Draws column k: figure, captions (kept in abovestr, belowstr, namestr) and texts, growing
     // the drawing to hold the texts.
     void drawColumn(int k);
-    // Draws columns 1..virevcount and their transitions.
+    // Draws the transition to hexagram n and hexagram n's column, growing the drawing as needed.
+    void drawTransitionAndColumn(int n);
+    // Draws columns 1..virevcount and their transitions, and rebuilds theHexChain.
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);
