@@ -346,7 +346,7 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     virevcount = count;
     for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each
-    // transition from the mask stored in its link; the pictures grow to what is drawn.
+    // transition from the mask stored in its link; the drawing grows to what is drawn.
     drawChain();
     theHexChain = stored->body;
     trimwindowpicheight();

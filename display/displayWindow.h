@@ -84,7 +84,8 @@ public:
     void dopicture();
     // Draws a chain of one hexagram.
     void drawone();
-    // Draws the transition to hexagram n and hexagram n's column, growing the pictures as needed.
+    // Draws the transition to hexagram n and hexagram n's column, growing the drawing as needed, and
+    // rebuilds theHexChain from hexagrams 1..n.
     void drawmany(int n);
     // Sets both scroll bars up for the sizes of drawbuffer and the canvas; an empty window has none.
     void checkscrollbarH();
