@@ -110,10 +110,11 @@ void printfile(const QString& chain);
 // Rebuilds every open display window, chain page and text window after the tables in use changed.
 void updatewindows();
 
-// The lowest row / right-most column holding a pixel of exact black, 0 when there is none.
-int findWhiteSpaceTop(const Picture& p);
-int findWhiteSpaceRight(const Picture& p);
-// Cuts the picture to 10 rows below its lowest black row, when that makes it shorter.
-void trimpicture(std::shared_ptr<Picture>& p);
+// The lowest row / right-most column holding a pixel other than the background (ink, however
+// light: antialiased text has almost no pure black), 0 when there is none.
+int findWhiteSpaceTop(const Picture& p, const Color& background = RGB(255, 255, 255));
+int findWhiteSpaceRight(const Picture& p, const Color& background = RGB(255, 255, 255));
+// Cuts the picture to 10 rows below its lowest inked row, when that makes it shorter.
+void trimpicture(std::shared_ptr<Picture>& p, const Color& background = RGB(255, 255, 255));
 
 }  // namespace M_globals

@@ -18,6 +18,12 @@ std::shared_ptr<StringShape> caption(const QString& text, const QString& font, d
     return shape;
 }
 
+// The height of a text laid out in a width; the layout measures on its own pictures.
+int textHeight(const StyledText& text, int width) {
+    Picture scratch(1, 1, 32);
+    return StyledTextDrawing::StyledTextHeight(*scratch.graphics(), text, width);
+}
+
 StyledText styled(const QString& text, const QString& font, int size) {
     StyledText st;
     st.setText(text);
@@ -37,7 +43,7 @@ Rhythm rhythm() {
     return r;
 }
 
-Column column(Graphics& g, const Hexagram& hexagram, int k) {
+Column column(const Hexagram& hexagram, int k) {
     const Rhythm r = rhythm();
     const int x0 = ChainLogic::columnX(k);
     const double centre = x0 + ChainLogic::ColumnWidth / 2;
@@ -51,12 +57,12 @@ Column column(Graphics& g, const Hexagram& hexagram, int k) {
     c.text = styled(hexagram.description + CR + CR + hexagram.judgement, M_globals::font_judgement, 12);
     c.textX = x0 + 10;
     c.textY = r.top + r.hexH + r.T + 10;
-    c.textHeight = StyledTextDrawing::StyledTextHeight(g, c.text, Column::textWidth);
+    c.textHeight = textHeight(c.text, Column::textWidth);
     return c;
 }
 
-void drawColumnHead(Graphics& g, const Hexagram& hexagram, const Column& column) {
-    if (hexagram.thepic) g.DrawObject(*hexagram.thepic, column.figureX, column.figureY);
+void drawColumnHead(Graphics& g, const Group2D* figure, const Column& column) {
+    if (figure) g.DrawObject(*figure, column.figureX, column.figureY);
     for (const auto& shape : {column.above, column.below, column.name}) g.DrawObject(*shape, 0, 0);
 }
 
@@ -64,12 +70,12 @@ void drawColumnText(Graphics& g, const Column& column) {
     StyledTextDrawing::DrawStyledText(g, column.text, column.textX, column.textY, Column::textWidth);
 }
 
-Transition transition(Graphics& g, const Hexagram& from, int j) {
+Transition transition(const Hexagram& from, int j) {
     const Rhythm r = rhythm();
     Transition t;
     t.text = styled(ChainLogic::transitionText(from), M_globals::font_sixnines, 10);
-    t.height = StyledTextDrawing::StyledTextHeight(g, t.text, Transition::width);
-    t.x = ChainLogic::columnX(j) + ChainLogic::ColumnWidth;
+    t.height = textHeight(t.text, Transition::width);
+    t.x = ChainLogic::columnX(j) + ChainLogic::ColumnWidth + Transition::margin;
     t.y = ChainLogic::transitionTop(t.height, r.hexH, r.top);
     return t;
 }

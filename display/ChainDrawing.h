@@ -32,21 +32,23 @@ struct Column {
     static constexpr int textWidth = 230;
     int bottom() const { return textY + textHeight; }
 };
-Column column(Graphics& g, const Hexagram& hexagram, int k);
+Column column(const Hexagram& hexagram, int k);
 // The figure and the three captions.
-void drawColumnHead(Graphics& g, const Hexagram& hexagram, const Column& column);
+void drawColumnHead(Graphics& g, const Group2D* figure, const Column& column);
 // The description and judgement.
 void drawColumnText(Graphics& g, const Column& column);
 
-// The transition text after hexagram j, laid out in its gap.
+// The transition text after hexagram j, laid out in its gap with a margin on either side, so that
+// the frame of a selected hexagram or transition leaves it clear.
 struct Transition {
     StyledText text;
     int x = 0, y = 0;
     int height = 0;
-    static constexpr int width = 180;
+    static constexpr int margin = 6;
+    static constexpr int width = 180 - 2 * margin;
     int bottom() const { return y + height; }
 };
-Transition transition(Graphics& g, const Hexagram& from, int j);
+Transition transition(const Hexagram& from, int j);
 void drawTransition(Graphics& g, const Transition& transition);
 
 }  // namespace ChainDrawing

@@ -69,9 +69,8 @@ void displayWindow::Event_Open() {
     Canvas1_Open();
     // Bounds that give no size or lie off every screen leave the layout's.
     restoreWindowBounds(*this, "DisplayW");
-    drawbuffer = NewPicture(250, 500, 16);
+    newPictures(250, 500);
     scrollbarH->setPageStep(430);  // one column: 250 of hexagram and 180 of transition
-    selbuffer = NewPicture(250, 500, 0);
     InputWindow::instance()->wakeup(0, false);
     scrollbarH->setTop(Height() - 15);
     scrollbarH->setLeft(0);
@@ -103,6 +102,9 @@ void displayWindow::Event_Resized() {
 void displayWindow::checkscrollbarH() {
     // A resize can come before the drawing exists; the set-up then waits for the drawing.
     if (!drawbuffer) return;
+    // An empty window's drawing shows nothing, and nothing to scroll to.
+    const int width = virevcount > 0 ? drawbuffer->Width() : 0;
+    const int height = virevcount > 0 ? drawbuffer->Height() : 0;
     auto setUp = [](ScrollBar* bar, int pictureSize, int canvasSize, int& offset) {
         bar->setMinimum(0);
         bar->setValue(0);
@@ -112,8 +114,8 @@ void displayWindow::checkscrollbarH() {
         bar->setVisible(needed);
         bar->setEnabled(needed);
     };
-    setUp(scrollbarH, drawbuffer->Width(), Canvas1->Width(), offsetH);
-    setUp(ScrollBarV, drawbuffer->Height(), Canvas1->Height(), offsetV);
+    setUp(scrollbarH, width, Canvas1->Width(), offsetH);
+    setUp(ScrollBarV, height, Canvas1->Height(), offsetV);
     scrollbarH->Refresh(true);
     ScrollBarV->Refresh(true);
     Canvas1->Refresh(true);
@@ -121,8 +123,12 @@ void displayWindow::checkscrollbarH() {
 
 void displayWindow::Canvas1_Paint(Graphics& g) {
     if (virevcount < 1 || virev.empty() || !virev[0] || !drawbuffer || !selbuffer) return;
-    g.DrawPicture(*drawbuffer, offsetH, offsetV);
-    g.DrawPicture(*selbuffer, offsetH, offsetV);
+    drawbuffer->draw(g, offsetH, offsetV, QRect(-offsetH, -offsetV, Canvas1->Width(), Canvas1->Height()));
+    QPainter& painter = g.painter();
+    painter.save();
+    painter.setClipRect(QRect(offsetH, offsetV, drawbuffer->Width(), drawbuffer->Height()), Qt::IntersectClip);
+    selbuffer->draw(painter, offsetH, offsetV);
+    painter.restore();
 }
 
 void displayWindow::scrollbarH_ValueChanged() {
@@ -181,68 +187,56 @@ void displayWindow::dopicture() {
 
 // ---- Drawing ----
 
-void displayWindow::resizePictures(int width, int height) {
-    auto grown = NewPicture(width, height, 16);
-    if (!grown || !grown->graphics()) return;
-    Graphics& g = *grown->graphics();
-    if (M_globals::Used_BackgroundColor.isValid()) {
-        const Color pen = g.ForeColor;
-        g.ForeColor = M_globals::Used_BackgroundColor;
-        g.FillRect(0, 0, width, height);
-        g.ForeColor = pen;
-    }
-    if (drawbuffer) g.DrawPicture(*drawbuffer, 0, 0);
-    drawbuffer = grown;
-    selbuffer = NewPicture(width, height, 0);
+void displayWindow::newPictures(int width, int height) {
+    drawbuffer = std::make_shared<ChainPicture>(width, height);
+    selbuffer = std::make_shared<Group2D>();
 }
 
 void displayWindow::drawColumn(int k) {
-    Graphics* g = drawbuffer->graphics();
     const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
-    const auto column = ChainDrawing::column(*g, hexagram, k);
+    auto column = ChainDrawing::column(hexagram, k);
     const auto count = static_cast<size_t>(std::max(k, virevcount));
     for (auto* shapes : {&abovestr, &belowstr, &namestr})
         if (shapes->size() < count) shapes->resize(count);
     abovestr[static_cast<size_t>(k - 1)] = column.above;
     belowstr[static_cast<size_t>(k - 1)] = column.below;
     namestr[static_cast<size_t>(k - 1)] = column.name;
-    ChainDrawing::drawColumnHead(*g, hexagram, column);
-    // The picture grows to hold the whole text.
-    if (column.bottom() > drawbuffer->Height()) {
-        resizePictures(drawbuffer->Width(), column.bottom());
-        g = drawbuffer->graphics();
-    }
-    ChainDrawing::drawColumnText(*g, column);
+    // The drawing grows to hold the whole text.
+    drawbuffer->grow(0, column.bottom());
+    drawbuffer->setColumn(k, std::move(column), hexagram.thepic);
 }
 
 void displayWindow::drawone() {
-    if (virevcount < 1 || virev.empty() || !drawbuffer || !drawbuffer->graphics()) return;
-    drawbuffer->graphics()->ClearRect(0, 0, drawbuffer->Width(), drawbuffer->Height());
+    if (virevcount < 1 || virev.empty() || !drawbuffer) return;
+    drawbuffer->clearFrom(1);
     drawColumn(1);
 }
 
 void displayWindow::drawmany(int n) {
-    if (n < 2 || n > virevcount || n > static_cast<int>(virev.size()) || !drawbuffer || !drawbuffer->graphics()) return;
-    const auto transition = ChainDrawing::transition(*drawbuffer->graphics(), *virev[static_cast<size_t>(n - 2)], n - 1);
-    // The pictures are made anew at every step (so the selection frame goes), grown to the chain's
-    // width and to the transition text's bottom.
-    const int width = std::max(drawbuffer->Width(), ChainLogic::chainWidth(virevcount));
-    const int height = std::max(drawbuffer->Height(), transition.bottom());
-    resizePictures(width, height);
-    Graphics* g = drawbuffer->graphics();
-    // Everything from the gap on goes: an old last hexagram is replaced cleanly.
-    const int gap = ChainLogic::chainWidth(n - 1);
-    g->ClearRect(gap, 0, width - gap, height);
-    ChainDrawing::drawTransition(*g, transition);
-    drawColumn(n);
+    if (n < 2 || n > virevcount || n > static_cast<int>(virev.size()) || !drawbuffer) return;
+    drawTransitionAndColumn(n);
     Canvas1->Refresh(true);
     theHexChain = ChainLogic::chainString(virev, n);
 }
 
+void displayWindow::drawTransitionAndColumn(int n) {
+    auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1);
+    // The drawing grows to the chain's width and to the transition text's bottom; the selection
+    // frame goes.
+    drawbuffer->grow(ChainLogic::chainWidth(virevcount), transition.bottom());
+    selbuffer = std::make_shared<Group2D>();
+    // Everything from the gap on goes: an old last hexagram is replaced cleanly.
+    drawbuffer->clearFrom(n);
+    drawbuffer->setTransition(n - 1, std::move(transition));
+    drawColumn(n);
+}
+
 void displayWindow::drawChain() {
-    if (virevcount < 1) return;
+    if (virevcount < 1 || static_cast<int>(virev.size()) < virevcount || !drawbuffer) return;
     drawone();
-    for (int k = 2; k <= virevcount; ++k) drawmany(k);
+    // The chain string is built once, not once a column.
+    for (int k = 2; k <= virevcount; ++k) drawTransitionAndColumn(k);
+    theHexChain = ChainLogic::chainString(virev, virevcount);
 }
 
 void displayWindow::redrawchain() {
@@ -257,18 +251,18 @@ void displayWindow::redrawchain() {
 }
 
 void displayWindow::doupdate() {
-    drawbuffer = NewPicture(250, 500, 16);
-    selbuffer = NewPicture(250, 500, 0);
+    newPictures(250, 500);
     redrawchain();
     checkscrollbarH();
 }
 
 void displayWindow::trimwindowpicheight() {
     if (!drawbuffer) return;
-    const auto before = drawbuffer;
-    M_globals::trimpicture(drawbuffer);
-    if (drawbuffer == before) return;
-    selbuffer = NewPicture(drawbuffer->Width(), drawbuffer->Height(), 0);
+    // Ten rows below the lowest ink, as a picture is trimmed.
+    const int height = drawbuffer->inkBottom() + 10;
+    if (height >= drawbuffer->Height()) return;
+    drawbuffer->setHeight(height);
+    selbuffer = std::make_shared<Group2D>();
     checkscrollbarH();
     Canvas1->Refresh(true);
 }
@@ -295,7 +289,7 @@ void displayWindow::newrect(int k, bool isTransition) {
 bool displayWindow::Canvas1_MouseDown(int X, int Y) {
     Q_UNUSED(Y)  // a click anywhere in a column's or a gap's height counts
     auto removeFrame = [this] {
-        if (selbuffer && selbuffer->Objects && RectSel) selbuffer->Objects->Remove(RectSel);
+        if (selbuffer && RectSel) selbuffer->Remove(RectSel);
     };
     const auto hit = ChainLogic::hitTest(X - offsetH, virevcount);
     if (hit) {
@@ -311,7 +305,7 @@ bool displayWindow::Canvas1_MouseDown(int X, int Y) {
             isrecordtoedit = true;
             recordtoedit = hit->number;
             recordtoeditis6and9 = hit->transition;
-            if (selbuffer && selbuffer->Objects) selbuffer->Objects->Append(RectSel);
+            if (selbuffer) selbuffer->Append(RectSel);
         }
         if (M_globals::isspeaking) doSpeech();
     } else {
@@ -347,13 +341,12 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     const int count = static_cast<int>(loaded.size());
     const int width = ChainLogic::chainWidth(count) + 20;
     const int height = std::min(stored->height, kTallestStart);
-    drawbuffer = NewPicture(width, height, 16);
-    selbuffer = NewPicture(width, height, 0);
+    newPictures(width, height);
     virev = loaded;
     virevcount = count;
     for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each
-    // transition from the mask stored in its link; the pictures grow to what is drawn.
+    // transition from the mask stored in its link; the drawing grows to what is drawn.
     drawChain();
     theHexChain = stored->body;
     trimwindowpicheight();

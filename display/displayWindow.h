@@ -1,10 +1,11 @@
 #pragma once
-// The display window: the program's main window. It holds the chain of hexagrams, draws it into
-// an off-screen picture (with the selection frame in an overlay), lets a click select a hexagram
-// or a transition, loads and edits the chain, and speaks it in Talk mode. Its canvas paints the two
-// pictures at the scroll offsets; the window keeps its bounds in ProgramPrefs (DisplayW) and opens
-// the input window when it opens.
+// The display window: the program's main window. It holds the chain of hexagrams, lays it out as a
+// drawing (with the selection frame in an overlay), lets a click select a hexagram or a
+// transition, loads and edits the chain, and speaks it in Talk mode. Its canvas paints the part of
+// the drawing it shows at the scroll offsets; the window keeps its bounds in ProgramPrefs
+// (DisplayW) and opens the input window when it opens.
 #include "display/ChainLogic.h"
+#include "display/ChainPicture.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
 #include "platform/WindowRegistry.h"
@@ -14,7 +15,7 @@
 
 class DragItem;
 class Graphics;
-class Picture;
+class Group2D;
 class RectShape;
 class StringShape;
 
@@ -34,9 +35,8 @@ public:
     // window is.
     HexagramList virev;
     int virevcount = 0;
-    // The drawn chain and the selection overlay painted over it, always of one size; made at open
-    // as 250 x 500.
-    std::shared_ptr<Picture> drawbuffer;
+    // The drawn chain, made at open as 250 x 500; the selection overlay is painted over it.
+    std::shared_ptr<ChainPicture> drawbuffer;
     // The captions and the name of column k at entry k - 1, made anew by each drawing of it.
     std::vector<std::shared_ptr<StringShape>> abovestr;
     std::vector<std::shared_ptr<StringShape>> belowstr;
@@ -44,7 +44,9 @@ public:
     // Where the drawing's top left lies on the canvas: minus the scroll bars' values.
     int offsetH = 0;
     std::shared_ptr<RectShape> RectSel;
-    std::shared_ptr<Picture> selbuffer;
+    // The shapes painted over the drawing, clipped to it: the selection frame while something is
+    // selected. A new drawing comes with an empty one.
+    std::shared_ptr<Group2D> selbuffer;
     // The chain string: "code,mask" links joined by ";", the last mask 0; empty while the window is.
     QString theHexChain;
     // The selection: hexagram recordtoedit, or the transition after it when recordtoeditis6and9.
@@ -82,9 +84,10 @@ public:
     void dopicture();
     // Draws a chain of one hexagram.
     void drawone();
-    // Draws the transition to hexagram n and hexagram n's column, growing the pictures as needed.
+    // Draws the transition to hexagram n and hexagram n's column, growing the drawing as needed, and
+    // rebuilds theHexChain from hexagrams 1..n.
     void drawmany(int n);
-    // Sets both scroll bars up for the sizes of drawbuffer and the canvas.
+    // Sets both scroll bars up for the sizes of drawbuffer and the canvas; an empty window has none.
     void checkscrollbarH();
     // Makes the selection frame for hexagram k, or for the transition after it.
     void newrect(int k, bool isTransition);
@@ -144,13 +147,14 @@ private:
     const Hexagram* lastHexagram() const;
     void showBookNumber(int number);
 
-    // Replaces both pictures by pictures of width x height holding the drawing as it was; the
-    // overlay comes back empty.
-    void resizePictures(int width, int height);
+    // A new drawing of width x height and an empty overlay.
+    void newPictures(int width, int height);
     // Draws column k: figure, captions (kept in abovestr, belowstr, namestr) and texts, growing
-    // the pictures to hold the texts.
+    // the drawing to hold the texts.
     void drawColumn(int k);
-    // Draws columns 1..virevcount and their transitions.
+    // Draws the transition to hexagram n and hexagram n's column, growing the drawing as needed.
+    void drawTransitionAndColumn(int n);
+    // Draws columns 1..virevcount and their transitions, and rebuilds theHexChain.
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);

@@ -208,7 +208,7 @@ bool displayWindow::_OptionsChainWindow_Action() {
 }
 
 // The drawing, or the selected hexagram's column with the transition after it, without the
-// selection frame and cut to 10 rows below the lowest black row.
+// selection frame and cut to 10 rows below the lowest inked row.
 bool displayWindow::_editcopy_Action() {
     if (virevcount < 1) return false;
     if (!drawbuffer) {
@@ -221,14 +221,14 @@ bool displayWindow::_editcopy_Action() {
         left = ChainLogic::columnX(recordtoedit);
         width = recordtoedit == virevcount ? ChainLogic::ColumnWidth : ChainLogic::Pitch;
     }
-    const int height = drawbuffer->Height();
-    std::shared_ptr<Picture> copy = NewPicture(width, height, 16);
+    // Only the rows the trim keeps are drawn.
+    const int height = std::min(drawbuffer->Height(), drawbuffer->inkBottom(left, width) + 10);
+    std::shared_ptr<Picture> copy = drawbuffer->compose(left, width, height);
     if (!copy) {
         MsgBox(noPicture);
         return false;
     }
-    copy->graphics()->DrawPicture(*drawbuffer, 0, 0, width, height, left, 0, width, height);
-    M_globals::trimpicture(copy);
+    M_globals::trimpicture(copy, drawbuffer->background());
     Clipboard clipboard;
     clipboard.setPicture(*copy);
     clipboard.Close();

@@ -3,56 +3,62 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTextToSpeech>
-#include <deque>
 
 namespace {
 
-// Qt's engine, made at the first call and owned by the application object. Qt's say() always
-// replaces the speech in progress, so texts that are not to interrupt wait here for their turn.
-class SystemSpeech : public SpeechSeam {
+// Qt's engine, made at the first call and owned by the application object; without an application
+// object there is no engine and nothing is spoken.
+class QtSpeechEngine : public SpeechEngine {
 public:
-    void speak(const QString& text, bool interrupt) override {
-        QTextToSpeech* tts = engine();
-        if (!tts) return;
-        if (interrupt) {
-            waiting.clear();
-            if (text.trimmed().isEmpty()) {
-                // Only silence is asked for: nothing to hand the engine.
-                tts->stop();
-                return;
-            }
-            tts->say(text);
-            return;
-        }
-        if (tts->state() == QTextToSpeech::Speaking) waiting.push_back(text);
-        else tts->say(text);
+    void say(const QString& text) override {
+        if (QTextToSpeech* tts = engine()) tts->say(text);
     }
+    void stop() override {
+        if (QTextToSpeech* tts = engine()) tts->stop();
+    }
+    bool isSpeaking() const override { return tts && tts->state() == QTextToSpeech::Speaking; }
 
 private:
-    QTextToSpeech* engine() {
-        if (!tts) {
-            QCoreApplication* app = QCoreApplication::instance();
-            if (!app) return nullptr;
-            tts = new QTextToSpeech(app);
-            QObject::connect(tts, &QTextToSpeech::stateChanged, tts, [this](QTextToSpeech::State state) {
-                if (state == QTextToSpeech::Speaking || waiting.empty()) return;
-                // Ready after a text, or an error: in both cases the next text gets its turn.
-                const QString next = waiting.front();
-                waiting.pop_front();
-                tts->say(next);
-            });
-        }
-        return tts;
-    }
-
+    QTextToSpeech* engine();
     QPointer<QTextToSpeech> tts;
-    std::deque<QString> waiting;
 };
 
-SystemSpeech systemSpeech;
+QtSpeechEngine qtEngine;
+EngineSpeech systemSpeech(qtEngine);
+
+QTextToSpeech* QtSpeechEngine::engine() {
+    if (!tts) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app) return nullptr;
+        tts = new QTextToSpeech(app);
+        // Ready after a text, or an error: in both cases the next text gets its turn.
+        QObject::connect(tts, &QTextToSpeech::stateChanged, tts, [](QTextToSpeech::State state) {
+            if (state != QTextToSpeech::Speaking) systemSpeech.engineReady();
+        });
+    }
+    return tts;
+}
+
 SpeechSeam* current = nullptr;
 
 }  // namespace
+
+void EngineSpeech::speak(const QString& text, bool interrupt) {
+    if (interrupt) {
+        waiting.clear();
+        // Only silence is asked for: nothing to hand the engine.
+        if (text.trimmed().isEmpty()) engine.stop();
+        else engine.say(text);
+        return;
+    }
+    if (engine.isSpeaking()) waiting << text;
+    else engine.say(text);
+}
+
+void EngineSpeech::engineReady() {
+    if (waiting.isEmpty() || engine.isSpeaking()) return;
+    engine.say(waiting.takeFirst());
+}
 
 SpeechSeam& speech() { return current ? *current : systemSpeech; }
 

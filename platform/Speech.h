@@ -19,6 +19,31 @@ void setSpeech(SpeechSeam* seam);  // nullptr restores the system's engine
 
 void Speak(const QString& text, bool interrupt);
 
+// What speaking needs of an engine: Qt's text-to-speech in the program.
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+    // Starts speaking the text, in place of any text being spoken.
+    virtual void say(const QString& text) = 0;
+    virtual void stop() = 0;
+    virtual bool isSpeaking() const = 0;
+};
+
+// Speaking on an engine: an interrupting text replaces what is spoken and drops what waits (blank
+// text only stops); any other text waits while the engine speaks and gets its turn, in order, each
+// time the engine is done with one (spoken, stopped or failed).
+class EngineSpeech : public SpeechSeam {
+public:
+    explicit EngineSpeech(SpeechEngine& engine) : engine(engine) {}
+    void speak(const QString& text, bool interrupt) override;
+    // The engine is done with its text.
+    void engineReady();
+
+private:
+    SpeechEngine& engine;
+    QStringList waiting;
+};
+
 // The test stand-in: records every call in order. Installs itself while it lives.
 class RecordingSpeech : public SpeechSeam {
 public:

@@ -241,16 +241,14 @@ TEST_F(DisplayCommands, CopyPutsTheDrawingOrTheSelectedColumnOnTheClipboardWitho
         ASSERT_TRUE(choose("EditCopy"));
         const QImage copy = clipboardPicture();
         EXPECT_EQ(copy.width(), c.width);
-        // Cut 10 rows below the lowest black row, and exactly the drawing's pixels there.
-        const QImage drawing = display->drawbuffer->image().convertToFormat(QImage::Format_RGB32);
+        // Cut 10 rows below the lowest inked row, and exactly the drawing's pixels there.
+        const QImage drawing = display->drawbuffer->toImage().convertToFormat(QImage::Format_RGB32);
         const QImage region = drawing.copy(c.left, 0, c.width, drawing.height());
-        int lowestBlack = 0;
-        for (int y = 0; y < region.height(); ++y)
-            for (int x = 0; x < region.width(); ++x)
-                if (region.pixelColor(x, y) == QColor(0, 0, 0)) lowestBlack = y;
+        const int lowestInk = lastInkedRow(region);
+        ASSERT_GT(lowestInk, 0);
         EXPECT_LT(copy.height(), drawing.height());
-        EXPECT_EQ(copy.height(), lowestBlack + 10);
-        EXPECT_EQ(copy, region.copy(0, 0, c.width, copy.height()));
+        EXPECT_EQ(copy.height(), lowestInk + 10);
+        EXPECT_EQ(copy.convertToFormat(QImage::Format_RGB32), region.copy(0, 0, c.width, copy.height()));
         clickAt(1200);  // deselects
     }
 }
@@ -278,12 +276,13 @@ TEST_F(DisplayCommands, CopySymbolGivesTheFigureAtTheDrawingSettings) {
 
 TEST_F(DisplayCommands, TrimCutsOnlyTheEmptyBottomOfTheDrawing) {
     build({5});
-    const int width = display->drawbuffer->Width();
-    const int height = display->drawbuffer->Height();
+    const QImage before = display->drawbuffer->toImage();
     EXPECT_TRUE(choose("Optionstrimwindow"));
-    EXPECT_EQ(display->drawbuffer->Width(), width);
-    EXPECT_LT(display->drawbuffer->Height(), height);
-    EXPECT_EQ(display->drawbuffer->Height(), M_globals::findWhiteSpaceTop(*display->drawbuffer) + 10);
+    const QImage after = display->drawbuffer->toImage();
+    EXPECT_EQ(after.width(), before.width());
+    EXPECT_LT(after.height(), before.height());
+    EXPECT_EQ(after, before.copy(0, 0, after.width(), after.height()));
+    EXPECT_EQ(after.height(), lastInkedRow(before) + 10);
 }
 
 TEST_F(DisplayCommands, PrintAsksForThePageSetupUntilOneIsConfirmed) {
@@ -321,7 +320,7 @@ TEST_F(DisplayCommands, TheSettingsWindowIsASheetAndTheChainIsRedrawnHoweverItCl
     clickAt(100);
     for (const bool set : {false, true}) {
         SCOPED_TRACE(set ? "set" : "cancel");
-        const Picture* before = display->drawbuffer.get();
+        const auto before = display->drawbuffer;  // held, so its address cannot come back
         bool sheet = false;
         // The user, in the sheet: longer lines, then "set" or "cancel".
         QTimer::singleShot(0, [&] {
@@ -335,11 +334,11 @@ TEST_F(DisplayCommands, TheSettingsWindowIsASheetAndTheChainIsRedrawnHoweverItCl
         EXPECT_TRUE(sheet);
         EXPECT_EQ(findWindow<HexSettings>(), nullptr);
         // A new drawing, with the selection kept but its frame gone.
-        EXPECT_NE(display->drawbuffer.get(), before);
+        EXPECT_NE(display->drawbuffer, before);
         EXPECT_TRUE(display->isrecordtoedit);
         EXPECT_EQ(display->recordtoedit, 1);
         // The first figure is centred in its column: at x 100 with 50-pixel lines, at 65 with 120.
-        const QImage drawing = display->drawbuffer->image();
+        const QImage drawing = display->drawbuffer->toImage();
         const int top = 2 * M_globals::Used_textsizeTitle + 13;
         EXPECT_EQ(drawing.pixelColor(70, top + 2) == M_globals::Used_upperTricolor, set);
         EXPECT_EQ(drawing.pixelColor(110, top + 2), M_globals::Used_upperTricolor);
@@ -379,7 +378,7 @@ TEST_F(DisplayCommands, InputEditsAndHelpOpenTheirWindows) {
 TEST_F(DisplayCommands, AQuitWhileTheSettingsSheetIsOpenRedrawsNothing) {
     build({5, 10});
     QPointer<displayWindow> window(display);
-    const Picture* drawing = display->drawbuffer.get();
+    const auto drawing = display->drawbuffer;  // held, so its address cannot come back
     QTimer::singleShot(0, [&] { program.app().Quit(0); });
     EXPECT_TRUE(choose("EditDisplay"));
     EXPECT_TRUE(program.app().hasShutDown());
@@ -387,6 +386,6 @@ TEST_F(DisplayCommands, AQuitWhileTheSettingsSheetIsOpenRedrawsNothing) {
     // The closed window is not drawn again, nor touched once it is gone.
     if (window) {
         EXPECT_TRUE(window->isClosed());
-        EXPECT_EQ(window->drawbuffer.get(), drawing);
+        EXPECT_EQ(window->drawbuffer, drawing);
     }
 }

@@ -30,8 +30,7 @@ TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
     EXPECT_EQ(display->virevcount, 2);
     EXPECT_EQ(display->theHexChain, "56,7;63,0");
     EXPECT_EQ(display->drawbuffer->Width(), 700);  // 250 * 2 + 180 + 20, whatever the header's width
-    EXPECT_EQ(display->drawbuffer->Height(), M_globals::findWhiteSpaceTop(*display->drawbuffer) + 10);  // trimmed
-    EXPECT_EQ(display->selbuffer->Width(), 700);
+    EXPECT_EQ(display->drawbuffer->Height(), lastInkedRow(drawing()) + 10);  // trimmed below the ink
     EXPECT_EQ(display->abovestr[1]->Text, "above: tri7");
 
     // One link: 270 wide, no transition text.
@@ -74,7 +73,7 @@ TEST_F(ChainEdits, AStoredFormThatHoldsNoChainLeavesTheChainShown) {
         EXPECT_EQ(display->virevcount, 3);
         EXPECT_EQ(display->virev[1]->N_Bool, 0);
         EXPECT_EQ(display->drawbuffer, picture);
-        EXPECT_EQ(display->selbuffer->Objects->Count(), 1);  // not even the frame went
+        EXPECT_EQ(display->selbuffer->Count(), 1);  // not even the frame went
         ASSERT_EQ(program.dialogs.messages.size(), 1);
         if (!form.contains(";9,")) {
             EXPECT_EQ(program.dialogs.messages[0], Damaged);
@@ -87,7 +86,7 @@ TEST_F(ChainEdits, TheLoaderDrawsWhatTheChainNeedsWhateverHeightTheHeaderGives) 
                              .arg(QStringList(300, "word").join(' '));
     createDatabase(program.databasePath(), tall);
     display->DoLoadHexChain(-1, "900,50;63,63;0,0");
-    const int lowest = M_globals::findWhiteSpaceTop(*display->drawbuffer);
+    const int lowest = lastInkedRow(drawing());
     EXPECT_GT(lowest, 600) << "the judgement reaches far below the header's 50";
     // Grown to the judgement's last line, so the trim has nothing to cut.
     const int height = display->drawbuffer->Height();
@@ -134,7 +133,7 @@ TEST_F(ChainEdits, ReplacingAHexagram) {
         // The selection stays, without its frame after a reload.
         EXPECT_EQ(display->recordtoedit, c.k);
         EXPECT_TRUE(display->isrecordtoedit);
-        EXPECT_EQ(display->selbuffer->Objects->Count(), c.message.isEmpty() ? 0 : 1);
+        EXPECT_EQ(display->selbuffer->Count(), c.message.isEmpty() ? 0 : 1);
     }
 }
 

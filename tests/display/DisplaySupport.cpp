@@ -3,6 +3,8 @@
 #include "core/M_globals.h"
 #include "support/TestSupport.h"
 
+#include <QPainter>
+
 QString displayDatabaseSql(const QString& moreSql) {
     // Codes 4 and 9 are left out, so that a chain can meet a hexagram the table does not hold.
     return validDatabaseSql({0, 1, 5, 6, 7, 12, 21, 42, 45, 56, 62, 63}) +
@@ -19,9 +21,17 @@ void DisplayTest::emptyChain() {
     display->virev.clear();
     display->virevcount = 0;
     display->theHexChain.clear();
-    display->drawbuffer = NewPicture(250, 500, 16);
-    display->selbuffer = NewPicture(250, 500, 0);
+    display->drawbuffer = std::make_shared<ChainPicture>(250, 500);
+    display->selbuffer = std::make_shared<Group2D>();
     display->checkscrollbarH();
+}
+
+QImage DisplayTest::overlay() const {
+    QImage image(display->drawbuffer->Width(), display->drawbuffer->Height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    display->selbuffer->draw(painter, 0, 0);
+    return image;
 }
 
 void DisplayTest::build(std::initializer_list<int> codes) {

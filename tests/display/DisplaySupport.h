@@ -6,6 +6,7 @@
 #include "display/displayWindow.h"
 #include "platform/Graphics.h"
 #include "platform/Speech.h"
+#include "platform/VectorShapes.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ protected:
 
     // The drawing's pixels and what the canvas paints over them.
     QImage drawing() const { return display->drawbuffer->toImage(); }
-    QImage overlay() const { return display->selbuffer->toImage(); }
+    QImage overlay() const;
 
     StartedProgram program;
     RecordingSpeech speech;

@@ -28,6 +28,7 @@ std::shared_ptr<Picture> pictureWith(int width, int height, int depth, std::init
 }
 
 const Color Black = RGB(0, 0, 0);
+const Color Faint = RGB(250, 250, 252);
 const Color DarkGrey = RGB(0, 0, 1);
 
 }  // namespace
@@ -55,7 +56,7 @@ TEST(Picture, StartsWhiteAndKeepsExactColoursAtEveryDepth) {
     EXPECT_EQ(target->Pixel(5, 5), RGB(255, 255, 255));  // the overlay's own pixels are clear
 }
 
-TEST(PictureTrim, FindsTheLowestRowAndRightMostColumnOfExactBlack) {
+TEST(PictureTrim, FindsTheLowestRowAndRightMostColumnOfInk) {
     struct Case {
         const char* name;
         std::initializer_list<Dot> dots;
@@ -63,9 +64,10 @@ TEST(PictureTrim, FindsTheLowestRowAndRightMostColumnOfExactBlack) {
         int right;
     };
     const Case cases[] = {
-        {"no black", {}, 0, 0},
-        {"black in row and column 0 only", {{0, 0, Black}, {7, 0, Black}, {0, 9, Black}}, 9, 7},
-        {"dark grey below and right of the drawing is ignored", {{4, 12, Black}, {18, 25, DarkGrey}}, 12, 4},
+        {"no ink", {}, 0, 0},
+        {"ink in row and column 0 only", {{0, 0, Black}, {7, 0, Black}, {0, 9, Black}}, 9, 7},
+        {"dark grey below and right of the black counts", {{4, 12, Black}, {18, 25, DarkGrey}}, 25, 18},
+        {"so does the faint grey at the edge of antialiased text", {{4, 12, Black}, {9, 22, Faint}}, 22, 9},
         {"the bottom row and the last column", {{19, 29, Black}}, 29, 19},
         {"several", {{3, 3, Black}, {12, 8, Black}, {5, 20, Black}}, 20, 12},
     };
@@ -77,7 +79,7 @@ TEST(PictureTrim, FindsTheLowestRowAndRightMostColumnOfExactBlack) {
     }
 }
 
-TEST(PictureTrim, CutsToTenRowsBelowTheLowestBlackRow) {
+TEST(PictureTrim, CutsToTenRowsBelowTheLowestInkedRow) {
     struct Case {
         const char* name;
         int width, height;
@@ -91,7 +93,7 @@ TEST(PictureTrim, CutsToTenRowsBelowTheLowestBlackRow) {
         {"fewer rows than y + 10", 250, 305, {{40, 299, Black}}, 305},
         {"no black at all", 430, 500, {}, 10},
         {"black only in row 0", 20, 30, {{3, 0, Black}}, 10},
-        {"dark grey does not count", 20, 60, {{3, 5, Black}, {3, 40, DarkGrey}}, 15},
+        {"faint grey counts", 20, 60, {{3, 5, Black}, {3, 40, Faint}}, 50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -112,6 +114,20 @@ TEST(PictureTrim, CutsToTenRowsBelowTheLowestBlackRow) {
             }
         }
     }
+}
+
+TEST(PictureTrim, OnAColouredBackgroundOnlyWhatDiffersFromItIsInk) {
+    const Color paper = RGB(240, 230, 200);
+    auto picture = pictureWith(20, 60, 16, {});
+    picture->graphics()->ForeColor = paper;
+    picture->graphics()->FillRect(0, 0, 20, 60);
+    picture->graphics()->ForeColor = Black;
+    picture->graphics()->FillRect(3, 5, 1, 1);
+    EXPECT_EQ(M_globals::findWhiteSpaceTop(*picture, paper), 5);
+    EXPECT_EQ(M_globals::findWhiteSpaceRight(*picture, paper), 3);
+    EXPECT_EQ(M_globals::findWhiteSpaceTop(*picture), 59);  // on white, the fill itself is ink
+    M_globals::trimpicture(picture, paper);
+    EXPECT_EQ(picture->Height(), 15);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "core/M_globals.h"
 #include "core/Hexagram.h"
 #include "app/MenuBar1.h"
+#include "display/ChainPicture.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
 #include "lists/ListsWindow.h"
@@ -78,7 +79,11 @@ TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {
     EXPECT_EQ(display->scrollbarH->LineStep(), 50);
     EXPECT_EQ(display->ScrollBarV->PageStep(), 50);
     EXPECT_EQ(display->ScrollBarV->LineStep(), 15);
-    // The first drawing is 250 x 500: only the vertical bar is needed.
+    // The first drawing is 250 x 500, but an empty window shows no scroll bar over its empty canvas.
+    EXPECT_FALSE(display->scrollbarH->Visible());
+    EXPECT_FALSE(display->ScrollBarV->Visible());
+    EXPECT_FALSE(display->ScrollBarV->Enabled());
+    display->newhex(63, true);
     EXPECT_FALSE(display->scrollbarH->Visible());
     EXPECT_TRUE(display->ScrollBarV->Visible());
     EXPECT_EQ(display->ScrollBarV->Maximum(), 20);
@@ -94,7 +99,7 @@ TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString("%1 x %2").arg(c.width).arg(c.height).toStdString());
-        display->drawbuffer = NewPicture(c.width, c.height, 16);
+        display->drawbuffer = std::make_shared<ChainPicture>(c.width, c.height);
         display->checkscrollbarH();
         EXPECT_EQ(display->scrollbarH->Visible(), c.horizontal);
         EXPECT_EQ(display->scrollbarH->Enabled(), c.horizontal);
@@ -124,24 +129,21 @@ TEST(DisplayFrame, TheCanvasPaintsTheDrawingAtTheScrollOffsetsAndNothingForAnEmp
     StartedProgram program(databaseSql("tri", "DejaVu Sans", "44,10,400,500"));
     displayWindow* display = displayWindow::instance();
     StartedProgram::settle();
-    // A drawing with a black mark at x 450..459.
-    auto drawing = NewPicture(1000, 380, 16);
-    drawing->graphics()->ForeColor = RGB(0, 0, 0);
-    drawing->graphics()->FillRect(450, 100, 10, 10);
-    display->drawbuffer = drawing;
-    display->checkscrollbarH();
-
     const QColor background = canvasImage(display).pixelColor(5, 5);
     EXPECT_EQ(background, QColor(0xCC, 0xCC, 0xCC));  // an empty chain shows the bare canvas
-    display->scrollbarH->setValue(430);
-    EXPECT_EQ(canvasImage(display).pixelColor(25, 105), background);
+    EXPECT_FALSE(display->scrollbarH->Visible());
+    EXPECT_FALSE(display->ScrollBarV->Visible());
 
-    display->virev.push_back(std::make_shared<Hexagram>(63, false));
-    display->virevcount = 1;
-    display->Canvas1->Refresh(true);
+    // Two hexagrams: the figures from x 100 and 530, their top lines at row 39.
+    display->newhex(63, true);
+    display->newhex(0, true);
+    ASSERT_EQ(display->drawbuffer->Width(), 680);
+    EXPECT_EQ(canvasImage(display).pixelColor(125, 39), M_globals::Used_upperTricolor);
+    display->scrollbarH->setValue(100);
     const QImage shown = canvasImage(display);
-    EXPECT_EQ(shown.pixelColor(25, 105), QColor(0, 0, 0));       // 450 - 430
-    EXPECT_EQ(shown.pixelColor(5, 105), QColor(255, 255, 255));   // the drawing's white
+    EXPECT_EQ(shown.pixelColor(435, 39), M_globals::Used_upperTricolor);  // 535 - 100
+    EXPECT_EQ(shown.pixelColor(25, 39), M_globals::Used_upperTricolor);   // 125 - 100
+    EXPECT_EQ(shown.pixelColor(25, 300), QColor(255, 255, 255));         // the drawing's white
 }
 
 TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {

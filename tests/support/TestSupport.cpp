@@ -7,6 +7,14 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+int lastInkedRow(const QImage& image, const QColor& background) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = pixels.height() - 1; y >= 0; --y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (pixels.pixel(x, y) != background.rgb()) return y;
+    return -1;
+}
+
 bool createDatabase(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;
     if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {

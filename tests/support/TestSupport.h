@@ -1,5 +1,7 @@
 #pragma once
 // Helpers shared by the test executables: temporary folders and small databases built for a test.
+#include <QColor>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,6 +21,10 @@ public:
 private:
     QTemporaryDir dir;
 };
+
+// The lowest row of the image holding a pixel other than the background (ink, however light);
+// -1 when there is none.
+int lastInkedRow(const QImage& image, const QColor& background = QColor(255, 255, 255));
 
 // Creates an SQLite file at `path` by running `sql` (several statements allowed). False on error.
 bool createDatabase(const QString& path, const QString& sql);
