@@ -4,8 +4,16 @@
 #include "core/trigramClass.h"
 #include "platform/SQLDatabase.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
 
 bool createDatabase(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;

@@ -20,6 +20,9 @@ private:
     QTemporaryDir dir;
 };
 
+// A hash of the file's bytes; empty when it can not be read.
+QByteArray fileHash(const QString& path);
+
 // Creates an SQLite file at `path` by running `sql` (several statements allowed). False on error.
 bool createDatabase(const QString& path, const QString& sql);
 
