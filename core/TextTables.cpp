@@ -16,16 +16,16 @@ const QStringList TriIntegers{"NUMBER_BOOLEAN"};
 const QStringList TriTexts{"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "adjective", "verb"};
 const QStringList None;
 
-// "2..7, 9" for the codes 2 to 7 and 9.
+// "codes 2 to 7, 9" for the codes 2 to 7 and 9; "code 5" for 5 alone.
 QString codeRanges(const std::vector<int>& codes) {
     QStringList parts;
     for (size_t i = 0; i < codes.size();) {
         size_t j = i;
         while (j + 1 < codes.size() && codes[j + 1] == codes[j] + 1) ++j;
-        parts << (i == j ? QString::number(codes[i]) : QString("%1..%2").arg(codes[i]).arg(codes[j]));
+        parts << (i == j ? QString::number(codes[i]) : QString("%1 to %2").arg(codes[i]).arg(codes[j]));
         i = j + 1;
     }
-    return parts.join(", ");
+    return (codes.size() == 1 ? "code " : "codes ") + parts.join(", ");
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ QString textTableGaps(int kind, const QString& table) {
         std::vector<int> missingCodes;
         for (int code = 0; code <= textTableLastCode(kind); ++code)
             if (!present.count(code)) missingCodes.push_back(code);
-        if (!missingCodes.empty()) gaps << "It has no row for the code " + codeRanges(missingCodes) + ".";
+        if (!missingCodes.empty()) gaps << "It has no row for the " + codeRanges(missingCodes) + ".";
     }
     if (gaps.isEmpty()) return {};
     return "The table " + table + " is not complete and can not be used." + CR + gaps.join(CR);

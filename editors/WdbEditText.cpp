@@ -10,7 +10,6 @@
 #include "platform/SQLDatabase.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 
 namespace {
 

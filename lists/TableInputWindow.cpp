@@ -9,8 +9,6 @@
 #include "platform/ProgressWheel.h"
 #include "platform/SQLDatabase.h"
 
-#include <QLineEdit>
-
 namespace {
 
 constexpr int NameLimit = 18;

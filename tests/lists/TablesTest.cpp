@@ -74,15 +74,17 @@ TEST_F(TablesTest, UseRefusesAnIncompleteTableWithAMessageAndChangesNothing) {
     ASSERT_TRUE(createDatabase(program.databasePath(),
                                "CREATE TABLE TwoTri AS SELECT * FROM MyTri WHERE NUMBER_BOOLEAN < 2;"
                                "CREATE TABLE OneHex AS SELECT * FROM FullHex WHERE NUMBER_BOOLEAN = 0;"
+                               "CREATE TABLE NoFive AS SELECT * FROM FullHex WHERE NUMBER_BOOLEAN <> 5;"
                                "CREATE TABLE NoBelow AS SELECT NUMBER_BOOLEAN, NUMBER_BOOK, NAME, DESCRIPTION, JUDGEMENT, "
                                "first, second, third, fourth, fifth, sixth, China_phonics, above, all_nines FROM FullHex;"
                                "INSERT INTO TheTables VALUES ('TwoTri', 1, 1, 1, 'me'), ('OneHex', 0, 1, 1, 'me'), "
-                               "('NoBelow', 0, 1, 1, 'me');"));
+                               "('NoBelow', 0, 1, 1, 'me'), ('NoFive', 0, 1, 1, 'me');"));
     struct Case { const char* table; const char* gap; };
     const Case cases[] = {
-        {"TwoTri", "It has no row for the code 2..7."},
-        {"OneHex", "It has no row for the code 1..63."},
-        {"MyHex", "It has no row for the code 2..20, 22..41, 43..61."},
+        {"TwoTri", "It has no row for the codes 2 to 7."},
+        {"OneHex", "It has no row for the codes 1 to 63."},
+        {"MyHex", "It has no row for the codes 2 to 20, 22 to 41, 43 to 61."},
+        {"NoFive", "It has no row for the code 5."},
         {"NoBelow", "It has no column below, ShortName."},
     };
     const QString bytes = fileHash(program.databasePath()).toHex();
