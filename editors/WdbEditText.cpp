@@ -222,11 +222,11 @@ void WdbEditText::showRow(const std::shared_ptr<RecordSet>& rows, int number, bo
         rows->Close();
         PBrecord->setEnabled(!readOnlyMode);
     } else {
+        showNoRow(number, isBoolean);
         // A failed select has shown the engine's message already.
         if (rows)
             MsgBox("The table " + my_table + " has no row for " + (isBoolean ? "Boolean number " : "book number ") +
                    QString::number(number) + ".");
-        showNoRow(number, isBoolean);
     }
     loadCheckStrings();
 }
