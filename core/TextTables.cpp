@@ -50,6 +50,9 @@ QString textTableGaps(int kind, const QString& table) {
     if (!db) return "No database connection!";
     auto columns = db->FieldSchema(table);
     if (!columns || db->Error()) return db->ErrorMessage();
+    // A table that has gone lists no column: the engine's word on it says more than every column.
+    if (columns->isEOF() && !db->SQLSelect("SELECT * FROM " + quoteIdentifier(table) + " LIMIT 0"))
+        return db->ErrorMessage();
     const QStringList missingColumns = missingTextTableColumns(*columns, kind);
     columns->Close();
     QStringList gaps;

@@ -101,6 +101,14 @@ TEST_F(TablesTest, UseRefusesAnIncompleteTableWithAMessageAndChangesNothing) {
         EXPECT_EQ(M_globals::tridata[1]->name, "tri1");
     }
     EXPECT_EQ(fileHash(program.databasePath()).toHex(), bytes);
+
+    // A table dropped by another program after the catalogue was listed.
+    ListsWindow* lists = catalogueWith(program, "TwoTri");
+    ASSERT_TRUE(M_globals::db->SQLExecute("DROP TABLE TwoTri"));
+    program.dialogs.messages.clear();
+    EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
+    EXPECT_EQ(program.dialogs.messages, QStringList{"no such table: TwoTri"});
+    EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
 }
 
 TEST_F(TablesTest, ShowAndEditOpenTheEditorOfTheTablesKindForViewingOrEditing) {
