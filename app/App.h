@@ -50,6 +50,8 @@ public:
     // Validation of a candidate database file before a switch; the messages are shown here.
     static bool checkDatabase(SQLDatabase& candidate);
     static bool checkDefaultTables(RecordSet& tables, const QString& name);
+    // True when a hexagram-text (0) or trigram (1) table has every column the program reads; any
+    // other type passes. The switch asks it but does not refuse a file on its answer.
     static bool checkFields(RecordSet& columns, int tableType);
 
     // After a successful switch: fonts, tables in use, text-font mark, trigrams, a fresh display

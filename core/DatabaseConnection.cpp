@@ -1,6 +1,7 @@
 // The start-up connection and the validation of a database file before a switch.
 #include "app/App.h"
 #include "core/M_globals.h"
+#include "core/TextTables.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
@@ -78,4 +79,4 @@ bool App::checkDefaultTables(RecordSet& tables, const QString& name) {
     return false;
 }
 
-bool App::checkFields(RecordSet&, int) { return true; }
+bool App::checkFields(RecordSet& columns, int tableType) { return missingTextTableColumns(columns, tableType).isEmpty(); }

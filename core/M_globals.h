@@ -95,6 +95,10 @@ bool takeLine(int& remainder, int weight);
 // an object once made is never replaced.
 void makeTrigramObjects();
 void LoadPrefs();
+// Writes the texts (column, value) into the first ProgramPrefs row and commits. A failed select,
+// update or commit shows the engine's message and answers False; without a connection or a row
+// nothing is written and nothing is said (False).
+bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values);
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);
 

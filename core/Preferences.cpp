@@ -1,6 +1,7 @@
 // Start values of the shared state, the fonts of ProgramPrefs and the trigram table.
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
+#include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
 #include <QFontDatabase>
@@ -62,6 +63,25 @@ void LoadPrefs() {
         *fonts[i] = fontavailable(stored) ? stored : font_system;
     }
     prefs->Close();
+}
+
+bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values) {
+    if (!db || !db->isConnected()) return false;
+    auto prefs = db->SQLSelect("SELECT rowid AS rowid, * FROM ProgramPrefs");
+    if (!prefs || db->Error()) {
+        MsgBox(db->ErrorMessage());
+        return false;
+    }
+    prefs->MoveFirst();
+    if (prefs->isEOF()) return false;
+    prefs->Edit();
+    for (const auto& [column, value] : values) prefs->Field(column).setStringValue(value);
+    if (!prefs->Update() || !db->Commit()) {
+        MsgBox(db->ErrorMessage());
+        return false;
+    }
+    prefs->Close();
+    return true;
 }
 
 void loadtritable(const QString& table) {

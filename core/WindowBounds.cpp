@@ -1,7 +1,6 @@
 #include "core/WindowBounds.h"
 
 #include "core/M_globals.h"
-#include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
@@ -15,19 +14,5 @@ void restoreWindowBounds(Window& window, const QString& column) {
 }
 
 void storeWindowBounds(const Window& window, const QString& column) {
-    SQLDatabase* db = M_globals::db.get();
-    if (!db || !db->isConnected()) return;
-    auto prefs = db->SQLSelect("SELECT rowid AS rowid, * FROM ProgramPrefs");
-    if (!prefs || db->Error()) {
-        MsgBox(db->ErrorMessage());
-        return;
-    }
-    prefs->MoveFirst();
-    if (!prefs->isEOF()) {
-        prefs->Edit();
-        prefs->Field(column).setStringValue(boundsString(window));
-        prefs->Update();
-        db->Commit();
-    }
-    prefs->Close();
+    M_globals::writeFirstPrefsRow({{column, boundsString(window)}});
 }

@@ -8,6 +8,6 @@ class Window;
 // Applies the stored bounds when ProgramPrefs can be read and they fit a screen; otherwise the
 // window keeps its layout bounds. Reports nothing.
 void restoreWindowBounds(Window& window, const QString& column);
-// Writes the window's bounds. A failed select shows the engine's message and saves nothing; a
+// Writes the window's bounds. A failed select, update or commit shows the engine's message; a
 // table without a row, or no connection at all, saves nothing and says nothing.
 void storeWindowBounds(const Window& window, const QString& column);

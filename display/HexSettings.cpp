@@ -9,7 +9,6 @@
 #include "platform/Graphics.h"
 #include "platform/Keyboard.h"
 #include "platform/Rectangle.h"
-#include "platform/SQLDatabase.h"
 #include "platform/Slider.h"
 #include "platform/VectorShapes.h"
 
@@ -291,26 +290,12 @@ bool HexSettings::applyFonts() {
         *choice.font = chosen;
     }
 
-    // Into the first ProgramPrefs row; a failing step shows the engine's message and nothing is
-    // written. A table without a row is left alone.
-    SQLDatabase* db = M_globals::db.get();
-    if (!db) return shortChanged;
-    auto prefs = db->SQLSelect("SELECT rowid AS rowid, * FROM ProgramPrefs");
-    if (!prefs || db->Error()) {
-        MsgBox(db->ErrorMessage());
-        return shortChanged;
-    }
-    prefs->MoveFirst();
-    if (!prefs->isEOF()) {
-        prefs->Edit();
-        prefs->Field("font_above").setStringValue(M_globals::font_above);
-        prefs->Field("font_judgement").setStringValue(M_globals::font_judgement);
-        prefs->Field("font_short").setStringValue(M_globals::font_short);
-        prefs->Field("font_sixnines").setStringValue(M_globals::font_sixnines);
-        prefs->Field("font_title").setStringValue(M_globals::font_title);
-        if (!prefs->Update() || !db->Commit()) MsgBox(db->ErrorMessage());
-    }
-    prefs->Close();
+    // Into the first ProgramPrefs row; a failure shows the engine's message.
+    M_globals::writeFirstPrefsRow({{"font_above", M_globals::font_above},
+                                   {"font_judgement", M_globals::font_judgement},
+                                   {"font_short", M_globals::font_short},
+                                   {"font_sixnines", M_globals::font_sixnines},
+                                   {"font_title", M_globals::font_title}});
     return shortChanged;
 }
 

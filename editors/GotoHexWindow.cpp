@@ -21,7 +21,7 @@ GotoHexWindow::GotoHexWindow() {
     StaticText1->setTextAlign(3);
     EditField1 = new EditField(this, "EditField1", 165, 39, 29, 22, false);
     EditField1->setBorder(true);
-    EditField1->lineEdit()->setMaxLength(2);
+    EditField1->setLimitText(2);
     EditField1->lineEdit()->installEventFilter(this);
     PushButton1 = new PushButton(this, "PushButton1", 222, 59, 80, 20, "go");
     PushButton1->setDefault(true);

@@ -10,7 +10,6 @@
 #include "platform/SQLDatabase.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 
 namespace {
 
@@ -24,7 +23,7 @@ EditField* textField(WdbEditText* window, const char* name, int left, int top, i
 EditField* lineField(WdbEditText* window, const char* name, int left, int top, int width, int maxLength) {
     EditField* field = new EditField(window, name, left, top, width, 22, false);
     field->setBorder(true);
-    field->lineEdit()->setMaxLength(maxLength);
+    field->setLimitText(maxLength);
     return field;
 }
 
@@ -198,8 +197,7 @@ void WdbEditText::wakeup(const QString& table, bool readOnly) {
     hexpic = NewPicture(Canvas1->Width(), Canvas1->Height(), 16);
     my_count = 1;
     shownRowid = -1;
-    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, "NUMBER_BOOK", my_count);
-    if (rows) showFirstRow(rows.get());
+    showRow(EditorRows::selectByNumber(my_table, "NUMBER_BOOK", my_count), my_count, false);
 }
 
 void WdbEditText::fillListbox() {
@@ -217,13 +215,36 @@ void WdbEditText::fillListbox() {
     rows->Close();
 }
 
-bool WdbEditText::showFirstRow(RecordSet* rows) {
-    rows->MoveFirst();
-    if (rows->isEOF()) return false;
-    fillDataFields(*rows);
+void WdbEditText::showRow(const std::shared_ptr<RecordSet>& rows, int number, bool isBoolean) {
+    if (rows) rows->MoveFirst();
+    if (rows && !rows->isEOF()) {
+        fillDataFields(*rows);
+        rows->Close();
+        PBrecord->setEnabled(!readOnlyMode);
+    } else {
+        showNoRow(number, isBoolean);
+        // A failed select has shown the engine's message already.
+        if (rows)
+            MsgBox("The table " + my_table + " has no row for " + (isBoolean ? "Boolean number " : "book number ") +
+                   QString::number(number) + ".");
+    }
     loadCheckStrings();
-    rows->Close();
-    return true;
+}
+
+void WdbEditText::showNoRow(int number, bool isBoolean) {
+    // Nothing of the row shown before stays on show, and nothing can be recorded.
+    setTitle("TABLE " + my_table + ", EDIT HEX: ");
+    shownRowid = -1;
+    if (isBoolean) my_boolean = number;
+    else shownBook = number;
+    if (isBoolean == UsingbooleanNumber) my_count = number;
+    STBool->setText(isBoolean ? "Boolean = " + QString::number(number) + "," : QString());
+    STBook->setText(isBoolean ? QString() : "book = " + QString::number(number) + ",");
+    for (StaticText* label : {STAbove, STBelow, STchina}) label->setText("");
+    for (const EditedField& edited : editedFields()) edited.field->setText("");
+    if (hexpic) hexpic->graphics()->ClearRect(0, 0, hexpic->Width(), hexpic->Height());
+    Canvas1->Refresh(true);
+    PBrecord->setEnabled(false);
 }
 
 void WdbEditText::fillDataFields(RecordSet& rows) {
@@ -270,15 +291,13 @@ void WdbEditText::step(bool forward) {
     const int first = UsingbooleanNumber ? 0 : 1;
     const int last = UsingbooleanNumber ? 63 : 64;
     my_count = EditorRows::stepNumber(my_count, first, last, forward);
-    // A number the table has no row for leaves the row on show; the next step goes on from it.
-    std::shared_ptr<RecordSet> rows =
-        EditorRows::selectByNumber(my_table, UsingbooleanNumber ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", my_count);
-    if (rows) showFirstRow(rows.get());
+    // A number the table has no row for is shown empty; the next step goes on from it.
+    showRow(EditorRows::selectByNumber(my_table, UsingbooleanNumber ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", my_count),
+            my_count, UsingbooleanNumber);
 }
 
 void WdbEditText::gotorecord(int n, bool isBoolean) {
-    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, isBoolean ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", n);
-    if (rows) showFirstRow(rows.get());
+    showRow(EditorRows::selectByNumber(my_table, isBoolean ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", n), n, isBoolean);
 }
 
 void WdbEditText::SaveRecordEdit() {
@@ -308,6 +327,5 @@ void WdbEditText::SaveRecordEdit() {
         EditorRows::showRecordSaved();
     }
     rows->Close();
-    std::shared_ptr<RecordSet> written = EditorRows::selectByRowid(my_table, shownRowid);
-    if (written) showFirstRow(written.get());
+    showRow(EditorRows::selectByRowid(my_table, shownRowid), my_count, UsingbooleanNumber);
 }

@@ -96,8 +96,11 @@ private:
         const char* column;
     };
     std::array<EditedField, 11> editedFields();
-    // Shows the first row of rows, if any, and takes the snapshot; false when there is none.
-    bool showFirstRow(RecordSet* rows);
+    // Shows the first row of rows and takes the snapshot. Without a row (rows null after a failed
+    // select, or empty) the row sought by `number` is shown missing: see showNoRow.
+    void showRow(const std::shared_ptr<RecordSet>& rows, int number, bool isBoolean);
+    // Empty fields and figure, only the number sought in its label, "record" disabled.
+    void showNoRow(int number, bool isBoolean);
     void step(bool forward);
 
     qint64 shownRowid = -1;  // the rowid of the row on show; -1 before one is shown

@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/TextTables.h"
 #include "core/WindowBounds.h"
 #include "display/displayWindow.h"
 #include "editors/TRIGRAMINPUT.h"
@@ -266,7 +267,10 @@ void ListsWindow::LoadSchema() {
     Ltable->DeleteAllRows();
     if (!M_globals::db) return;
     auto schema = M_globals::db->TableSchema();
-    if (!schema) return;
+    if (!schema || M_globals::db->Error()) {
+        MsgBox(M_globals::db->ErrorMessage());
+        return;
+    }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
         auto entry = selectRows("Select * from TheTables where table_name = ?1", {name});
@@ -305,7 +309,10 @@ void ListsWindow::Lschema_CellClick(int row) {
     Ltable->DeleteAllRows();
     if (!M_globals::db) return;
     auto fields = M_globals::db->FieldSchema(Lschema->Cell(row, 0));
-    if (!fields) return;
+    if (!fields || M_globals::db->Error()) {
+        MsgBox(M_globals::db->ErrorMessage());
+        return;
+    }
     for (fields->MoveFirst(); !fields->isEOF(); fields->MoveNext()) Ltable->AddRow(fields->Field("ColumnName").StringValue());
     fields->Close();
 }
@@ -426,6 +433,12 @@ bool ListsWindow::_TablesUse_Action() {
     QString name;
     int kind = -1;
     if (!selectedTable(name, kind)) return false;
+    // Only a complete table is put in use: a gap would show another table's texts, or none.
+    const QString gaps = textTableGaps(kind, name);
+    if (!gaps.isEmpty()) {
+        MsgBox(gaps);
+        return false;
+    }
     if (kind == 0) M_globals::TableHex = name;
     else if (kind == 1) {
         M_globals::TableTri = name;

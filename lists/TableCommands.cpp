@@ -1,6 +1,7 @@
 #include "lists/TableCommands.h"
 
 #include "core/M_globals.h"
+#include "core/TextTables.h"
 #include "platform/SQLDatabase.h"
 
 namespace {
@@ -12,12 +13,6 @@ const char* const HexColumns =
 const char* const TriColumns =
     "(NUMBER_BOOLEAN integer, NAME varchar, ATTRIBUTE varchar, ANIMAL varchar, BODY varchar, FAMILY varchar,  "
     "DIRECTION varchar, noun varchar, adjective varchar, verb varchar)";
-
-const QStringList HexIntegers{"NUMBER_BOOLEAN", "NUMBER_BOOK", "above", "below"};
-const QStringList HexTexts{"NAME",  "DESCRIPTION", "JUDGEMENT",     "first",     "second",   "third",
-                           "fourth", "fifth",      "sixth",         "China_phonics", "all_nines", "ShortName"};
-const QStringList TriIntegers{"NUMBER_BOOLEAN"};
-const QStringList TriTexts{"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "adjective", "verb"};
 
 // Rolls the open transaction back and hands on the message.
 QString failWith(SQLDatabase& db, const QString& message) {
@@ -35,9 +30,9 @@ QString copyTextTable(int kind, const QString& source, const QString& name, cons
                       const std::function<void(int key)>& progress) {
     if (!M_globals::db) return "No database connection!";
     SQLDatabase& db = *M_globals::db;
-    const QStringList& integers = kind == 0 ? HexIntegers : TriIntegers;
-    const QStringList& texts = kind == 0 ? HexTexts : TriTexts;
-    const int lastKey = kind == 0 ? 63 : 7;
+    const QStringList& integers = textTableIntegerColumns(kind);
+    const QStringList& texts = textTableTextColumns(kind);
+    const int lastKey = textTableLastCode(kind);
 
     if (!db.BeginTransaction()) return db.ErrorMessage();
     if (!db.SQLExecute("CREATE TABLE " + quoteIdentifier(name) + " " + textTableColumns(kind)))

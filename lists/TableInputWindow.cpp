@@ -9,8 +9,6 @@
 #include "platform/ProgressWheel.h"
 #include "platform/SQLDatabase.h"
 
-#include <QLineEdit>
-
 namespace {
 
 constexpr int NameLimit = 18;
@@ -18,9 +16,30 @@ constexpr int NameLimit = 18;
 EditField* nameField(Window* window, const char* name, int left, int top, int width) {
     auto* field = new EditField(window, name, left, top, width, 22, false);
     field->setBorder(true);
-    field->lineEdit()->setMaxLength(NameLimit);
+    field->setLimitText(NameLimit);
     field->setTextFont(M_globals::font_text);
     return field;
+}
+
+// Why the engine would refuse `name` for a new table, or empty: a control character, the prefix
+// the engine keeps for itself, or the name of a table in the file or in its catalogue, in any
+// letter case (the engine does not tell table names apart by case).
+QString nameRefusal(const QString& name) {
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control) return "Text has control characters, can not use!";
+    if (name.startsWith("sqlite_", Qt::CaseInsensitive)) return "Names beginning with sqlite_ are reserved, can not use!";
+    if (!M_globals::db) return {};
+    QStringList taken;
+    if (auto tables = M_globals::db->TableSchema()) {
+        for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) taken << tables->IdxField(1).StringValue();
+        tables->Close();
+    }
+    if (auto catalogue = M_globals::db->SQLSelect("Select * from TheTables")) {
+        for (catalogue->MoveFirst(); !catalogue->isEOF(); catalogue->MoveNext())
+            taken << catalogue->Field("table_name").StringValue();
+        catalogue->Close();
+    }
+    return taken.contains(name, Qt::CaseInsensitive) ? "This Name is in Use, can not use!" : QString();
 }
 
 }  // namespace
@@ -111,22 +130,21 @@ void TableInputWindow::PB_default_Action() {
         refuse("Text has spaces, can not use!");
         return;
     }
-    if (auto tables = M_globals::db ? M_globals::db->SQLSelect("Select * from TheTables") : nullptr) {
-        for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) {
-            if (tables->Field("table_name").StringValue() == name) {
-                tables->Close();
-                refuse("This Name is in Use, can not use!");
-                return;
-            }
-        }
-        tables->Close();
+    const QString refusal = nameRefusal(name);
+    if (!refusal.isEmpty()) {
+        refuse(refusal);
+        return;
     }
     newName = name;
     hideMessageLine();
-    if (TableType == 0) CreateHexTable();
-    else if (TableType == 1) CreateTriTable();
+    const bool made = TableType == 0 ? CreateHexTable() : TableType == 1 && CreateTriTable();
     ProgressWheel1->setVisible(false);
     ProgressWheel1->setEnabled(false);
+    // A failed copy has shown its message and left nothing behind: what was typed stays to mend.
+    if (!made) {
+        hideMessageLine();
+        return;
+    }
     if (auto* lists = dynamic_cast<ListsWindow*>(windowAt(1))) lists->WakeUp(2);
     Close();
 }

@@ -123,8 +123,18 @@ void EditField::resizeEvent(QResizeEvent*) {
 QString EditField::Text() const { return withCarriageReturns(multi ? multi->toPlainText() : line->text()); }
 
 void EditField::setText(const QString& text) {
-    if (multi) multi->setPlainText(displayLines(text));
-    else line->setText(text);
+    if (multi) {
+        multi->setPlainText(displayLines(text));
+        return;
+    }
+    // QLineEdit cuts a text set beyond its maximum; the maximum grows to take the text whole.
+    if (typedLimit > 0) line->setMaxLength(std::max(typedLimit, static_cast<int>(text.size())));
+    line->setText(text);
+}
+
+void EditField::setLimitText(int limit) {
+    typedLimit = limit;
+    if (line) line->setMaxLength(limit > 0 ? std::max(limit, static_cast<int>(line->text().size())) : 32767);
 }
 
 int EditField::SelStart() const {

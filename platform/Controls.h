@@ -92,6 +92,9 @@ public:
     bool ReadOnly() const;
     void setReadOnly(bool readOnly);
     void setAcceptTabs(bool accept);
+    // At most `limit` characters typed into a single-line field. A longer text that the program
+    // puts in is shown and kept whole; typing never makes it longer.
+    void setLimitText(int limit);
     void setBorder(bool border);
     void setScrollbarVertical(bool scrollbar);
     void setTextColor(const Color& colour);
@@ -110,6 +113,7 @@ protected:
 private:
     QLineEdit* line = nullptr;
     QTextEdit* multi = nullptr;
+    int typedLimit = 0;  // 0: no limit
 };
 
 // A label; CR in its text breaks the line.

@@ -4,17 +4,10 @@
 #include "platform/SQLDatabase.h"
 #include "support/TestSupport.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 const QString CR(QChar(13));
 

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFontDatabase>
 #include <QString>
@@ -418,16 +417,6 @@ TEST_F(DatabaseContent, HexChainsIsAPlainTableOfWellFormedChains) {
         EXPECT_EQ(masks.back(), 0);
     }
 }
-
-namespace {
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-}  // namespace
 
 // The switch of database file accepts the shipped file: App::checkDatabase passes it without a
 // message and without changing it.

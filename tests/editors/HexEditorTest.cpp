@@ -9,13 +9,17 @@
 #include "editors/GotoHexWindow.h"
 #include "editors/TRIGRAMINPUT.h"
 #include "editors/WdbEditText.h"
+#include "lists/ListsWindow.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Menus.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -263,18 +267,135 @@ TEST(HexEditor, ATableDroppedWhileOpenIsReportedAndNothingIsWritten) {
     ASSERT_EQ(program.dialogs.messages.size(), 2u);
     EXPECT_TRUE(program.dialogs.messages[0].contains("MY_HEX"));
     EXPECT_TRUE(program.dialogs.questions.empty());
-    EXPECT_EQ(editor->STBool->Text(), "Boolean = 0,");
+    // Nothing of the table that has gone stays on show.
+    EXPECT_EQ(editor->STBook->Text(), "book = 2,");
+    EXPECT_EQ(editor->EFname->Text(), "");
+    EXPECT_FALSE(editor->PBrecord->Enabled());
 }
 
-TEST(HexEditor, TextFontReachesTheElevenFields) {
+TEST(HexEditor, TheTextFontCommandReachesTheEditorsAndTheListsWindow) {
     StartedProgram program(editorDatabaseSql());
-    WdbEditText* editor = openEditor("MY_HEX", true);
+    ASSERT_TRUE(ChooseMenuItem(frontWindow(), "DataBaseCurrentHexDataTable"));
+    ListsWindow* lists = findWindow<ListsWindow>();
+    ASSERT_NE(lists, nullptr);
     TRIGRAMINPUT* trigrams = TRIGRAMINPUT::instance();
-    M_globals::font_text = "DejaVu Serif";
-    editor->applyTextFont();
-    trigrams->applyTextFont();
-    for (EditField* field : {editor->EFname, editor->efshort, editor->efdescription, editor->efall, editor->ef1st, editor->ef6th})
-        EXPECT_EQ(field->TextFont(), "DejaVu Serif");
-    for (EditField* field : trigrams->EFtri) EXPECT_EQ(field->TextFont(), "DejaVu Serif");
-    EXPECT_NE(editor->STBool->TextFont(), "DejaVu Serif");
+    trigrams->wakeup("MY_TRI", true);
+    WdbEditText* editor = openEditor("MY_HEX", true);
+    StartedProgram::settle();
+    const int other = program.app().thecheckedTextMenuItem == 0 ? 1 : 0;
+    const QString font = M_FONTS(other)->Text();
+    ASSERT_NE(font, M_globals::font_text);
+
+    // The item of the editor's own menu bar, chosen as the user chooses it.
+    QAction* item = nullptr;
+    for (QAction* action : editor->findChildren<QAction*>("M_FONTS"))
+        if (action->property("menuIndex").toInt() == other) item = action;
+    ASSERT_NE(item, nullptr);
+    runEnablingPass(editor);
+    item->trigger();
+    StartedProgram::settle();
+
+    EXPECT_EQ(M_globals::font_text, font);
+    for (EditField* field : {editor->EFname, editor->efshort, editor->efdescription, editor->efjudgement, editor->efall,
+                             editor->ef1st, editor->ef6th})
+        EXPECT_EQ(field->TextFont(), font) << field->objectName().toStdString();
+    for (EditField* field : trigrams->EFtri) EXPECT_EQ(field->TextFont(), font);
+    EXPECT_EQ(lists->ListHex->TextFont(), font);
+    EXPECT_EQ(lists->ListTri->TextFont(), font);
+    EXPECT_NE(editor->STBool->TextFont(), font);  // labels keep the system font
+}
+
+// A name longer than the field's limit, as a file may hold it.
+const QString LongName = "The Receptive Earth Yielding In Its Devotion.";
+
+TEST(HexEditor, AStoredTextLongerThanTheFieldsLimitIsShownAndKeptWhole) {
+    ASSERT_EQ(LongName.size(), 45);
+    StartedProgram program(editorDatabaseSql() +
+                           QString("UPDATE MY_HEX SET NAME = '%1', ShortName = 'A short name of 24 chars' "
+                                   "WHERE NUMBER_BOOLEAN = 0;").arg(LongName));
+    WdbEditText* editor = openEditor("MY_HEX", false);
+    EXPECT_EQ(editor->EFname->Text(), LongName);
+    EXPECT_EQ(editor->efshort->Text(), "A short name of 24 chars");
+
+    typeInto(editor->ef3rd, "third text");
+    clickOn(editor->PBrecord);
+    EXPECT_EQ(value(program, "SELECT NAME || '|' || ShortName || '|' || third FROM MY_HEX WHERE NUMBER_BOOLEAN=0"),
+              LongName + "|A short name of 24 chars|third text");
+    EXPECT_EQ(editor->EFname->Text(), LongName);
+
+    // One letter corrected at the end of the long name: the rest stays; typing does not make it longer.
+    QLineEdit* name = editor->EFname->lineEdit();
+    name->setFocus();
+    name->end(false);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, "!x");
+    EXPECT_EQ(editor->EFname->Text(), LongName.chopped(1) + "!");
+    clickOn(editor->PBrecord);
+    EXPECT_EQ(value(program, "SELECT NAME FROM MY_HEX WHERE NUMBER_BOOLEAN=0"), LongName.chopped(1) + "!");
+
+    // What the user types stays within the limits.
+    typeInto(editor->EFname, LongName);
+    EXPECT_EQ(editor->EFname->Text(), LongName.left(28));
+    typeInto(editor->efshort, "A short name of 24 chars");
+    EXPECT_EQ(editor->efshort->Text(), "A short name");
+}
+
+TEST(HexEditor, AMissingRowIsReportedAndShownEmptyOnOpeningSteppingAndGoTo) {
+    // MY_GAP lacks code 0 (book 1); the test rows are the codes 1, 21, 42, 62 and 63.
+    StartedProgram program(editorDatabaseSql() +
+                           "CREATE TABLE MY_GAP AS SELECT * FROM MY_HEX WHERE NUMBER_BOOLEAN <> 0;"
+                           "INSERT INTO TheTables VALUES ('MY_GAP', 0, 1, 0, 'test');");
+    WdbEditText* editor = openEditor("MY_HEX", false);
+    ASSERT_EQ(editor->EFname->Text(), "mine0");
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        const char* message;  // nullptr: the row is there
+        const char* numberLabel;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"open", [&] { editor->wakeup("MY_GAP", false); }, "The table MY_GAP has no row for book number 1.", "book = 1,", ""},
+        {"next", [&] { clickOn(editor->PBnext); }, nullptr, "book = 2,", "mine1"},
+        {"next", [&] { clickOn(editor->PBnext); }, "The table MY_GAP has no row for book number 3.", "book = 3,", ""},
+        {"previous", [&] { clickOn(editor->PBprevious); }, nullptr, "book = 2,", "mine1"},
+        {"go to", [&] { editor->gotorecord(5, true); }, "The table MY_GAP has no row for Boolean number 5.", "", ""},
+        {"go to", [&] { editor->gotorecord(21, true); }, nullptr, "book = 22,", "mine21"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what + std::string(" ") + c.numberLabel);
+        program.dialogs.messages.clear();
+        c.act();
+        StartedProgram::settle();
+        EXPECT_EQ(program.dialogs.messages, c.message ? QStringList{c.message} : QStringList{});
+        EXPECT_EQ(editor->STBook->Text(), c.numberLabel);
+        EXPECT_EQ(editor->EFname->Text(), c.name);
+        EXPECT_EQ(editor->Title(), QString("TABLE MY_GAP, EDIT HEX: ") + c.name);
+        EXPECT_EQ(editor->PBrecord->Enabled(), c.message == nullptr);
+        if (c.message) {
+            for (EditField* field : {editor->efshort, editor->efdescription, editor->efjudgement, editor->ef1st, editor->efall})
+                EXPECT_EQ(field->Text(), "");
+            EXPECT_EQ(editor->STchina->Text(), "");
+            EXPECT_EQ(editor->hexpic->Pixel(10, 10), RGB(255, 255, 255));  // no figure
+        }
+    }
+    // Typing on a missing row records nothing.
+    editor->gotorecord(5, true);
+    typeInto(editor->EFname, "nothing to record");
+    clickOn(editor->PBrecord);
+    EXPECT_TRUE(program.dialogs.questions.empty());
+    EXPECT_EQ(value(program, "SELECT count(*) FROM MY_GAP WHERE NAME = 'nothing to record'"), "0");
+}
+
+TEST(HexEditor, AWriteTheEngineRefusesShowsItsMessageAndNoSuccess) {
+    StartedProgram program(editorDatabaseSql() +
+                           "CREATE TRIGGER no_write BEFORE UPDATE ON MY_HEX "
+                           "BEGIN SELECT RAISE(ABORT, 'MY_HEX is kept as it is'); END;");
+    WdbEditText* editor = openEditor("MY_HEX", false);
+    typeInto(editor->efall, "changed");
+    clickOn(editor->PBrecord);
+    EXPECT_EQ(program.dialogs.messages, QStringList{"MY_HEX is kept as it is"});
+    EXPECT_TRUE(program.dialogs.questions.empty());  // no "Record has beent saved."
+    EXPECT_EQ(value(program, "SELECT all_nines FROM MY_HEX WHERE NUMBER_BOOLEAN=0"), "all0");
+    EXPECT_EQ(editor->efall->Text(), "changed");  // what was typed stays, to try again
 }

@@ -8,6 +8,7 @@
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "platform/Controls.h"
+#include "platform/SQLDatabase.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -252,6 +253,40 @@ TEST(ListsWindowCommands, CommandWClosesTheWindowAndItsBoundsAreStored) {
     EXPECT_EQ(readValue(program.databasePath(), "SELECT ListsW FROM ProgramPrefs"), bounds);
     lists = openLists(0);
     EXPECT_EQ(boundsString(*lists), bounds);
+}
+
+TEST(ListsWindowCommands, ABoundsWriteTheEngineRefusesShowsItsMessage) {
+    StartedProgram program;
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "CREATE TRIGGER no_bounds BEFORE UPDATE ON ProgramPrefs "
+                               "BEGIN SELECT RAISE(ABORT, 'the preferences are kept'); END;"));
+    const QString stored = readValue(program.databasePath(), "SELECT ListsW FROM ProgramPrefs");
+    ListsWindow* lists = openLists(2);
+    lists->setBounds(120, 140, 300, 420);
+    QTest::keyClick(lists, Qt::Key_W, Qt::ControlModifier);
+    StartedProgram::settle();
+    EXPECT_EQ(findWindow<ListsWindow>(), nullptr);  // the window still closes
+    EXPECT_EQ(program.dialogs.messages, QStringList{"the preferences are kept"});
+    EXPECT_EQ(readValue(program.databasePath(), "SELECT ListsW FROM ProgramPrefs"), stored);
+}
+
+TEST(ListsWindowRows, AFailedReadOfTheTablesOrOfAFilesColumnsShowsTheEnginesMessage) {
+    StartedProgram program;
+    ListsWindow* lists = openLists(2);
+    ASSERT_GT(lists->Lschema->ListCount(), 0);
+    // Another program holds the file locked: every read fails.
+    SQLDatabase other;
+    other.setDatabaseFile(program.databasePath());
+    ASSERT_TRUE(other.Connect());
+    ASSERT_TRUE(other.SQLExecute("BEGIN EXCLUSIVE"));
+    clickRow(lists->Lschema, 0);
+    EXPECT_EQ(program.dialogs.messages, QStringList{"database is locked"});
+    EXPECT_EQ(lists->Ltable->ListCount(), 0);
+    program.dialogs.messages.clear();
+    lists = openLists(2);
+    EXPECT_EQ(program.dialogs.messages, QStringList{"database is locked"});
+    EXPECT_EQ(lists->Lschema->ListCount(), 0);
+    ASSERT_TRUE(other.Rollback());
 }
 
 }  // namespace

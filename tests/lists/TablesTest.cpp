@@ -2,12 +2,14 @@
 // copy opens, checked by what the file holds afterwards.
 #include "ListsSupport.h"
 
+#include "app/App.h"
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
 #include "editors/TRIGRAMINPUT.h"
 #include "editors/WdbEditText.h"
 #include "lists/TableInputWindow.h"
 #include "platform/Controls.h"
+#include "platform/ProgressWheel.h"
 #include "platform/SQLDatabase.h"
 
 #include <QLineEdit>
@@ -15,13 +17,21 @@
 
 namespace {
 
-// Two more text tables: a copy of each default, editable.
+const QChar CR(13);
+
+// Three more text tables, editable: a copy of each default (the hexagram one with the test file's
+// six rows), and FullHex with all 64 hexagram rows.
 const char* const ExtraTables =
     "CREATE TABLE MyHex AS SELECT * FROM ENGLISH_DEFAULT;"
     "UPDATE MyHex SET NAME = 'mine' || NUMBER_BOOLEAN;"
     "CREATE TABLE MyTri AS SELECT * FROM TRIGRAMS_DEFAULT;"
     "UPDATE MyTri SET NAME = 'other' || NUMBER_BOOLEAN;"
-    "INSERT INTO TheTables VALUES ('MyHex', 0, 1, 1, 'me'), ('MyTri', 1, 1, 1, 'me');";
+    "CREATE TABLE FullHex AS SELECT * FROM ENGLISH_DEFAULT WHERE 0;"
+    "WITH RECURSIVE c(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM c WHERE n < 63) "
+    "INSERT INTO FullHex (NUMBER_BOOLEAN, NUMBER_BOOK, NAME, DESCRIPTION, JUDGEMENT, first, second, third, fourth, "
+    "fifth, sixth, China_phonics, above, below, all_nines, ShortName) "
+    "SELECT n, n + 1, 'full' || n, 'd', 'j', '1', '2', '3', '4', '5', '6', 'p', n / 8, n % 8, 'a', 's' FROM c;"
+    "INSERT INTO TheTables VALUES ('MyHex', 0, 1, 1, 'me'), ('MyTri', 1, 1, 1, 'me'), ('FullHex', 0, 1, 1, 'me');";
 
 QString value(const StartedProgram& program, const QString& sql) {
     return readValue(const_cast<StartedProgram&>(program).databasePath(), sql);
@@ -46,17 +56,59 @@ protected:
 };
 
 TEST_F(TablesTest, UsePutsTheSelectedTableInUseAndReloadsTheTrigrams) {
-    ListsWindow* lists = catalogueWith(program, "MyHex");
+    ListsWindow* lists = catalogueWith(program, "FullHex");
     EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
-    EXPECT_EQ(M_globals::TableHex, "MyHex");
+    EXPECT_EQ(M_globals::TableHex, "FullHex");
     clickRow(lists->Lschema, rowWith(lists->Lschema, 0, "MyTri"));
     EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
     EXPECT_EQ(M_globals::TableTri, "MyTri");
     EXPECT_EQ(M_globals::tridata[3]->name, "other3");
     EXPECT_EQ(lists->Lschema->Cell(lists->Lschema->ListIndex(), 0), "MyTri");  // not reloaded
     lists = openLists(0);
-    EXPECT_EQ(lists->Title(), "Hexagrams: Table = MyHex");
-    EXPECT_EQ(lists->ListHex->Cell(0, 1), "mine0");
+    EXPECT_EQ(lists->Title(), "Hexagrams: Table = FullHex");
+    EXPECT_EQ(lists->ListHex->Cell(0, 1), "full0");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+}
+
+TEST_F(TablesTest, UseRefusesAnIncompleteTableWithAMessageAndChangesNothing) {
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "CREATE TABLE TwoTri AS SELECT * FROM MyTri WHERE NUMBER_BOOLEAN < 2;"
+                               "CREATE TABLE OneHex AS SELECT * FROM FullHex WHERE NUMBER_BOOLEAN = 0;"
+                               "CREATE TABLE NoFive AS SELECT * FROM FullHex WHERE NUMBER_BOOLEAN <> 5;"
+                               "CREATE TABLE NoBelow AS SELECT NUMBER_BOOLEAN, NUMBER_BOOK, NAME, DESCRIPTION, JUDGEMENT, "
+                               "first, second, third, fourth, fifth, sixth, China_phonics, above, all_nines FROM FullHex;"
+                               "INSERT INTO TheTables VALUES ('TwoTri', 1, 1, 1, 'me'), ('OneHex', 0, 1, 1, 'me'), "
+                               "('NoBelow', 0, 1, 1, 'me'), ('NoFive', 0, 1, 1, 'me');"));
+    struct Case { const char* table; const char* gap; };
+    const Case cases[] = {
+        {"TwoTri", "It has no row for the codes 2 to 7."},
+        {"OneHex", "It has no row for the codes 1 to 63."},
+        {"MyHex", "It has no row for the codes 2 to 20, 22 to 41, 43 to 61."},
+        {"NoFive", "It has no row for the code 5."},
+        {"NoBelow", "It has no column below, ShortName."},
+    };
+    const QString bytes = fileHash(program.databasePath()).toHex();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.table);
+        program.dialogs.messages.clear();
+        ListsWindow* lists = catalogueWith(program, c.table);
+        EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
+        EXPECT_EQ(program.dialogs.messages,
+                  QStringList{QString("The table %1 is not complete and can not be used.").arg(c.table) + CR + c.gap});
+        EXPECT_EQ(M_globals::TableHex, "ENGLISH_DEFAULT");
+        EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
+        EXPECT_EQ(M_globals::tridata[2]->name, "tri2");
+        EXPECT_EQ(M_globals::tridata[1]->name, "tri1");
+    }
+    EXPECT_EQ(fileHash(program.databasePath()).toHex(), bytes);
+
+    // A table dropped by another program after the catalogue was listed.
+    ListsWindow* lists = catalogueWith(program, "TwoTri");
+    ASSERT_TRUE(M_globals::db->SQLExecute("DROP TABLE TwoTri"));
+    program.dialogs.messages.clear();
+    EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
+    EXPECT_EQ(program.dialogs.messages, QStringList{"no such table: TwoTri"});
+    EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
 }
 
 TEST_F(TablesTest, ShowAndEditOpenTheEditorOfTheTablesKindForViewingOrEditing) {
@@ -122,10 +174,11 @@ TEST_F(TablesTest, TheTableInUseAndATableNotEditableAreNotDeleted) {
     EXPECT_FALSE(ChooseMenuItem(lists, "Tablesdelete"));  // its edit flag reads False
     EXPECT_TRUE(ChooseMenuItem(lists, "archiveexport"));
     EXPECT_EQ(program.dialogs.messages, QStringList{"Feature not coded yet."});
-    EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "9");
+    EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "10");
 }
 
-// The dialog as the copy command opens it on `table`, with the fields typed.
+// The dialog as the copy command opens it on `table`, with the fields typed. A name holding a tab
+// is pasted, since the tab key moves on to the next field.
 TableInputWindow* copyDialog(StartedProgram& program, const QString& table, const QString& name,
                              const QString& creator) {
     ListsWindow* lists = catalogueWith(program, table);
@@ -133,22 +186,31 @@ TableInputWindow* copyDialog(StartedProgram& program, const QString& table, cons
     StartedProgram::settle();
     TableInputWindow* dialog = findWindow<TableInputWindow>();
     if (!dialog) return nullptr;
-    QTest::keyClicks(dialog->EFinput->lineEdit(), name);
+    if (name.contains('\t')) dialog->EFinput->lineEdit()->insert(name);
+    else QTest::keyClicks(dialog->EFinput->lineEdit(), name);
     QTest::keyClicks(dialog->EFcreator->lineEdit(), creator);
     return dialog;
 }
 
 TEST_F(TablesTest, TheNewTableDialogRefusesWhatCanNotNameATable) {
+    // A table the catalogue does not list, as another tool may leave one.
+    ASSERT_TRUE(createDatabase(program.databasePath(), "CREATE TABLE Loose (x)"));
     struct Case { const char* name; const char* creator; const char* refusal; const char* nameLeft; };
     const Case cases[] = {
         {"", "   ", "Creator has no Text, can not use!", ""},
         {"   ", "me", "Name has no Text, can not use!", ""},
         {"my table", "me", "Text has spaces, can not use!", "my table"},
+        {"my\ttable", "me", "Text has control characters, can not use!", "my\ttable"},
+        {"sqlite_x", "me", "Names beginning with sqlite_ are reserved, can not use!", "sqlite_x"},
+        {"SQLite_Y", "me", "Names beginning with sqlite_ are reserved, can not use!", "SQLite_Y"},
         {"MyTri", "me", "This Name is in Use, can not use!", "MyTri"},
+        {"mytri", "me", "This Name is in Use, can not use!", "mytri"},
         {"HexChains", "me", "This Name is in Use, can not use!", "HexChains"},
+        {"LOOSE", "me", "This Name is in Use, can not use!", "LOOSE"},
     };
+    const QByteArray bytes = fileHash(program.databasePath());
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.refusal);
+        SCOPED_TRACE(c.refusal + std::string(" ") + c.name);
         TableInputWindow* dialog = copyDialog(program, "MyTri", c.name, c.creator);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->STmessage->Text(), "Create New Trigram Table from MyTri");
@@ -156,15 +218,50 @@ TEST_F(TablesTest, TheNewTableDialogRefusesWhatCanNotNameATable) {
         EXPECT_FALSE(dialog->STerror->isHidden());
         EXPECT_EQ(dialog->STerror->Text(), c.refusal);
         EXPECT_EQ(dialog->EFinput->Text(), c.nameLeft);
+        if (!QString(c.creator).trimmed().isEmpty()) {
+            EXPECT_EQ(dialog->EFcreator->Text(), c.creator);
+        }
+        EXPECT_TRUE(program.dialogs.messages.isEmpty());
         QTest::keyClicks(dialog->EFcreator->lineEdit(), "x");
         EXPECT_TRUE(dialog->STerror->isHidden());
         QTest::mouseClick(dialog->PB_cancel, Qt::LeftButton);
         StartedProgram::settle();
         EXPECT_EQ(findWindow<TableInputWindow>(), nullptr);
     }
-    EXPECT_EQ(value(program, "SELECT count(*) FROM TheTables"), "9");
+    EXPECT_EQ(fileHash(program.databasePath()), bytes);
     TableInputWindow* dialog = copyDialog(program, "MyTri", "abcdefghijklmnopqrstu", "");
     EXPECT_EQ(dialog->EFinput->Text(), "abcdefghijklmnopqr");  // 18 characters at most
+}
+
+TEST_F(TablesTest, ACopyTheEngineRefusesShowsItsMessageKeepsTheDialogAndLeavesNothing) {
+    struct Case { const char* name; const char* setUp; const char* message; };
+    const Case cases[] = {
+        // An index shares the tables' names.
+        {"Idx1", "CREATE INDEX Idx1 ON MyTri (NUMBER_BOOLEAN)", "there is already an index named Idx1"},
+        // The catalogue row, the last step, fails: the table and its rows go as well.
+        {"Refused", "CREATE TRIGGER no_entry BEFORE INSERT ON TheTables BEGIN SELECT RAISE(ABORT, 'no new tables'); END",
+         "no new tables"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(createDatabase(program.databasePath(), c.setUp));
+        const QByteArray bytes = fileHash(program.databasePath());
+        program.dialogs.messages.clear();
+        TableInputWindow* dialog = copyDialog(program, "MyTri", c.name, "me");
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->PB_default, Qt::LeftButton);
+        StartedProgram::settle();
+        EXPECT_EQ(program.dialogs.messages, QStringList{c.message});
+        EXPECT_EQ(findWindow<TableInputWindow>(), dialog);
+        EXPECT_EQ(dialog->EFinput->Text(), c.name);
+        EXPECT_EQ(dialog->EFcreator->Text(), "me");
+        EXPECT_TRUE(dialog->STerror->isHidden());
+        EXPECT_TRUE(dialog->ProgressWheel1->isHidden());
+        EXPECT_EQ(value(program, QString("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '%1'").arg(c.name)), "0");
+        EXPECT_EQ(fileHash(program.databasePath()), bytes);
+        dialog->Close();
+        StartedProgram::settle();
+    }
 }
 
 TEST_F(TablesTest, ACopyMakesTheFullTableWithItsCatalogueRowAndShowsTheCatalogue) {
@@ -195,7 +292,36 @@ TEST_F(TablesTest, ACopyFromATableWithAMissingRowLeavesNothingBehind) {
     EXPECT_EQ(program.dialogs.messages, QStringList{"error in copying, no record (boolean = 2)"});
     EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE name = 'Partial'"), "0");
     EXPECT_EQ(value(program, "SELECT count(*) FROM TheTables WHERE table_name = 'Partial'"), "0");
-    EXPECT_EQ(findWindow<TableInputWindow>(), nullptr);
+    // The dialog stays with what was typed, for another source or name.
+    EXPECT_EQ(findWindow<TableInputWindow>(), dialog);
+    EXPECT_EQ(dialog->EFinput->Text(), "Partial");
+}
+
+TEST_F(TablesTest, AFullHexagramCopyPassesTheFilesValidationAndCanBeUsed) {
+    TableInputWindow* dialog = copyDialog(program, "FullHex", "FullCopy", "me");
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->PB_default, Qt::LeftButton);
+    StartedProgram::settle();
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+    EXPECT_EQ(value(program, "SELECT count(DISTINCT NUMBER_BOOLEAN) || ',' || min(NUMBER_BOOLEAN) || ',' || max(NUMBER_BOOLEAN) "
+                             "FROM FullCopy"),
+              "64,0,63");
+    {
+        SQLDatabase candidate;
+        candidate.setDatabaseFile(program.databasePath());
+        ASSERT_TRUE(candidate.Connect());
+        EXPECT_TRUE(App::checkDatabase(candidate));
+        auto columns = candidate.FieldSchema("FullCopy");
+        ASSERT_TRUE(columns);
+        EXPECT_TRUE(App::checkFields(*columns, 0));
+    }
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+    ListsWindow* lists = findWindow<ListsWindow>();
+    ASSERT_NE(lists, nullptr);
+    clickRow(lists->Lschema, rowWith(lists->Lschema, 0, "FullCopy"));
+    EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
+    EXPECT_EQ(M_globals::TableHex, "FullCopy");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
 
 }  // namespace

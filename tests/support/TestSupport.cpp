@@ -4,6 +4,8 @@
 #include "core/trigramClass.h"
 #include "platform/SQLDatabase.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -13,6 +15,12 @@ int lastInkedRow(const QImage& image, const QColor& background) {
         for (int x = 0; x < pixels.width(); ++x)
             if (pixels.pixel(x, y) != background.rgb()) return y;
     return -1;
+}
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
 bool createDatabase(const QString& path, const QString& sql) {

@@ -26,6 +26,9 @@ private:
 // -1 when there is none.
 int lastInkedRow(const QImage& image, const QColor& background = QColor(255, 255, 255));
 
+// A hash of the file's bytes; empty when it can not be read.
+QByteArray fileHash(const QString& path);
+
 // Creates an SQLite file at `path` by running `sql` (several statements allowed). False on error.
 bool createDatabase(const QString& path, const QString& sql);
 

@@ -1,0 +1,75 @@
+#include "core/TextTables.h"
+
+#include "core/M_globals.h"
+#include "platform/SQLDatabase.h"
+
+#include <set>
+
+namespace {
+
+const QChar CR(13);
+
+const QStringList HexIntegers{"NUMBER_BOOLEAN", "NUMBER_BOOK", "above", "below"};
+const QStringList HexTexts{"NAME",   "DESCRIPTION", "JUDGEMENT", "first",         "second",    "third",
+                           "fourth", "fifth",       "sixth",     "China_phonics", "all_nines", "ShortName"};
+const QStringList TriIntegers{"NUMBER_BOOLEAN"};
+const QStringList TriTexts{"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "adjective", "verb"};
+const QStringList None;
+
+// "codes 2 to 7, 9" for the codes 2 to 7 and 9; "code 5" for 5 alone.
+QString codeRanges(const std::vector<int>& codes) {
+    QStringList parts;
+    for (size_t i = 0; i < codes.size();) {
+        size_t j = i;
+        while (j + 1 < codes.size() && codes[j + 1] == codes[j] + 1) ++j;
+        parts << (i == j ? QString::number(codes[i]) : QString("%1 to %2").arg(codes[i]).arg(codes[j]));
+        i = j + 1;
+    }
+    return (codes.size() == 1 ? "code " : "codes ") + parts.join(", ");
+}
+
+}  // namespace
+
+const QStringList& textTableIntegerColumns(int kind) { return kind == 0 ? HexIntegers : kind == 1 ? TriIntegers : None; }
+
+const QStringList& textTableTextColumns(int kind) { return kind == 0 ? HexTexts : kind == 1 ? TriTexts : None; }
+
+int textTableLastCode(int kind) { return kind == 0 ? 63 : 7; }
+
+QStringList missingTextTableColumns(RecordSet& columns, int kind) {
+    QStringList missing = textTableIntegerColumns(kind) + textTableTextColumns(kind);
+    for (columns.MoveFirst(); !columns.isEOF(); columns.MoveNext()) {
+        const QString name = columns.Field("ColumnName").StringValue();
+        missing.removeIf([&](const QString& column) { return column.compare(name, Qt::CaseInsensitive) == 0; });
+    }
+    return missing;
+}
+
+QString textTableGaps(int kind, const QString& table) {
+    SQLDatabase* db = M_globals::db.get();
+    if (!db) return "No database connection!";
+    auto columns = db->FieldSchema(table);
+    if (!columns || db->Error()) return db->ErrorMessage();
+    // A table that has gone lists no column: the engine's word on it says more than every column.
+    if (columns->isEOF() && !db->SQLSelect("SELECT * FROM " + quoteIdentifier(table) + " LIMIT 0"))
+        return db->ErrorMessage();
+    const QStringList missingColumns = missingTextTableColumns(*columns, kind);
+    columns->Close();
+    QStringList gaps;
+    if (!missingColumns.isEmpty()) gaps << "It has no column " + missingColumns.join(", ") + ".";
+    if (!missingColumns.contains("NUMBER_BOOLEAN")) {
+        auto rows = db->SQLSelect("SELECT DISTINCT NUMBER_BOOLEAN FROM " + quoteIdentifier(table) +
+                                      " WHERE NUMBER_BOOLEAN BETWEEN 0 AND ?1",
+                                  {textTableLastCode(kind)});
+        if (!rows || db->Error()) return db->ErrorMessage();
+        std::set<qint64> present;
+        for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) present.insert(rows->Field("NUMBER_BOOLEAN").IntegerValue());
+        rows->Close();
+        std::vector<int> missingCodes;
+        for (int code = 0; code <= textTableLastCode(kind); ++code)
+            if (!present.count(code)) missingCodes.push_back(code);
+        if (!missingCodes.empty()) gaps << "It has no row for the " + codeRanges(missingCodes) + ".";
+    }
+    if (gaps.isEmpty()) return {};
+    return "The table " + table + " is not complete and can not be used." + CR + gaps.join(CR);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The two kinds of text table (0 hexagram texts, 1 trigrams): the columns the program reads from
+// them, and whether a table holds everything it needs to be put in use.
+#include <QString>
+#include <QStringList>
+
+class RecordSet;
+
+// The integer and the text columns of a kind; every one of them is read by the program.
+const QStringList& textTableIntegerColumns(int kind);
+const QStringList& textTableTextColumns(int kind);
+// The codes a table of the kind holds one row each for: 0..63 or 0..7.
+int textTableLastCode(int kind);
+
+// The columns of the kind that a table's column list (FieldSchema) lacks, matched ignoring case.
+// A kind other than 0 and 1 needs none.
+QStringList missingTextTableColumns(RecordSet& columns, int kind);
+
+// Why `table` of `kind` can not be put in use: the engine's message, or the columns and the codes
+// it lacks. Empty when it is complete.
+QString textTableGaps(int kind, const QString& table);
