@@ -395,7 +395,7 @@ TEST(HexEditor, AWriteTheEngineRefusesShowsItsMessageAndNoSuccess) {
     typeInto(editor->efall, "changed");
     clickOn(editor->PBrecord);
     EXPECT_EQ(program.dialogs.messages, QStringList{"MY_HEX is kept as it is"});
-    EXPECT_TRUE(program.dialogs.questions.empty());  // no "Record has beent saved."
+    EXPECT_TRUE(program.dialogs.questions.empty());  // no "Record has been saved."
     EXPECT_EQ(value(program, "SELECT all_nines FROM MY_HEX WHERE NUMBER_BOOLEAN=0"), "all0");
     EXPECT_EQ(editor->efall->Text(), "changed");  // what was typed stays, to try again
 }
