@@ -52,14 +52,38 @@ TEST(DisplayBounds, StoredBoundsThatFitAScreenAreAppliedAndWrittenBackOnClose) {
     }
 }
 
-TEST(DisplayBounds, AWindowPartlyOffTheLeftEdgeKeepsItsNegativeLeft) {
-    StartedProgram program;
+TEST(DisplayBounds, StoredBoundsOffTheScreenAreMovedBackOnAndAbsurdOnesCountAsAbsent) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        QString stored;
+        QSize size;  // the content size the window opens with
+    } cases[] = {
+        {"40,-120,400,500", {500, 400}},                                         // off the left edge
+        {QString("%1,60,300,400").arg(area.bottom() - 100), {400, 300}},        // below the bottom
+        {QString("40,%1,300,400").arg(area.right() - 50), {400, 300}},          // off the right edge
+        {"-2147483648,-2147483648,2147483647,2147483647", {419, 312}},           // absurd: absent
+        {"2147483647,2147483647,2147483647,2147483647", {419, 312}},
+        {"40,10,99999999999,99999999999", {419, 312}},                           // beyond int
+        {"40,10,1000001,500", {419, 312}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        StartedProgram program(databaseSql("tri", "DejaVu Sans", c.stored));
+        displayWindow* display = displayWindow::instance();
+        StartedProgram::settle();
+        EXPECT_EQ(QSize(display->Width(), display->Height()), c.size);
+        EXPECT_TRUE(area.contains(display->frameGeometry())) << display->frameGeometry().x() << ","
+                                                              << display->frameGeometry().y();
+    }
+}
+
+TEST(DisplayBounds, AWindowLargerThanTheScreenShrinksToIt) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    StartedProgram program(databaseSql("tri", "DejaVu Sans", "0,0,5000,6000"));
     displayWindow* display = displayWindow::instance();
-    const WindowBounds bounds = parseBounds("40,-120,400,500");
-    EXPECT_EQ(bounds.Left, -120);
-    EXPECT_TRUE(applyStoredBounds(*display, bounds));
-    // As set; the offscreen platform later shifts a window at a negative left by its frame.
-    EXPECT_EQ(boundsString(*display), "40,-120,400,500");
+    StartedProgram::settle();
+    EXPECT_TRUE(area.contains(display->frameGeometry()));
+    EXPECT_GT(display->Width(), area.width() - 40);
 }
 
 TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {

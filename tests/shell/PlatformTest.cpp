@@ -5,11 +5,14 @@
 #include "platform/Window.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -52,6 +55,26 @@ public:
     }
     PushButton* button;
 };
+
+// Windows of a given content size; a placed one also has a position of its own.
+template <int Kind>
+class SizedWindow : public Window {
+public:
+    static inline QSize size{200, 100};
+    static inline std::optional<QPoint> position;
+    SizedWindow() {
+        if (position) setBounds(position->y(), position->x(), size.height(), size.width());
+        else {
+            setWidth(size.width());
+            setHeight(size.height());
+        }
+        setResizeable(false);
+    }
+};
+using OwnerWindow = SizedWindow<0>;
+using OpenedWindow = SizedWindow<1>;
+
+QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 }  // namespace
 
@@ -192,4 +215,51 @@ TEST_F(PlatformFixture, PopUpsReportEveryChangeAndScrollBarsKeepTheirMaximum) {
     window->Hide();
     EXPECT_TRUE(bar->Visible());
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom) {
+    const QRect area = availableArea();
+    struct Case {
+        const char* name;
+        QPoint owner;                   // the owner's top left
+        QSize size;                     // the opened window's content size
+        std::optional<QPoint> position; // the opened window's own position, if it has one
+        bool sheet;
+        bool centred;                   // centred over the owner (else only on the screen)
+    } cases[] = {
+        {"a window without a place of its own", {100, 120}, {200, 100}, std::nullopt, false, true},
+        {"a sheet", {150, 80}, {260, 150}, std::nullopt, true, true},
+        {"a sheet of a window in the corner", {area.right() - 320, area.bottom() - 240}, {400, 300},
+         std::nullopt, true, false},
+        {"a window placed below the bottom", {100, 100}, {200, 150}, QPoint(50, area.bottom() - 40), false, false},
+        {"a window placed off the left and top", {100, 100}, {200, 150}, QPoint(-150, -90), false, false},
+        {"a fixed window larger than the screen", {100, 100}, {area.width() + 50, area.height() + 50},
+         std::nullopt, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OwnerWindow::size = {300, 200};
+        OwnerWindow::position = c.owner;
+        OpenedWindow::size = c.size;
+        OpenedWindow::position = c.position;
+        OwnerWindow* owner = windowInstance<OwnerWindow>();
+        ASSERT_TRUE(area.contains(owner->frameGeometry()));
+        OpenedWindow* opened = new OpenedWindow();
+        if (c.sheet) opened->setSheetParent(owner);
+        opened->startUp();
+        ASSERT_TRUE(opened->isVisible());
+        EXPECT_EQ(QSize(opened->Width(), opened->Height()), c.size);
+        const QRect frame = opened->frameGeometry();
+        if (c.size.width() < area.width()) {
+            EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y();
+        } else {  // its top left corner, with the title and menus, shows
+            EXPECT_EQ(frame.topLeft(), area.topLeft());
+        }
+        if (c.centred) {
+            const QPoint offset = opened->geometry().center() - owner->geometry().center();
+            EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+        }
+        closeAllWindows();
+        settle();
+    }
 }
