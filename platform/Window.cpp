@@ -69,8 +69,14 @@ public:
         if (lastActivated == window) return;
         lastActivated = window;
         QPointer<Window> guard(window);
+        bindMenusTo(window);
         window->Event_Activate();
-        if (guard && !guard->isClosed()) runEnablingPass(guard);
+        if (!guard || guard->isClosed()) return;
+        // What the activation made of the menus is this window's, shown in its own bar.
+        Application* application = Application::instance();
+        if (menuOwner() == guard && application && application->menuBar())
+            guard->menus.capture(*application->menuBar());
+        runEnablingPass(guard);
     }
 
     void makeActive(Window* window) {

@@ -90,6 +90,8 @@ public:
     void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
     void AddMenuHandler(const QString& itemName, std::function<bool(int index)> handler);
     const MenuHandlers& menuHandlers() const { return handlers; }
+    // The menus as this window's last activation left them; its bar shows them.
+    const WindowMenuState& menuState() const { return menus; }
 
     // Makes this window a sheet over `parent`: a window-modal dialog kept above it and shown
     // centred over it.
@@ -133,6 +135,7 @@ private:
 
     QWidget* area = nullptr;
     MenuHandlers handlers;
+    WindowMenuState menus;
     bool opened = false, closed = false, visibleFlag = true, started = false;
     bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
     bool closingByProgram = false;
