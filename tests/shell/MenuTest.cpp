@@ -13,6 +13,7 @@
 #include "platform/Window.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -436,6 +437,25 @@ TEST(TextFontMenu, ListsTheInstalledFontsAndChecksTheTextFont) {
     EXPECT_EQ(M_globals::font_text, "dejavu serif");
     EXPECT_EQ(M_FONTS(program.app().thecheckedTextMenuItem)->Text(), "DejaVu Serif");
     EXPECT_TRUE(M_FONTS(program.app().thecheckedTextMenuItem)->Checked());
+}
+
+TEST(Fonts, EachFamilyIsListedOnceByItsPlainNameAndStoredNamesWithAFoundryCountAsPlain) {
+    struct Case {
+        const char* name;
+        const char* plain;
+    } cases[] = {{"C059 [urw]", "C059"}, {"C059 [UKWN]", "C059"}, {"DejaVu Sans", "DejaVu Sans"},
+                 {"Noto Sans Mono [GOOG] ", "Noto Sans Mono"}, {"[urw]", "[urw]"}, {"", ""}};
+    for (const Case& c : cases) EXPECT_EQ(plainFamily(c.name), c.plain) << c.name;
+
+    StartedProgram program(databaseSql("tri", "DejaVu Sans [foundry]", ""));
+    QStringList listed;
+    for (int i = 0; i < FontCount(); ++i) {
+        EXPECT_EQ(Font(i), plainFamily(Font(i)));
+        EXPECT_FALSE(listed.contains(Font(i), Qt::CaseInsensitive)) << Font(i).toStdString();
+        listed << Font(i);
+    }
+    for (const QString& family : QFontDatabase::families()) EXPECT_TRUE(fontInstalled(plainFamily(family)));
+    EXPECT_EQ(M_globals::font_text, "DejaVu Sans");  // stored with a foundry, read as its family
 }
 
 namespace {
