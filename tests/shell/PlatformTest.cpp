@@ -1,6 +1,7 @@
 // The window layer under the program's windows: instances, the window list, sheets and the
 // controls.
 #include "platform/Application.h"
+#include "platform/Beep.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
@@ -262,4 +263,20 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         closeAllWindows();
         settle();
     }
+}
+
+TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
+    FirstKind* back = windowInstance<FirstKind>();
+    SecondKind* front = windowInstance<SecondKind>();
+    ASSERT_EQ(frontWindow(), front);
+    const int beeps = beepCount();
+    Beep();
+    EXPECT_EQ(beepCount(), beeps + 1);
+    QPointer<QWidget> tint = front->findChild<QWidget*>("beepFlash");
+    ASSERT_TRUE(tint);
+    EXPECT_TRUE(tint->isVisible());
+    EXPECT_EQ(tint->geometry(), front->rect());
+    EXPECT_TRUE(tint->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(back->findChild<QWidget*>("beepFlash"), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tint.isNull(); }, 5000));  // it goes by itself
 }
