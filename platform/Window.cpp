@@ -366,13 +366,15 @@ void Window::placeForShowing() {
     keepOnScreen();
 }
 
-// Centred over the other window, or over the available screen when there is none.
+// Centred over the other window (or its screen, as the placement says), or over the available
+// screen when there is none.
 void Window::centreOver(const Window* other) {
     QRect inner = geometry();
     QPoint centre;
-    if (other) {
+    const QScreen* screen = other ? other->screen() : QGuiApplication::primaryScreen();
+    if (other && placement == Placement::OverItsWindow) {
         centre = other->geometry().center();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    } else if (screen) {
         const QMargins frame = frameOf(*this);
         centre = screen->availableGeometry().marginsRemoved(frame).center();
     } else {

@@ -94,8 +94,13 @@ public:
     const WindowMenuState& menuState() const { return menus; }
 
     // Makes this window a sheet over `parent`: a window-modal dialog kept above it and shown
-    // centred over it.
+    // centred over it (or on its screen, see setPlacement).
     void setSheetParent(Window* parent);
+    // Where a sheet or a window opened from another first shows: centred over the window it
+    // belongs to (the default), or centred on that window's screen, for a tool the user works with
+    // beside its window.
+    enum class Placement { OverItsWindow, OnItsWindowsScreen };
+    void setPlacement(Placement value) { placement = value; }
     // Shows the window as a sheet over `parent` and returns once it has closed or hidden.
     void ShowModalWithin(Window* parent);
 
@@ -140,6 +145,7 @@ private:
     bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
     bool closingByProgram = false;
     bool placed = false;  // has had its place on screen
+    Placement placement = Placement::OverItsWindow;
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;
     QPointer<Window> sheetParent;

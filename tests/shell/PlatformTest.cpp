@@ -227,9 +227,11 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         std::optional<QPoint> position; // the opened window's own position, if it has one
         bool sheet;
         bool centred;                   // centred over the owner (else only on the screen)
+        bool onScreen = false;          // placed on the owner's screen, not over it
     } cases[] = {
         {"a window without a place of its own", {100, 120}, {200, 100}, std::nullopt, false, true},
         {"a sheet", {150, 80}, {260, 150}, std::nullopt, true, true},
+        {"a sheet placed on its window's screen", {150, 80}, {260, 150}, std::nullopt, true, false, true},
         {"a sheet of a window in the corner", {area.right() - 320, area.bottom() - 240}, {400, 300},
          std::nullopt, true, false},
         {"a window placed below the bottom", {100, 100}, {200, 150}, QPoint(50, area.bottom() - 40), false, false},
@@ -246,6 +248,7 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         OwnerWindow* owner = windowInstance<OwnerWindow>();
         ASSERT_TRUE(area.contains(owner->frameGeometry()));
         OpenedWindow* opened = new OpenedWindow();
+        if (c.onScreen) opened->setPlacement(Window::Placement::OnItsWindowsScreen);
         if (c.sheet) opened->setSheetParent(owner);
         opened->startUp();
         ASSERT_TRUE(opened->isVisible());
@@ -259,6 +262,10 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         if (c.centred) {
             const QPoint offset = opened->geometry().center() - owner->geometry().center();
             EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+        }
+        if (c.onScreen) {
+            const QPoint offset = frame.center() - area.center();
+            EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
         }
         closeAllWindows();
         settle();
