@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/Beep.h"
 #include "platform/Controls.h"
 #include "platform/DragItem.h"
 #include "platform/Graphics.h"
@@ -496,10 +497,12 @@ void Window::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The window system's close box: the window closes as it would by code, or not at all when
-    // it has no close box.
+    // The window system's close box: the window closes as it would by code. A window without one
+    // asks for none, but a window manager may draw one all the same (openbox does): the request is
+    // then refused as a refusal is, with a beep that is seen.
     event->ignore();
     if (closeBox) Close();
+    else Beep();
 }
 
 PushButton* Window::buttonWithRole(bool defaultRole) const {

@@ -287,3 +287,23 @@ TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
     EXPECT_EQ(back->findChild<QWidget*>("beepFlash"), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return tint.isNull(); }, 5000));  // it goes by itself
 }
+
+TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
+    FirstKind* plain = windowInstance<FirstKind>();
+    SecondKind* boxless = windowInstance<SecondKind>();
+    boxless->setCloseButton(false);
+    EXPECT_TRUE(plain->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(boxless->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(boxless->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(boxless->isVisible());
+
+    // A close box that the window manager draws anyway: the window stays and the refusal shows.
+    const int beeps = beepCount();
+    boxless->close();
+    EXPECT_FALSE(boxless->isClosed());
+    EXPECT_TRUE(boxless->isVisible());
+    EXPECT_EQ(beepCount(), beeps + 1);
+    plain->close();
+    EXPECT_TRUE(plain->isClosed());
+    EXPECT_EQ(beepCount(), beeps + 1);
+}
