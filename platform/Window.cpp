@@ -277,6 +277,7 @@ void Window::setResizeable(bool value) {
     releaseSizeLimits();
     resizeable = value;
     applySizeLimits();
+    applyFlags();
 }
 
 void Window::setCloseButton(bool value) {
@@ -299,7 +300,8 @@ void Window::applyFlags() {
     Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowCloseButtonHint;
     if (minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    // A window of fixed size cannot be maximised: it shows no maximise box.
+    if (maximizeBox && resizeable) flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
     if (shown) QMainWindow::setVisible(true);
 }

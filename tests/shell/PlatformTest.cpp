@@ -295,6 +295,9 @@ TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
     EXPECT_TRUE(plain->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(boxless->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(boxless->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(boxless->windowFlags() & Qt::WindowMaximizeButtonHint);
+    boxless->setResizeable(false);  // a fixed size cannot be maximised
+    EXPECT_FALSE(boxless->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(boxless->isVisible());
 
     // A close box that the window manager draws anyway: the window stays and the refusal shows.
