@@ -56,6 +56,9 @@ public:
     void setWidth(int width);
     void setHeight(int height);
     void setBounds(int top, int left, int height, int width);
+    // Moves the window (and shrinks it, when the user may resize it and it is larger than the
+    // screen) so that it lies wholly on the available area of its screen, its frame included.
+    void keepOnScreen();
     void setMinimumContentSize(int width, int height);
     void setMaximumContentSize(int width, int height);
     void setResizeable(bool resizeable);
@@ -130,13 +133,6 @@ private:
     PushButton* buttonWithRole(bool defaultRole) const;
     void placeForShowing();
     void centreOver(const Window* other);
-
-public:
-    // Moves the window (and shrinks it, when the user may resize it and it is larger than the
-    // screen) so that it lies wholly on the available area of its screen, its frame included.
-    void keepOnScreen();
-
-private:
 
     QWidget* area = nullptr;
     MenuHandlers handlers;
