@@ -6,7 +6,17 @@
 #include "core/Hexagram.h"
 #include "app/MenuBar1.h"
 #include "display/displayWindow.h"
+#include "app/WHelp.h"
+#include "app/aboutWindow.h"
+#include "chains/ChainPage.h"
+#include "chains/Whexchains.h"
+#include "chains/Wtext.h"
+#include "editors/GotoHexWindow.h"
+#include "editors/TRIGRAMINPUT.h"
+#include "editors/WdbEditText.h"
 #include "input/InputWindow.h"
+#include "input/W69changeInput.h"
+#include "lists/TableInputWindow.h"
 #include "lists/ListsWindow.h"
 #include "platform/Graphics.h"
 #include "platform/Printing.h"
@@ -75,6 +85,84 @@ TEST(DisplayBounds, StoredBoundsOffTheScreenAreMovedBackOnAndAbsurdOnesCountAsAb
         EXPECT_EQ(QSize(display->Width(), display->Height()), c.size);
         EXPECT_TRUE(area.contains(display->frameGeometry())) << display->frameGeometry().x() << ","
                                                               << display->frameGeometry().y();
+    }
+}
+
+TEST(WindowsOnScreen, EveryWindowOfTheProgramOpensWhollyOnTheScreen) {
+    StartedProgram program;
+    displayWindow* display = displayWindow::instance();
+    display->newhex(63, true);
+    display->newhex(62, true);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* name;
+        std::function<Window*()> open;
+    } cases[] = {
+        {"display", [&]() -> Window* { return display; }},
+        {"input", []() -> Window* { return InputWindow::instance(); }},
+        {"saved chains", [] {
+             Whexchains* chains = Whexchains::instance();
+             chains->wakeup(0);
+             return static_cast<Window*>(chains);
+         }},
+        {"changing-line editor", [] {
+             W69changeInput* editor = W69changeInput::instance();
+             editor->wakeup(63, 1);
+             return static_cast<Window*>(editor);
+         }},
+        {"lists", [] {
+             ListsWindow* lists = ListsWindow::instance();
+             lists->Show();
+             return static_cast<Window*>(lists);
+         }},
+        {"new table", [] {
+             TableInputWindow* dialog = TableInputWindow::instance();
+             dialog->wakeup(0, "ENGLISH_DEFAULT");
+             return static_cast<Window*>(dialog);
+         }},
+        {"hexagram editor", [] {
+             WdbEditText* editor = WdbEditText::instance();
+             editor->wakeup("ENGLISH_DEFAULT", false);
+             return static_cast<Window*>(editor);
+         }},
+        {"go to", [] {
+             GotoHexWindow* dialog = GotoHexWindow::instance();
+             dialog->wakeup(true, 1);
+             return static_cast<Window*>(dialog);
+         }},
+        {"trigram editor", [] {
+             TRIGRAMINPUT* editor = TRIGRAMINPUT::instance();
+             editor->wakeup("TRIGRAMS_DEFAULT", false);
+             return static_cast<Window*>(editor);
+         }},
+        {"text", [&] {
+             EXPECT_TRUE(ChooseMenuItem(display, "OptionsText"));
+             return static_cast<Window*>(findWindow<Wtext>());
+         }},
+        {"chain page", [&] {
+             display->Show();
+             EXPECT_TRUE(ChooseMenuItem(display, "OptionsChainWindow"));
+             return static_cast<Window*>(findWindow<ChainPage>());
+         }},
+        {"help", [] {
+             WHelp::instance()->Show();
+             return static_cast<Window*>(WHelp::instance());
+         }},
+        {"about", []() -> Window* { return aboutWindow::instance(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Window* window = c.open();
+        StartedProgram::settle();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        const QRect frame = window->frameGeometry();
+        if (frame.width() <= area.width() && frame.height() <= area.height()) {
+            EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                              << frame.height();
+        } else {  // larger than this screen: its top left corner, title and menus show
+            EXPECT_EQ(frame.topLeft(), area.topLeft());
+        }
     }
 }
 
