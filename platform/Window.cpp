@@ -227,6 +227,9 @@ const QScreen* screenFor(const QRect& rect) {
 }  // namespace
 
 void Window::setBounds(int top, int left, int height, int width) {
+    // Positions and sizes held where Qt's sums of them cannot overflow.
+    top = std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    left = std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     height = widgetSize(height);
     width = widgetSize(width);
     const int total = height + menuBarHeight(width);

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -309,4 +310,28 @@ TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
     plain->close();
     EXPECT_TRUE(plain->isClosed());
     EXPECT_EQ(beepCount(), beeps + 1);
+}
+
+TEST_F(PlatformFixture, BoundsSetByCodeAtTheLimitsOfIntAreHeldWithoutOverflow) {
+    FirstKind* window = windowInstance<FirstKind>();
+    const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+    struct Case {
+        int top, left, height, width;
+    } cases[] = {{most, most, most, most}, {least, least, least, least}, {0, 0, most, most}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.top);
+        window->setBounds(c.top, c.left, c.height, c.width);
+        EXPECT_GE(window->Height(), 0);
+        EXPECT_GE(window->Width(), 0);
+        window->setHeight(c.height);
+        window->setWidth(c.width);
+        window->keepOnScreen();
+        EXPECT_TRUE(availableArea().intersects(window->geometry()));
+    }
+    const WindowBounds parsed = parseBounds("99999999999,-99999999999,2147483648,x");
+    EXPECT_EQ(parsed.Top, most);
+    EXPECT_EQ(parsed.Left, least);
+    EXPECT_EQ(parsed.Height, most);
+    EXPECT_EQ(parsed.Width, 0);
+    EXPECT_FALSE(applyStoredBounds(*window, parsed));
 }
