@@ -35,6 +35,7 @@ MenuItem* DataBaseCurrentTrigramdataTable();
 MenuItem* Filegetdbscheme();
 MenuItem* FileAboutyarrowen();
 MenuItem* EditCopy();
+MenuItem* EditSelectAll();
 MenuItem* Copysymbol();
 MenuItem* EditDisplay();
 MenuItem* EdittextFont();

@@ -6,10 +6,8 @@
 #include "platform/Keyboard.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
-#ifndef YARROWEN_HOME_URL
-#define YARROWEN_HOME_URL ""
-#endif
 
 aboutWindow* aboutWindow::instance() { return windowInstance<aboutWindow>(); }
 
@@ -47,7 +45,17 @@ aboutWindow::aboutWindow() {
 
 void aboutWindow::PushButton1_Action() { Close(); }
 
-void aboutWindow::PushButton3_Action() { ShowURL(projectHomeAddress()); }
+// Where nothing opens the README, the user learns where it is.
+void aboutWindow::PushButton3_Action() {
+    const QChar CR(13);
+    const QString path = QUrl(projectHomeAddress()).toLocalFile();
+    if (!QFileInfo::exists(path)) {
+        MsgBox("The README is not beside the program, where it belongs:" + QString(CR) + path);
+        return;
+    }
+    if (!ShowURL(projectHomeAddress()))
+        MsgBox("Nothing on this computer opens the README. It is here:" + QString(CR) + path);
+}
 
 void aboutWindow::PushButton4_Action() { MsgBox(creditsText()); }
 
@@ -62,7 +70,11 @@ void aboutWindow::Event_Activate() {
     stHex->setText(M_globals::TableHex);
 }
 
-QString projectHomeAddress() { return QString::fromUtf8(YARROWEN_HOME_URL); }
+QString projectHomeAddress() {
+    const Application* application = Application::instance();
+    const QString folder = application ? application->applicationFolder() : QString();
+    return QUrl::fromLocalFile(QFileInfo(folder + "/README.md").absoluteFilePath()).toString();
+}
 
 QString creditsText() {
     const QChar CR(13);

@@ -33,7 +33,7 @@ public:
     void Event_Activate() override;
 };
 
-// The address "Updates..." opens: the project's home page, a build setting.
+// The address "Updates...": the README that the build puts beside the program.
 QString projectHomeAddress();
 // The credits message: the sources of the default database's texts and the tools used.
 QString creditsText();

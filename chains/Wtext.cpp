@@ -8,6 +8,8 @@
 #include "display/displayWindow.h"
 #include "platform/Keyboard.h"
 
+#include <QTextEdit>
+
 Wtext* Wtext::instance() { return windowInstance<Wtext>(); }
 
 Wtext::Wtext() {
@@ -59,9 +61,22 @@ void Wtext::Event_Activate() { M_globals::checkmenus(3); }
 
 void Wtext::AddMenuHandlers() {
     AddMenuHandler("OptionsChainWindow", [this] { return _OptionsChainWindow_Action(); });
+    AddMenuHandler("EditCopy", [this] {
+        EF1->textEdit()->copy();
+        return true;
+    });
+    AddMenuHandler("EditSelectAll", [this] {
+        EF1->textEdit()->selectAll();
+        return true;
+    });
 }
 
-void Wtext::Event_EnableMenuItems() { OptionsChainWindow()->setEnabled(true); }
+// Copy and Select All do what their keys do in the field: copy a selection, select a text.
+void Wtext::Event_EnableMenuItems() {
+    OptionsChainWindow()->setEnabled(true);
+    EditCopy()->setEnabled(EF1->SelLength() > 0);
+    EditSelectAll()->setEnabled(!EF1->Text().isEmpty());
+}
 
 bool Wtext::_OptionsChainWindow_Action() {
     displayWindow::instance()->Show();

@@ -121,9 +121,11 @@ void printfile(const QString& chain) {
     const int F = Int(X / 2.0 - first.my_yangLength / 2.0);
     if (!pageHoldsBlock(setup.Height(), setup.Width(), B, X)) return;
 
-    std::shared_ptr<Graphics> g = OpenPrinterDialog(&setup);
+    // A cancelled dialog ends quietly; only a job that could not start is reported.
+    bool cancelled = false;
+    std::shared_ptr<Graphics> g = OpenPrinterDialog(&setup, &cancelled);
     if (!g) {
-        MsgBox("Printer graphics failed.");
+        if (!cancelled) MsgBox("Printer graphics failed.");
         return;
     }
     // The printer prints the page of the page setup; a printer that insists on wider margins

@@ -2,9 +2,8 @@
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/SQLDatabase.h"
-
-#include <QFontDatabase>
 
 namespace M_globals {
 
@@ -45,11 +44,7 @@ void makeTrigramObjects() {
         if (!trigram) trigram = std::make_shared<trigramClass>();
 }
 
-bool fontavailable(const QString& name) {
-    for (const QString& family : QFontDatabase::families())
-        if (family.compare(name, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
+bool fontavailable(const QString& name) { return fontInstalled(name); }
 
 void LoadPrefs() {
     if (!db) return;
@@ -59,7 +54,8 @@ void LoadPrefs() {
     QString* fonts[] = {&font_above, &font_title, &font_judgement, &font_short, &font_sixnines, &font_text};
     const char* columns[] = {"font_above", "font_title", "font_judgement", "font_short", "font_sixnines", "font_text"};
     for (int i = 0; i < 6; ++i) {
-        const QString stored = prefs->Field(columns[i]).StringValue();
+        // A name stored with the foundry Qt once added counts as its plain family.
+        const QString stored = plainFamily(prefs->Field(columns[i]).StringValue());
         *fonts[i] = fontavailable(stored) ? stored : font_system;
     }
     prefs->Close();

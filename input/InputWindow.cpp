@@ -51,6 +51,9 @@ InputWindow::InputWindow() {
     setHeight(302);
     setResizeable(false);
     setMaximizeButton(false);
+    // The user composes here and watches the display window take each hexagram: the window opens
+    // in the middle of the screen rather than over the display window.
+    setPlacement(Placement::OnItsWindowsScreen);
 
     // The boxes in column order, the whole lower row first.
     for (const bool upper : {false, true}) {

@@ -120,4 +120,4 @@ void Application::shutDownNow() {
     Event_Close();
 }
 
-void ShowURL(const QString& url) { dialogs().showURL(url); }
+bool ShowURL(const QString& url) { return dialogs().showURL(url); }

@@ -68,5 +68,6 @@ private:
     std::unique_ptr<class QObject> shortcutWatcher;
 };
 
-// Opens the address in the user's browser (through the dialog seam, so tests record it).
-void ShowURL(const QString& url);
+// Opens the address in the user's browser (through the dialog seam, so tests record it); false
+// when nothing could open it.
+bool ShowURL(const QString& url);

@@ -1,4 +1,6 @@
 #pragma once
-// The system beep. beepCount() counts the beeps of the run, so tests can tell that one sounded.
+// The system beep. Most desktops make no sound for it, so the beep is also seen: the window in
+// front flashes briefly and asks the window system for attention. beepCount() counts the beeps of
+// the run, so tests can tell that one sounded.
 void Beep();
 int beepCount();

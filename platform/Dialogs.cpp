@@ -89,9 +89,12 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    void showURL(const QString& url) override {
-        if (unattended()) return report("ShowURL", url);
-        QDesktopServices::openUrl(QUrl(url));
+    bool showURL(const QString& url) override {
+        if (unattended()) {
+            report("ShowURL", url);
+            return true;
+        }
+        return QDesktopServices::openUrl(QUrl(url));
     }
 };
 
@@ -138,7 +141,10 @@ QString ScriptedDialogs::openFile(const QString& fileType) {
     return answer;
 }
 
-void ScriptedDialogs::showURL(const QString& url) { urls << url; }
+bool ScriptedDialogs::showURL(const QString& url) {
+    urls << url;
+    return urlsOpen;
+}
 
 std::optional<Color> ScriptedDialogs::selectColor(const Color& initial, const QString& prompt) {
     colourPrompts << prompt;

@@ -44,8 +44,8 @@ public:
     virtual bool pageSetup(PrinterSetup& setup) = 0;
     // The printer dialog for `printer`; true when the user chose to print.
     virtual bool printerDialog(QPrinter& printer) = 0;
-    // Hands the address to the user's browser.
-    virtual void showURL(const QString& url) = 0;
+    // Hands the address to the user's browser (or whatever opens it); false when nothing could.
+    virtual bool showURL(const QString& url) = 0;
 };
 
 // The seam in use (the Qt one unless a test installed another).
@@ -86,6 +86,7 @@ public:
     QStringList pageSetupsShown;           // the setup string each page setup opened with
     int printerDialogsShown = 0;
     QStringList urls;                      // every address handed to the browser
+    bool urlsOpen = true;                  // whether something opens them
 
     void msgBox(const QString& text) override;
     DialogButton showMessageDialog(const MessageDialog& dialog) override;
@@ -93,7 +94,7 @@ public:
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override;
     bool pageSetup(PrinterSetup& setup) override;
     bool printerDialog(QPrinter& printer) override;
-    void showURL(const QString& url) override;
+    bool showURL(const QString& url) override;
 
 private:
     DialogSeam* previous;

@@ -3,6 +3,7 @@
 #include "platform/PluginHost.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QStringList>
 
 QString systemFontName() {
@@ -12,9 +13,33 @@ QString systemFontName() {
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
-int FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
+namespace {
+
+const QStringList& installedFamilies() {
+    static const QStringList families = [] {
+        QStringList plain;
+        for (const QString& family : QFontDatabase::families()) {
+            const QString name = plainFamily(family);
+            if (!plain.contains(name, Qt::CaseInsensitive)) plain << name;
+        }
+        return plain;
+    }();
+    return families;
+}
+
+}  // namespace
+
+QString plainFamily(const QString& family) {
+    static const QRegularExpression foundry(R"(\s*\[[^\[\]]*\]\s*$)");
+    const QString plain = QString(family).remove(foundry);
+    return plain.isEmpty() ? family : plain;
+}
+
+bool fontInstalled(const QString& family) { return installedFamilies().contains(family, Qt::CaseInsensitive); }
+
+int FontCount() { return static_cast<int>(installedFamilies().size()); }
 
 QString Font(int index) {
-    const QStringList families = QFontDatabase::families();
+    const QStringList& families = installedFamilies();
     return index >= 0 && index < families.size() ? families[index] : QString();
 }

@@ -17,7 +17,43 @@ bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // While an enabling pass runs its handlers, items remember that a handler set them.
 bool handlersRunning = false;
 
+// The window whose menu state the model holds, and the signal that a window's bar is to catch up.
+QPointer<Window> boundWindow;
+
+class MenuBinding : public QObject {
+    Q_OBJECT
+public:
+    static MenuBinding& get() {
+        static MenuBinding binding;
+        return binding;
+    }
+signals:
+    void bound(Window* window);
+};
+
 }  // namespace
+
+void WindowMenuState::capture(const MenuBar& bar) {
+    items.clear();
+    for (MenuItem* item : bar.descendants()) items.push_back({item, item->Visible(), item->Text()});
+}
+
+void WindowMenuState::restore() const {
+    for (const ItemState& state : items)
+        if (state.item) {
+            state.item->setText(state.text);
+            state.item->setVisible(state.visible);
+        }
+}
+
+void bindMenusTo(Window* window) {
+    if (!window || boundWindow == window) return;
+    boundWindow = window;
+    window->menuState().restore();
+    emit MenuBinding::get().bound(window);
+}
+
+Window* menuOwner() { return boundWindow; }
 
 MenuItem::MenuItem(const QString& name, const QString& text, const QString& shortcut, Kind kind)
     : name(name), text(text), shortcut(shortcut), itemKind(kind) {}
@@ -139,6 +175,7 @@ public:
     static void run(Window* front) {
         Application* application = Application::instance();
         if (!application || !application->menuBar()) return;
+        bindMenusTo(front);
         MenuBar* bar = application->menuBar();
         const std::vector<MenuItem*> items = bar->descendants();
         for (MenuItem* item : items) item->touchedInPass = false;
@@ -227,9 +264,24 @@ void syncAction(QAction* action, MenuItem* item) {
 
 void addItem(QMenu* menu, MenuItem* item, Window* owner);
 
-void watch(QAction* action, MenuItem* item) {
-    QObject::connect(item, &MenuItem::changed, action, [action, item] { syncAction(action, item); });
-    syncAction(action, item);
+// A bar without a window, or the bar of the window the model is bound to, follows the model.
+bool follows(const QPointer<Window>& owner) { return !owner || owner == boundWindow || !boundWindow; }
+
+// Runs `sync` now, on every change of the item while the owner's bar follows the model, and when
+// the model is bound to the owner.
+void follow(QObject* target, MenuItem* item, Window* owner, const std::function<void()>& sync) {
+    QPointer<Window> window(owner);
+    QObject::connect(item, &MenuItem::changed, target, [sync, window] {
+        if (follows(window)) sync();
+    });
+    QObject::connect(&MenuBinding::get(), &MenuBinding::bound, target, [sync, window](Window* bound) {
+        if (window && window == bound) sync();
+    });
+    sync();
+}
+
+void watch(QAction* action, MenuItem* item, Window* owner) {
+    follow(action, item, owner, [action, item] { syncAction(action, item); });
 }
 
 void fillMenu(QMenu* menu, MenuItem* model, Window* owner) {
@@ -245,16 +297,14 @@ void addItem(QMenu* menu, MenuItem* item, Window* owner) {
     if (item->isSeparator()) {
         QAction* separator = menu->addSeparator();
         separator->setObjectName(item->Name());
-        QObject::connect(item, &MenuItem::changed, separator,
-                         [separator, item] { separator->setVisible(item->Visible()); });
-        separator->setVisible(item->Visible());
+        follow(separator, item, owner, [separator, item] { separator->setVisible(item->Visible()); });
         return;
     }
     if (item->Count() > 0) {
         QMenu* sub = menu->addMenu(item->Text());
         fillMenu(sub, item, owner);
         sub->menuAction()->setObjectName(item->Name());
-        watch(sub->menuAction(), item);
+        watch(sub->menuAction(), item, owner);
         return;
     }
     QAction* action = menu->addAction(item->Text());
@@ -267,7 +317,7 @@ void addItem(QMenu* menu, MenuItem* item, Window* owner) {
         syncAction(action, model);  // Qt toggled the check mark; the model owns it
         if (model->Enabled() && model->isReachable()) dispatchMenuItem(model, window);
     });
-    watch(action, item);
+    watch(action, item, owner);
 }
 
 }  // namespace
@@ -279,6 +329,8 @@ void populateMenuBar(QMenuBar* bar, MenuBar* model, Window* owner) {
         QMenu* menu = bar->addMenu(menuItem->Text());
         fillMenu(menu, menuItem, owner);
         menu->menuAction()->setObjectName(menuItem->Name());
-        watch(menu->menuAction(), menuItem);
+        watch(menu->menuAction(), menuItem, owner);
     }
 }
+
+#include "Menus.moc"

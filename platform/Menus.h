@@ -4,6 +4,7 @@
 // fires, an enabling pass decides which items are enabled; of two enabled, reachable items that
 // share a shortcut only the first (in menu order) keeps it.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -121,5 +122,30 @@ bool ChooseMenuItem(Window* window, const QString& itemName, int itemIndex = 0);
 // window's handler, then, unless it took the command, the application's.
 void dispatchMenuItem(MenuItem* item, Window* window);
 
-// Builds the Qt menus of a menu bar model for one window and keeps them in step with the model.
+// Builds the Qt menus of a menu bar model for one window. The bar follows the model while the
+// model holds that window's menu state (see bindMenusTo) and keeps what it showed otherwise.
 void populateMenuBar(class QMenuBar* bar, MenuBar* model, Window* owner);
+
+// What one window's activation made of the menus: the visibility and caption of every item right
+// after its activation handler ran.
+class WindowMenuState {
+public:
+    void capture(const MenuBar& bar);
+    void restore() const;
+    bool isEmpty() const { return items.empty(); }
+
+private:
+    struct ItemState {
+        QPointer<MenuItem> item;
+        bool visible;
+        QString text;
+    };
+    std::vector<ItemState> items;
+};
+
+// The model holds the menu state of one window at a time, and every window's bar shows the state
+// of its own window. Binding the model to another window puts that window's state back (as its
+// last activation left it) and lets its bar follow the model again; the other bars keep theirs.
+// The enabling pass binds to the window it runs for.
+void bindMenusTo(Window* window);
+Window* menuOwner();

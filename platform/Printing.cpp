@@ -113,13 +113,15 @@ int PrinterSetup::PageHeight() const { return Int(layout.fullRect(QPageLayout::P
 
 bool PageSetupDialog(PrinterSetup& setup) { return dialogs().pageSetup(setup); }
 
-std::shared_ptr<Graphics> OpenPrinterDialog(const PrinterSetup* setup) {
+std::shared_ptr<Graphics> OpenPrinterDialog(const PrinterSetup* setup, bool* cancelled) {
     const PrinterSetup defaults;
     const QPageLayout& page = setup ? setup->layout : defaults.layout;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setFullPage(false);
     printer->setPageLayout(page);
-    if (!dialogs().printerDialog(*printer)) return nullptr;
+    const bool chosen = dialogs().printerDialog(*printer);
+    if (cancelled) *cancelled = !chosen;
+    if (!chosen) return nullptr;
     printer->setPageLayout(page);
     auto graphics = std::make_shared<Graphics>(std::move(printer));
     if (!graphics->painter().isActive()) return nullptr;

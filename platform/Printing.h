@@ -40,6 +40,7 @@ public:
 bool PageSetupDialog(PrinterSetup& setup);
 
 // Shows the printer dialog for a printer set up with the page of `setup` (the defaults when it is
-// null). Gives the drawing context of the print job, or nullptr when the user cancelled. The page
-// stays the one of `setup` whatever the dialog chose, so what was measured is what prints.
-std::shared_ptr<Graphics> OpenPrinterDialog(const PrinterSetup* setup);
+// null). Gives the drawing context of the print job, or nullptr when the user cancelled (then
+// `cancelled`, when given, is set true) or the job could not start. The page stays the one of
+// `setup` whatever the dialog chose, so what was measured is what prints.
+std::shared_ptr<Graphics> OpenPrinterDialog(const PrinterSetup* setup, bool* cancelled = nullptr);

@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/Beep.h"
 #include "platform/Controls.h"
 #include "platform/DragItem.h"
 #include "platform/Graphics.h"
@@ -9,12 +10,13 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QEventLoop>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <limits>
 
 // The platform's bookkeeping of windows. Windows shown while another window opens are shown
 // together when the outermost opening ends, rearmost first, so that the window system ends with
@@ -68,8 +70,14 @@ public:
         if (lastActivated == window) return;
         lastActivated = window;
         QPointer<Window> guard(window);
+        bindMenusTo(window);
         window->Event_Activate();
-        if (guard && !guard->isClosed()) runEnablingPass(guard);
+        if (!guard || guard->isClosed()) return;
+        // What the activation made of the menus is this window's, shown in its own bar.
+        Application* application = Application::instance();
+        if (menuOwner() == guard && application && application->menuBar())
+            guard->menus.capture(*application->menuBar());
+        runEnablingPass(guard);
     }
 
     void makeActive(Window* window) {
@@ -188,7 +196,42 @@ void Window::releaseSizeLimits() {
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
+namespace {
+
+// A size as the window system can take it: never negative nor beyond Qt's largest widget, so that
+// adding the menu bar to it cannot overflow.
+int widgetSize(int size) { return std::clamp(size, 0, QWIDGETSIZE_MAX - 4096); }
+
+// The window system's frame around a window: its own margins once the window system gave it a
+// frame, else those of another window on screen, else an allowance for a title bar and borders.
+QMargins frameOf(const QWidget& widget) {
+    static QMargins known(6, 32, 6, 6);
+    auto marginsOf = [](const QWidget& window) {
+        const QWindow* handle = window.windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
+    };
+    QMargins margins = marginsOf(widget);
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (!margins.isNull()) break;
+        if (other->isVisible()) margins = marginsOf(*other);
+    }
+    if (!margins.isNull()) known = margins;
+    return known;
+}
+
+const QScreen* screenFor(const QRect& rect) {
+    if (const QScreen* screen = QGuiApplication::screenAt(rect.center())) return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
 void Window::setBounds(int top, int left, int height, int width) {
+    // Positions and sizes held where Qt's sums of them cannot overflow.
+    top = std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    left = std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    height = widgetSize(height);
+    width = widgetSize(width);
     const int total = height + menuBarHeight(width);
     if (!resizeable) releaseSizeLimits();
     setGeometry(left, top, width, total);
@@ -200,24 +243,26 @@ void Window::setLeft(int left) { setBounds(Top(), left, Height(), Width()); }
 
 void Window::setWidth(int width) {
     const int height = Height();
+    width = widgetSize(width);
     if (!resizeable) releaseSizeLimits();
     resize(width, height + menuBarHeight(width));
     applySizeLimits();
 }
 
 void Window::setHeight(int height) {
+    height = widgetSize(height);
     if (!resizeable) releaseSizeLimits();
     resize(Width(), height + menuBarHeight(Width()));
     applySizeLimits();
 }
 
 void Window::setMinimumContentSize(int width, int height) {
-    minimumContent = QSize(width, height);
+    minimumContent = QSize(widgetSize(width), widgetSize(height));
     applySizeLimits();
 }
 
 void Window::setMaximumContentSize(int width, int height) {
-    maximumContent = QSize(width, height);
+    maximumContent = QSize(widgetSize(width), widgetSize(height));
     applySizeLimits();
 }
 
@@ -228,14 +273,14 @@ void Window::applySizeLimits() {
         return;
     }
     setMinimumSize(minimumContent.width(), minimumContent.height() + bar);
-    setMaximumSize(std::min(maximumContent.width(), QWIDGETSIZE_MAX),
-                   std::min(maximumContent.height() + bar, QWIDGETSIZE_MAX));
+    setMaximumSize(maximumContent.width(), std::min(maximumContent.height() + bar, QWIDGETSIZE_MAX));
 }
 
 void Window::setResizeable(bool value) {
     releaseSizeLimits();
     resizeable = value;
     applySizeLimits();
+    applyFlags();
 }
 
 void Window::setCloseButton(bool value) {
@@ -258,7 +303,8 @@ void Window::applyFlags() {
     Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowCloseButtonHint;
     if (minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    // A window of fixed size cannot be maximised: it shows no maximise box.
+    if (maximizeBox && resizeable) flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
     if (shown) QMainWindow::setVisible(true);
 }
@@ -287,7 +333,8 @@ void Window::setSheetParent(Window* parent) {
     parent->winId();
     windowHandle()->setTransientParent(parent->windowHandle());
     setWindowModality(Qt::WindowModal);
-    placeBeside(*parent);
+    centreOver(parent);
+    keepOnScreen();
     if (shown) QMainWindow::setVisible(true);
 }
 
@@ -305,19 +352,57 @@ void Window::endModal() {
     modalLoop = nullptr;
 }
 
-void Window::placeBeside(const Window& parent) {
-    // Below the parent when the screen has room, else to its right; else the window system
-    // places the sheet. Room is left for the window frames, which are not known before showing.
-    constexpr int frame = 40;
-    const QScreen* screen = parent.screen() ? parent.screen() : QGuiApplication::primaryScreen();
+// A window about to come on screen: a sheet over its parent; a window that has never been placed
+// and was given no position over the window it was opened from (in front of it); then wholly on
+// the screen. A window already on screen stays where the user left it.
+void Window::placeForShowing() {
+    if (isVisible()) return;
+    if (sheetParent && sheetParent->isVisible()) {
+        centreOver(sheetParent);
+    } else if (!placed && !testAttribute(Qt::WA_Moved)) {
+        const Window* opener = nullptr;
+        for (const Window* other : WindowList::get().order)
+            if (other != this && other->isOpened() && other->isVisible()) {
+                opener = other;
+                break;
+            }
+        centreOver(opener);
+    }
+    placed = true;
+    keepOnScreen();
+}
+
+// Centred over the other window (or its screen, as the placement says), or over the available
+// screen when there is none.
+void Window::centreOver(const Window* other) {
+    QRect inner = geometry();
+    QPoint centre;
+    const QScreen* screen = other ? other->screen() : QGuiApplication::primaryScreen();
+    if (other && placement == Placement::OverItsWindow) {
+        centre = other->geometry().center();
+    } else if (screen) {
+        const QMargins frame = frameOf(*this);
+        centre = screen->availableGeometry().marginsRemoved(frame).center();
+    } else {
+        return;
+    }
+    inner.moveCenter(centre);
+    setGeometry(inner);
+}
+
+void Window::keepOnScreen() {
+    const QScreen* screen = screenFor(geometry());
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QRect outer = parent.geometry();
-    const QSize size(Width(), Height() + menuBarHeight(Width()));
-    const QRect below(QPoint(outer.left(), outer.bottom() + frame), size);
-    const QRect right(QPoint(outer.right() + frame / 2, outer.top()), size);
-    if (area.contains(below)) move(below.topLeft());
-    else if (area.contains(right)) move(right.topLeft());
+    const QMargins frame = frameOf(*this);
+    const QRect room = screen->availableGeometry().marginsRemoved(frame);
+    QRect inner = geometry();
+    // Larger than the screen: a window the user may resize shrinks to it; a fixed one keeps its
+    // size and shows its top left corner, where its title bar and menus are.
+    if (resizeable && (inner.width() > room.width() || inner.height() > room.height()))
+        inner.setSize(inner.size().boundedTo(room.size()).expandedTo(minimumSize()));
+    inner.moveLeft(std::max(room.left(), std::min(inner.left(), room.right() + 1 - inner.width())));
+    inner.moveTop(std::max(room.top(), std::min(inner.top(), room.bottom() + 1 - inner.height())));
+    if (inner != geometry()) setGeometry(inner);
 }
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
@@ -354,6 +439,7 @@ void Window::open() {
 }
 
 void Window::showNow() {
+    placeForShowing();
     QMainWindow::setVisible(true);
     // Windows without a window system (offscreen) have no stacking to change.
     if (QGuiApplication::platformName() != "offscreen") raise();
@@ -416,10 +502,12 @@ void Window::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The window system's close box: the window closes as it would by code, or not at all when
-    // it has no close box.
+    // The window system's close box: the window closes as it would by code. A window without one
+    // asks for none, but a window manager may draw one all the same (openbox does): the request is
+    // then refused as a refusal is, with a beep that is seen.
     event->ignore();
     if (closeBox) Close();
+    else Beep();
 }
 
 PushButton* Window::buttonWithRole(bool defaultRole) const {
@@ -500,9 +588,20 @@ void closeAllWindows() { WindowList::get().closeAll(); }
 
 void noteUserInput() { WindowList::get().expectedActive = nullptr; }
 
+namespace {
+
+// Stored numbers beyond this are no window's place or size on any screen.
+constexpr int BoundsReach = 1000000;
+
+}  // namespace
+
 WindowBounds parseBounds(const QString& text) {
     const QStringList fields = text.split(',');
-    auto field = [&](int i) { return i < fields.size() ? static_cast<int>(leadingInteger(fields[i])) : 0; };
+    auto field = [&](int i) {
+        if (i >= fields.size()) return 0;
+        const qint64 value = leadingInteger(fields[i]);
+        return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
     return {field(0), field(1), field(2), field(3)};
 }
 
@@ -512,11 +611,14 @@ QString boundsString(const Window& window) {
 
 bool applyStoredBounds(Window& window, const WindowBounds& bounds) {
     if (bounds.Width <= 0 || bounds.Height <= 0) return false;
+    for (const int value : {bounds.Top, bounds.Left, bounds.Height, bounds.Width})
+        if (value < -BoundsReach || value > BoundsReach) return false;
     const QRect wanted(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     bool onScreen = false;
     for (const QScreen* screen : QGuiApplication::screens()) onScreen = onScreen || screen->geometry().intersects(wanted);
     if (!onScreen) return false;
     window.setBounds(bounds.Top, bounds.Left, bounds.Height, bounds.Width);
+    window.keepOnScreen();
     return true;
 }
 

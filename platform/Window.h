@@ -56,6 +56,9 @@ public:
     void setWidth(int width);
     void setHeight(int height);
     void setBounds(int top, int left, int height, int width);
+    // Moves the window (and shrinks it, when the user may resize it and it is larger than the
+    // screen) so that it lies wholly on the available area of its screen, its frame included.
+    void keepOnScreen();
     void setMinimumContentSize(int width, int height);
     void setMaximumContentSize(int width, int height);
     void setResizeable(bool resizeable);
@@ -90,10 +93,17 @@ public:
     void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
     void AddMenuHandler(const QString& itemName, std::function<bool(int index)> handler);
     const MenuHandlers& menuHandlers() const { return handlers; }
+    // The menus as this window's last activation left them; its bar shows them.
+    const WindowMenuState& menuState() const { return menus; }
 
-    // Makes this window a sheet over `parent`: a window-modal dialog kept above it, placed beside
-    // it where the screen has room so that both show.
+    // Makes this window a sheet over `parent`: a window-modal dialog kept above it and shown
+    // centred over it (or on its screen, see setPlacement).
     void setSheetParent(Window* parent);
+    // Where a sheet or a window opened from another first shows: centred over the window it
+    // belongs to (the default), or centred on that window's screen, for a tool the user works with
+    // beside its window.
+    enum class Placement { OverItsWindow, OnItsWindowsScreen };
+    void setPlacement(Placement value) { placement = value; }
     // Shows the window as a sheet over `parent` and returns once it has closed or hidden.
     void ShowModalWithin(Window* parent);
 
@@ -121,13 +131,17 @@ private:
     void endModal();
     void finishClosing();
     PushButton* buttonWithRole(bool defaultRole) const;
-    void placeBeside(const Window& parent);
+    void placeForShowing();
+    void centreOver(const Window* other);
 
     QWidget* area = nullptr;
     MenuHandlers handlers;
+    WindowMenuState menus;
     bool opened = false, closed = false, visibleFlag = true, started = false;
     bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
     bool closingByProgram = false;
+    bool placed = false;  // has had its place on screen
+    Placement placement = Placement::OverItsWindow;
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;
     QPointer<Window> sheetParent;
@@ -164,14 +178,16 @@ W* windowInstance() {
     return window;
 }
 
-// Window bounds as stored: "top,left,height,width", each the integer its field starts with.
+// Window bounds as stored: "top,left,height,width", each the integer its field starts with (held
+// within the range of int).
 struct WindowBounds {
     int Top = 0, Left = 0, Height = 0, Width = 0;
 };
 WindowBounds parseBounds(const QString& text);
 QString boundsString(const Window& window);
-// Applies stored bounds unless they give no positive size or lie off every screen; answers whether
-// they were applied.
+// Applies stored bounds unless they give no positive size, hold absurd values (beyond any
+// screen's reach) or lie off every screen, and then keeps the window wholly on the screen;
+// answers whether they were applied.
 bool applyStoredBounds(Window& window, const WindowBounds& bounds);
 
 // The key of a key event as the window events see it.

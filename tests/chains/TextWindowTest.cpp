@@ -7,6 +7,7 @@
 #include "chains/Wtext.h"
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
+#include "platform/Clipboard.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
@@ -148,9 +149,10 @@ TEST_F(TextWindowAtStoredBounds, ItOpensAtItsStoredBoundsAndStoresThemWhenItClos
     text->Close();
     StartedProgram::settle();
     EXPECT_EQ(storedBounds(), "80,-30,250,450");
-    // Read back negative; the offscreen platform shifts a window at a negative left by its frame.
+    // Read back negative, and moved back on the screen as it opens.
     text = chooseText();
-    EXPECT_LT(text->Left(), 0);
+    EXPECT_GE(text->Left(), text->screen()->availableGeometry().left());
+    EXPECT_LT(text->Left(), 20);
     EXPECT_EQ(text->Top(), 80);
     EXPECT_EQ(text->Height(), 250);
     EXPECT_EQ(text->Width(), 450);
@@ -167,4 +169,24 @@ TEST_F(TextWindow, WithoutStoredBoundsItOpensAtItsLayoutSize) {
     ASSERT_EQ(fields.size(), 4);
     EXPECT_EQ(fields[2], "340");
     EXPECT_EQ(fields[3], "640");
+}
+
+TEST_F(TextWindow, CopyAndSelectAllAreEnabledAsTheFieldsTextAndSelectionAllow) {
+    Wtext* text = chooseText();
+    ASSERT_NE(text, nullptr);
+    runEnablingPass(text);
+    EXPECT_FALSE(EditCopy()->Enabled());  // an empty report
+    EXPECT_FALSE(EditSelectAll()->Enabled());
+    text->Close();
+    StartedProgram::settle();
+
+    chains.build({1, 8});
+    text = chooseText();
+    ASSERT_NE(text, nullptr);
+    runEnablingPass(text);
+    EXPECT_FALSE(EditCopy()->Enabled());  // nothing selected yet
+    EXPECT_TRUE(ChooseMenuItem(text, "EditSelectAll"));
+    EXPECT_EQ(text->EF1->SelLength(), text->EF1->Text().size());
+    EXPECT_TRUE(ChooseMenuItem(text, "EditCopy"));
+    EXPECT_EQ(Clipboard().Text(), text->EF1->Text());
 }

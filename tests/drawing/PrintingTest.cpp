@@ -248,9 +248,15 @@ TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
         }
     }
 
-    // A cancelled printer dialog prints nothing.
+    // A cancelled printer dialog prints nothing and ends quietly; a job that cannot start (its
+    // file cannot be written) is reported.
     usePage(400, 400);
     dialogs.messages.clear();
+    const int shown = dialogs.printerDialogsShown;
+    M_globals::printfile(Chain);
+    EXPECT_EQ(dialogs.printerDialogsShown, shown + 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    dialogs.printTargets.push_back(folder.path("no such folder/out.pdf"));
     M_globals::printfile(Chain);
     EXPECT_EQ(dialogs.messages, QStringList{"Printer graphics failed."});
 }

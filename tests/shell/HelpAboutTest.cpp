@@ -10,7 +10,10 @@
 #include "platform/Graphics.h"
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -177,10 +180,6 @@ TEST(About, ShowsTheDatabaseAndTheTablesInUseAsOfItsLastActivation) {
     about->Show();
     EXPECT_EQ(about->stHex->Text(), "OTHER_HEX");
 
-    QTest::mouseClick(about->PushButton3, Qt::LeftButton);
-    EXPECT_EQ(program.dialogs.urls, QStringList{projectHomeAddress()});
-    EXPECT_FALSE(projectHomeAddress().isEmpty());
-
     QTest::mouseClick(about->PushButton4, Qt::LeftButton);
     ASSERT_EQ(program.dialogs.messages.size(), 1);
     const QStringList lines = program.dialogs.messages[0].split(CR);
@@ -198,4 +197,41 @@ TEST(About, ShowsTheDatabaseAndTheTablesInUseAsOfItsLastActivation) {
     EXPECT_TRUE(ChooseMenuItem(frontWindow(), "FileAboutyarrowen"));
     EXPECT_NE(findWindow<aboutWindow>(), about);
     EXPECT_EQ(findWindow<aboutWindow>()->stHex->Text(), "OTHER_HEX");
+}
+
+TEST(About, UpdatesOpensTheReadmeBesideTheProgramOrSaysWhereItIs) {
+    StartedProgram program;
+    const QString readme = QFileInfo(program.folderPath() + "/README.md").absoluteFilePath();
+    EXPECT_EQ(projectHomeAddress(), QUrl::fromLocalFile(readme).toString());
+    struct Case {
+        const char* name;
+        bool present, opens;
+        QString message;  // empty: none
+    } cases[] = {
+        {"opened", true, true, ""},
+        {"nothing opens it", true, false, QString("Nothing on this computer opens the README. It is here:") + CR + readme},
+        {"missing", false, true, QString("The README is not beside the program, where it belongs:") + CR + readme},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(readme);
+        if (c.present) {
+            QFile file(readme);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        program.dialogs.urls.clear();
+        program.dialogs.messages.clear();
+        program.dialogs.urlsOpen = c.opens;
+        EXPECT_TRUE(ChooseMenuItem(frontWindow(), "FileAboutyarrowen"));
+        aboutWindow* about = findWindow<aboutWindow>();
+        ASSERT_NE(about, nullptr);
+        QTest::mouseClick(about->PushButton3, Qt::LeftButton);
+        EXPECT_EQ(program.dialogs.urls, c.present ? QStringList{projectHomeAddress()} : QStringList());
+        EXPECT_EQ(program.dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    }
+}
+
+TEST(About, TheBuildPutsTheReadmeBesideTheProgram) {
+    EXPECT_TRUE(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/README.md"));
+    EXPECT_TRUE(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/yarrowen"));
 }

@@ -5,12 +5,15 @@
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
+#include "editors/TRIGRAMINPUT.h"
+#include "editors/WdbEditText.h"
 #include "input/InputWindow.h"
 #include "lists/ListsWindow.h"
 #include "platform/Fonts.h"
 #include "platform/Window.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -346,6 +349,76 @@ TEST_F(MenuFixture, AProfileLeavesWhatItDoesNotTouchAsThePreviousWindowLeftIt) {
         EXPECT_TRUE(item->Visible()) << item->Name().toStdString();
 }
 
+namespace {
+
+// The action of that item in the window's own menu bar.
+QAction* barAction(Window* window, const QString& itemName) {
+    for (QAction* action : window->menuBar()->findChildren<QAction*>())
+        if (action->objectName() == itemName) return action;
+    for (QMenu* menu : window->menuBar()->findChildren<QMenu*>())
+        if (menu->menuAction()->objectName() == itemName) return menu->menuAction();
+    return nullptr;
+}
+
+// Which of the profile's telling items the window's bar shows: one letter per item, S or H.
+QString barProfile(Window* window) {
+    QString shown;
+    for (const char* item : {"OptionsMenu", "dbeditOptionsMenu", "EditDeleteHexagram", "OptionsTables"}) {
+        QAction* action = barAction(window, item);
+        shown += !action ? '?' : action->isVisible() ? 'S' : 'H';
+    }
+    return shown;
+}
+
+}  // namespace
+
+TEST(MenuBars, EachWindowsBarShowsItsOwnKindsMenusWhicheverWindowWasActiveLast) {
+    StartedProgram program;
+    displayWindow* display = displayWindow::instance();
+    ListsWindow* lists = ListsWindow::instance();
+    lists->Show();
+    WdbEditText* editor = WdbEditText::instance();
+    editor->wakeup("ENGLISH_DEFAULT", true);
+    editor->Show();
+    StartedProgram::settle();
+    ASSERT_EQ(frontWindow(), editor);
+    // The model holds the editor's profile; every other bar keeps its own.
+    const QString displays = "SHSH", listss = "SHHS", editors = "HSHS";
+    EXPECT_EQ(barProfile(editor), editors);
+    EXPECT_EQ(barProfile(display), displays);
+    EXPECT_EQ(barProfile(lists), listss);
+    EXPECT_EQ(barAction(display, "OptionsChainWindow")->text(), "Chain Window");
+    EXPECT_EQ(barAction(lists, "OptionsChainWindow")->text(), "Display Window");
+
+    // The trigram editor has no profile: it keeps the one in front before it came.
+    TRIGRAMINPUT* trigrams = TRIGRAMINPUT::instance();
+    trigrams->wakeup("TRIGRAMS_DEFAULT", false);
+    trigrams->Show();
+    StartedProgram::settle();
+    EXPECT_EQ(barProfile(trigrams), editors);
+
+    for (Window* window : std::vector<Window*>{display, lists, editor, trigrams, display}) {
+        SCOPED_TRACE(window->Title().toStdString());
+        window->Show();
+        StartedProgram::settle();
+        EXPECT_EQ(barProfile(editor), editors);
+        EXPECT_EQ(barProfile(display), displays);
+        EXPECT_EQ(barProfile(lists), listss);
+        EXPECT_EQ(barProfile(trigrams), editors);
+    }
+
+    // Enabling too: the lists window's enabling pass leaves the display window's items as its
+    // own pass set them.
+    display->Show();
+    StartedProgram::settle();
+    const bool displayEnabled = barAction(display, "EditDisplay")->isEnabled();
+    EXPECT_TRUE(displayEnabled);
+    lists->Show();
+    StartedProgram::settle();
+    EXPECT_FALSE(EditDisplay()->Enabled());
+    EXPECT_TRUE(barAction(display, "EditDisplay")->isEnabled());
+}
+
 TEST(TextFontMenu, ListsTheInstalledFontsAndChecksTheTextFont) {
     StartedProgram program(databaseSql("tri", "dejavu serif", ""));
     const int fonts = FontCount();
@@ -364,6 +437,25 @@ TEST(TextFontMenu, ListsTheInstalledFontsAndChecksTheTextFont) {
     EXPECT_EQ(M_globals::font_text, "dejavu serif");
     EXPECT_EQ(M_FONTS(program.app().thecheckedTextMenuItem)->Text(), "DejaVu Serif");
     EXPECT_TRUE(M_FONTS(program.app().thecheckedTextMenuItem)->Checked());
+}
+
+TEST(Fonts, EachFamilyIsListedOnceByItsPlainNameAndStoredNamesWithAFoundryCountAsPlain) {
+    struct Case {
+        const char* name;
+        const char* plain;
+    } cases[] = {{"C059 [urw]", "C059"}, {"C059 [UKWN]", "C059"}, {"DejaVu Sans", "DejaVu Sans"},
+                 {"Noto Sans Mono [GOOG] ", "Noto Sans Mono"}, {"[urw]", "[urw]"}, {"", ""}};
+    for (const Case& c : cases) EXPECT_EQ(plainFamily(c.name), c.plain) << c.name;
+
+    StartedProgram program(databaseSql("tri", "DejaVu Sans [foundry]", ""));
+    QStringList listed;
+    for (int i = 0; i < FontCount(); ++i) {
+        EXPECT_EQ(Font(i), plainFamily(Font(i)));
+        EXPECT_FALSE(listed.contains(Font(i), Qt::CaseInsensitive)) << Font(i).toStdString();
+        listed << Font(i);
+    }
+    for (const QString& family : QFontDatabase::families()) EXPECT_TRUE(fontInstalled(plainFamily(family)));
+    EXPECT_EQ(M_globals::font_text, "DejaVu Sans");  // stored with a foundry, read as its family
 }
 
 namespace {

@@ -1,15 +1,20 @@
 // The window layer under the program's windows: instances, the window list, sheets and the
 // controls.
 #include "platform/Application.h"
+#include "platform/Beep.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -52,6 +57,26 @@ public:
     }
     PushButton* button;
 };
+
+// Windows of a given content size; a placed one also has a position of its own.
+template <int Kind>
+class SizedWindow : public Window {
+public:
+    static inline QSize size{200, 100};
+    static inline std::optional<QPoint> position;
+    SizedWindow() {
+        if (position) setBounds(position->y(), position->x(), size.height(), size.width());
+        else {
+            setWidth(size.width());
+            setHeight(size.height());
+        }
+        setResizeable(false);
+    }
+};
+using OwnerWindow = SizedWindow<0>;
+using OpenedWindow = SizedWindow<1>;
+
+QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 }  // namespace
 
@@ -244,4 +269,121 @@ TEST_F(PlatformFixture, PopUpsReportEveryChangeAndScrollBarsKeepTheirMaximum) {
     window->Hide();
     EXPECT_TRUE(bar->Visible());
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom) {
+    const QRect area = availableArea();
+    struct Case {
+        const char* name;
+        QPoint owner;                   // the owner's top left
+        QSize size;                     // the opened window's content size
+        std::optional<QPoint> position; // the opened window's own position, if it has one
+        bool sheet;
+        bool centred;                   // centred over the owner (else only on the screen)
+        bool onScreen = false;          // placed on the owner's screen, not over it
+    } cases[] = {
+        {"a window without a place of its own", {100, 120}, {200, 100}, std::nullopt, false, true},
+        {"a sheet", {150, 80}, {260, 150}, std::nullopt, true, true},
+        {"a sheet placed on its window's screen", {150, 80}, {260, 150}, std::nullopt, true, false, true},
+        {"a sheet of a window in the corner", {area.right() - 320, area.bottom() - 240}, {400, 300},
+         std::nullopt, true, false},
+        {"a window placed below the bottom", {100, 100}, {200, 150}, QPoint(50, area.bottom() - 40), false, false},
+        {"a window placed off the left and top", {100, 100}, {200, 150}, QPoint(-150, -90), false, false},
+        {"a fixed window larger than the screen", {100, 100}, {area.width() + 50, area.height() + 50},
+         std::nullopt, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OwnerWindow::size = {300, 200};
+        OwnerWindow::position = c.owner;
+        OpenedWindow::size = c.size;
+        OpenedWindow::position = c.position;
+        OwnerWindow* owner = windowInstance<OwnerWindow>();
+        ASSERT_TRUE(area.contains(owner->frameGeometry()));
+        OpenedWindow* opened = new OpenedWindow();
+        if (c.onScreen) opened->setPlacement(Window::Placement::OnItsWindowsScreen);
+        if (c.sheet) opened->setSheetParent(owner);
+        opened->startUp();
+        ASSERT_TRUE(opened->isVisible());
+        EXPECT_EQ(QSize(opened->Width(), opened->Height()), c.size);
+        const QRect frame = opened->frameGeometry();
+        if (c.size.width() < area.width()) {
+            EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y();
+        } else {  // its top left corner, with the title and menus, shows
+            EXPECT_EQ(frame.topLeft(), area.topLeft());
+        }
+        if (c.centred) {
+            const QPoint offset = opened->geometry().center() - owner->geometry().center();
+            EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+        }
+        if (c.onScreen) {
+            const QPoint offset = frame.center() - area.center();
+            EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+        }
+        closeAllWindows();
+        settle();
+    }
+}
+
+TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
+    FirstKind* back = windowInstance<FirstKind>();
+    SecondKind* front = windowInstance<SecondKind>();
+    ASSERT_EQ(frontWindow(), front);
+    const int beeps = beepCount();
+    Beep();
+    EXPECT_EQ(beepCount(), beeps + 1);
+    QPointer<QWidget> tint = front->findChild<QWidget*>("beepFlash");
+    ASSERT_TRUE(tint);
+    EXPECT_TRUE(tint->isVisible());
+    EXPECT_EQ(tint->geometry(), front->rect());
+    EXPECT_TRUE(tint->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(back->findChild<QWidget*>("beepFlash"), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tint.isNull(); }, 5000));  // it goes by itself
+}
+
+TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
+    FirstKind* plain = windowInstance<FirstKind>();
+    SecondKind* boxless = windowInstance<SecondKind>();
+    boxless->setCloseButton(false);
+    EXPECT_TRUE(plain->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(boxless->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(boxless->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(boxless->windowFlags() & Qt::WindowMaximizeButtonHint);
+    boxless->setResizeable(false);  // a fixed size cannot be maximised
+    EXPECT_FALSE(boxless->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(boxless->isVisible());
+
+    // A close box that the window manager draws anyway: the window stays and the refusal shows.
+    const int beeps = beepCount();
+    boxless->close();
+    EXPECT_FALSE(boxless->isClosed());
+    EXPECT_TRUE(boxless->isVisible());
+    EXPECT_EQ(beepCount(), beeps + 1);
+    plain->close();
+    EXPECT_TRUE(plain->isClosed());
+    EXPECT_EQ(beepCount(), beeps + 1);
+}
+
+TEST_F(PlatformFixture, BoundsSetByCodeAtTheLimitsOfIntAreHeldWithoutOverflow) {
+    FirstKind* window = windowInstance<FirstKind>();
+    const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+    struct Case {
+        int top, left, height, width;
+    } cases[] = {{most, most, most, most}, {least, least, least, least}, {0, 0, most, most}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.top);
+        window->setBounds(c.top, c.left, c.height, c.width);
+        EXPECT_GE(window->Height(), 0);
+        EXPECT_GE(window->Width(), 0);
+        window->setHeight(c.height);
+        window->setWidth(c.width);
+        window->keepOnScreen();
+        EXPECT_TRUE(availableArea().intersects(window->geometry()));
+    }
+    const WindowBounds parsed = parseBounds("99999999999,-99999999999,2147483648,x");
+    EXPECT_EQ(parsed.Top, most);
+    EXPECT_EQ(parsed.Left, least);
+    EXPECT_EQ(parsed.Height, most);
+    EXPECT_EQ(parsed.Width, 0);
+    EXPECT_FALSE(applyStoredBounds(*window, parsed));
 }
