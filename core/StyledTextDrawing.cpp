@@ -3,6 +3,7 @@
 #include "platform/UserCancel.h"
 
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <vector>
 
 namespace StyledTextDrawing {
@@ -22,16 +23,54 @@ bool fits(DrawnSection& section, QStringView text, int runningWidth, int width) 
     return runningWidth + section.SectionWidth() < width;
 }
 
-// The length of the shortest of text's first 32, 64, 128... characters, or of text itself, that
-// does not fit into the rest of the line; text.size() + 1 when all of text fits. A text is at least
-// as wide as any of its beginnings, so nothing longer fits either: a long run is measured only
-// about as far as its line reaches, not whole for every line.
-qsizetype overflowLength(DrawnSection& section, QStringView text, int runningWidth, int width) {
-    for (qsizetype length = 32; length < text.size(); length *= 2) {
-        if (text[length - 1].isHighSurrogate()) ++length;  // never measure half a character
-        if (!fits(section, text.first(length), runningWidth, width)) return length;
+// How the rest of a run meets the rest of the line.
+struct Fit {
+    qsizetype kept = 0;      // the longest run of leading words that fits, each with its blank
+    qsizetype overflow = 0;  // the length of a beginning found too wide; 0 when the whole text fits
+};
+
+// A length of at least `length` characters that does not end inside a character of two code units.
+qsizetype wholeCharacters(QStringView text, qsizetype length) {
+    return length > 0 && length < text.size() && text[length - 1].isHighSurrogate() ? length + 1 : length;
+}
+
+// A text is at least as wide as any of its beginnings, so the first word found too wide ends the
+// search, and a long word is measured in steps that double only until its beginning no longer
+// fits: a long run is measured about as far as its line reaches, not whole for every line.
+Fit fitWords(DrawnSection& section, QStringView text, int runningWidth, int width) {
+    constexpr qsizetype step = 32;
+    Fit fit;
+    // A short text is tried whole first, as most runs that end a line fit.
+    if (text.size() <= 2 * step && fits(section, text, runningWidth, width)) return fit;
+    if (runningWidth >= width) {  // not even an empty text fits
+        fit.overflow = wholeCharacters(text, std::min(text.size(), step));
+        return fit;
     }
-    return fits(section, text, runningWidth, width) ? text.size() + 1 : text.size();
+    qsizetype searched = 0;  // holds no blank after fit.kept
+    for (qsizetype window = step;;) {
+        const qsizetype end = std::min(text.size(), searched + window);
+        const qsizetype blank = text.first(end).indexOf(u' ', searched);
+        if (blank >= 0) {
+            if (!fits(section, text.first(blank + 1), runningWidth, width)) {
+                fit.overflow = blank + 1;
+                return fit;
+            }
+            fit.kept = searched = blank + 1;
+            window = step;
+        } else if (end < text.size()) {
+            const qsizetype probe = wholeCharacters(text, end);
+            if (!fits(section, text.first(probe), runningWidth, width)) {
+                fit.overflow = probe;
+                return fit;
+            }
+            searched = probe;
+            window *= 2;
+        } else {
+            break;  // the rest is the last word: it fits only with the whole text
+        }
+    }
+    if (!fits(section, text, runningWidth, width)) fit.overflow = text.size();
+    return fit;
 }
 
 // The longest beginning of text, ending at a character boundary, that fits; at least its first
@@ -53,26 +92,16 @@ qsizetype charactersThatFit(DrawnSection& section, QStringView text, qsizetype l
 }
 
 // How much of text, the rest of a run that does not fit whole into the rest of the line, goes on
-// the line: the longest run of leading words that fits, each with its blank. overflow is
-// overflowLength's answer: any beginning that long does not fit. When nothing fits on an empty
-// line, its first word goes there alone, broken between characters if the word itself is wider
-// than the line, so that every line takes at least one character.
-qsizetype cutLength(DrawnSection& section, QStringView text, qsizetype overflow, int runningWidth, int width,
+// the line: the words that fit. When none fits on an empty line, its first word goes there alone,
+// broken between characters if the word itself is wider than the line, so that every line takes
+// at least one character.
+qsizetype cutLength(DrawnSection& section, QStringView text, const Fit& fit, int runningWidth, int width,
                     bool lineIsEmpty) {
-    const QStringView measurable = text.first(overflow);
-    qsizetype kept = 0;
-    if (runningWidth < width) {
-        // The last word is never tried on its own: it fits only with the whole run, which did not.
-        for (qsizetype blank = measurable.indexOf(' '); blank >= 0; blank = measurable.indexOf(' ', blank + 1)) {
-            if (!fits(section, text.first(blank + 1), runningWidth, width)) break;
-            kept = blank + 1;
-        }
-    }
-    if (kept > 0 || !lineIsEmpty) return kept;
-    const qsizetype blank = measurable.indexOf(' ');
+    if (fit.kept > 0 || !lineIsEmpty) return fit.kept;
+    const qsizetype blank = text.first(fit.overflow).indexOf(u' ');
     if (blank == 0) return 1;
     if (blank > 0 && fits(section, text.first(blank), runningWidth, width)) return blank + 1;
-    const qsizetype broken = charactersThatFit(section, text, blank > 0 ? blank : overflow, runningWidth, width);
+    const qsizetype broken = charactersThatFit(section, text, blank > 0 ? blank : fit.overflow, runningWidth, width);
     // A word taken whole (a single character at a width of 0 or less) keeps its blank, and a line
     // end, taking no room, stays with the characters before it.
     if (broken == blank) return blank + 1;
@@ -92,8 +121,8 @@ DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width) {
         DrawnSection& section = line.Sections.back();
         section.SetFrom(run);
         // An empty run is dropped into the line whatever the width, adding only its font's height.
-        const qsizetype overflow = text.isEmpty() ? 1 : overflowLength(section, text, runningWidth, width);
-        if (overflow > text.size()) {
+        const Fit fit = text.isEmpty() ? Fit() : fitWords(section, text, runningWidth, width);
+        if (fit.overflow == 0) {
             section.SectionText = text.toString();
             ++at.run;
             at.offset = 0;
@@ -103,7 +132,7 @@ DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width) {
             runningWidth += section.SectionWidth();
             continue;
         }
-        const qsizetype kept = cutLength(section, text, overflow, runningWidth, width, lineIsEmpty);
+        const qsizetype kept = cutLength(section, text, fit, runningWidth, width, lineIsEmpty);
         section.SectionText = text.first(kept).toString();
         at.offset += kept;
         if (at.offset == run.Text.size()) {
