@@ -1,5 +1,92 @@
+// Styled-text layout of long descriptions: measured and drawn as a display column does, and drawn
+// page by page in the clipped form as printing does.
 #include "Bench.h"
 
+#include "core/M_globals.h"
+#include "core/StyledTextDrawing.h"
+#include "display/ChainDrawing.h"
+
+#include <QStringList>
+#include <algorithm>
 #include <cstdio>
 
-void benchTextLayout() { std::printf("(not measured yet)\n"); }
+namespace {
+
+// Ordinary prose of about `size` characters: words of 1 to 12 letters, the same text on every
+// run, in paragraphs of about `paragraphLength` characters ended by CR.
+QString prose(qsizetype size, qsizetype paragraphLength) {
+    static const QStringList words = {
+        "the", "superior", "man", "heaven", "earth", "above", "below", "thunder", "wind", "water",
+        "fire", "mountain", "lake", "perseverance", "furthers", "no", "blame", "it", "is", "a",
+        "of", "great", "success", "humiliation", "creative", "receptive", "difficulty", "beginning",
+        "youthful", "folly", "waiting", "conflict", "army", "holding", "together", "taming", "power"};
+    QString text;
+    text.reserve(size + 16);
+    quint32 state = 2463534242u;  // xorshift
+    qsizetype paragraph = 0;
+    while (text.size() < size) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        text += words[static_cast<qsizetype>(state % static_cast<quint32>(words.size()))];
+        if (text.size() - paragraph > paragraphLength) {
+            text += QChar(13);
+            paragraph = text.size();
+        } else {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
+// The text as a display column styles it.
+StyledText columnText(const QString& text) {
+    StyledText st;
+    st.setText(text);
+    const int length = static_cast<int>(text.size());
+    st.setFont(0, length, M_globals::font_judgement);
+    st.setSize(0, length, 12);
+    return st;
+}
+
+}  // namespace
+
+void benchTextLayout() {
+    using namespace StyledTextDrawing;
+    const int width = ChainDrawing::Column::textWidth;
+    const int pageWidth = 523, pageHeight = 770;  // A4 inside half-inch margins, as printing has it
+    auto page = NewPicture(pageWidth, pageHeight, 32);
+    Graphics& g = *page->graphics();
+    DrawnSection oneLine;
+    oneLine.TextFont = M_globals::font_judgement;
+    oneLine.TextSize = 12;
+    const int lineHeight = std::max(1, oneLine.SectionTextHeight());
+
+    std::printf("%-24s %10s %10s %10s %8s %6s\n", "text", "height ms", "draw ms", "pages ms", "lines", "pages");
+    struct Kind {
+        const char* name;
+        qsizetype paragraphLength;
+    };
+    for (const Kind kind : {Kind{"paragraphs", 600}, Kind{"one paragraph", qsizetype(1) << 40}}) {
+        double heightMs128 = 0, heightMs1M = 0;
+        for (const qsizetype size : {qsizetype(16) << 10, qsizetype(128) << 10, qsizetype(1) << 20}) {
+            const StyledText st = columnText(prose(size, kind.paragraphLength));
+            int height = 0;
+            // As a display column: its height, then the text drawn.
+            const double heightMs = timeMs([&] { height = StyledTextHeight(g, st, width); });
+            const double drawMs = timeMs([&] { DrawStyledText(g, st, 0, 0, width); });
+            // As printing: page after page of the clipped form, each taking the rest of the last.
+            int pages = 0;
+            const double pagesMs = timeMs([&] {
+                for (auto rest = std::make_shared<StyledText>(st); rest; ++pages)
+                    rest = DrawStyledText(g, *rest, 0, 0, pageWidth, pageHeight);
+            });
+            std::printf("%-15s %5lld KB %10.1f %10.1f %10.1f %8d %6d\n", kind.name,
+                        static_cast<long long>(size >> 10), heightMs, drawMs, pagesMs, height / lineHeight, pages);
+            std::fflush(stdout);
+            if (size == qsizetype(128) << 10) heightMs128 = heightMs;
+            if (size == qsizetype(1) << 20) heightMs1M = heightMs;
+        }
+        std::printf("%-15s height 1 MB / 128 KB: %.1f (target <= 10)\n", kind.name, heightMs1M / heightMs128);
+    }
+}

@@ -71,19 +71,17 @@ private:
 };
 
 // Draws the rest of a block's text from the cursor at the full page width, continuing on as many
-// pages as it needs.
+// pages as it needs. Only what fits on a page is measured, never the whole rest for every page.
 void printContinuation(PageCursor& page, std::shared_ptr<StyledText> rest) {
     using namespace StyledTextDrawing;
     while (rest && !rest->Text().isEmpty()) {
         page.beforeDrawing();
-        const int h = StyledTextHeight(page.g, *rest, page.W);
-        if (h <= page.R) {
-            DrawStyledText(page.g, *rest, 0, page.top(), page.W);
-            page.R -= h;
+        auto next = DrawStyledText(page.g, *rest, 0, page.top(), page.W, page.R);
+        if (!next) {
+            page.R -= StyledTextHeight(page.g, *rest, page.W);
             return;
         }
-        auto next = DrawStyledText(page.g, *rest, 0, page.top(), page.W, page.R);
-        if (next && page.R == page.H && next->Text() == rest->Text()) {
+        if (page.R == page.H && next->Text() == rest->Text()) {
             // A line taller than a whole page: printed as it is rather than waiting for a page
             // that could hold it.
             DrawStyledText(page.g, *next, 0, page.top(), page.W);

@@ -26,10 +26,21 @@ StyleRun FormattedTextRun::ToStyleRun() const {
 
 FormattedText::FormattedText(const StyledText& st) {
     const QString lineEnd = EndOfLine();
+    const QChar CR(13), LF(10);
+    int start = 0;          // of style run i in st
+    int paragraph = 0;      // the first paragraph that may hold it: runs start in text order
+    bool afterCR = false;   // the text so far ends with a CR
     for (int i = 0; i < st.StyleRunCount(); ++i) {
         StyleRun sr = st.styleRun(i);
+        const int length = static_cast<int>(sr.Text.size());
+        // A CR LF split between two runs is one line end, the CR's: the LF is dropped.
+        if (afterCR && sr.Text.startsWith(LF)) sr.Text.remove(0, 1);
+        if (length > 0) afterCR = sr.Text.endsWith(CR);
+        while (paragraph + 1 < st.ParagraphCount() && st.paragraph(paragraph).EndPos < start) ++paragraph;
+        const Paragraph p = st.paragraph(paragraph);
+        const int alignment = st.paragraph(p.StartPos <= start && start <= p.EndPos ? paragraph : 0).Alignment;
+        start += length;
         sr.Text = ReplaceLineEndings(sr.Text, lineEnd);
-        const int alignment = st.paragraph(FindParagraph(st, st.StyleRunRange(i).StartPos)).Alignment;
         // Every piece but the last keeps its line end; a text ending with one leaves an empty last
         // piece in the run's style.
         const QStringList fields = sr.Text.split(lineEnd);

@@ -33,7 +33,8 @@ class FormattedText {
 public:
     FormattedText() = default;
     // The queue of st's style runs, split after every line end; each piece carries the alignment of
-    // the paragraph that holds its style run's first character.
+    // the paragraph that holds its style run's first character. A CR LF split between two style
+    // runs is one line end, as it is one paragraph end of st.
     explicit FormattedText(const StyledText& st);
 
     // A deep copy: the two queues change independently.

@@ -2,61 +2,163 @@
 
 #include "platform/UserCancel.h"
 
-#include <QStringList>
+#include <QTextBoundaryFinder>
 #include <algorithm>
+#include <vector>
 
 namespace StyledTextDrawing {
 
 namespace {
 
-// Cuts the first run of the queue, which does not fit into the rest of the line: the section keeps
-// the longest run of leading words that fits, each with its blank, and the run keeps the rest.
-void cutRun(FormattedText& ft, DrawnSection& section, int runningWidth, int width, bool lineIsEmpty) {
-    FormattedTextRun& run = ft.StyleRuns.front();
-    const QStringList fields = run.Text.split(' ');
-    section.SectionText.clear();
-    qsizetype appended = 0;
-    while (appended < fields.size() && runningWidth + section.SectionWidth() < width) {
-        section.SectionText += fields[appended] + ' ';
-        ++appended;
+// Where the layout stands in a queue it reads without changing: the runs before `run` are laid
+// out, and so are the first `offset` characters of run `run`.
+struct Cursor {
+    size_t run = 0;
+    qsizetype offset = 0;
+};
+
+// Whether text fits into the rest of the line, measured on the section.
+bool fits(DrawnSection& section, QStringView text, int runningWidth, int width) {
+    section.SectionText = text.toString();
+    return runningWidth + section.SectionWidth() < width;
+}
+
+// How the rest of a run meets the rest of the line.
+struct Fit {
+    qsizetype kept = 0;      // the longest run of leading words that fits, each with its blank
+    qsizetype overflow = 0;  // the length of a beginning found too wide; 0 when the whole text fits
+};
+
+// A length of at least `length` characters that does not end inside a character of two code units.
+qsizetype wholeCharacters(QStringView text, qsizetype length) {
+    return length > 0 && length < text.size() && text[length - 1].isHighSurrogate() ? length + 1 : length;
+}
+
+// A text is at least as wide as any of its beginnings, so the first word found too wide ends the
+// search, and a long word is measured in steps that double only until its beginning no longer
+// fits: a long run is measured about as far as its line reaches, not whole for every line.
+Fit fitWords(DrawnSection& section, QStringView text, int runningWidth, int width) {
+    constexpr qsizetype step = 32;
+    Fit fit;
+    // A short text is tried whole first, as most runs that end a line fit.
+    if (text.size() <= 2 * step && fits(section, text, runningWidth, width)) return fit;
+    if (runningWidth >= width) {  // not even an empty text fits
+        fit.overflow = wholeCharacters(text, std::min(text.size(), step));
+        return fit;
     }
-    // Each test ran before an append, so the field appended last was never measured.
-    QString kept;
-    for (qsizetype k = 0; k + 1 < appended; ++k) kept += fields[k] + ' ';
-    // A word wider than a whole line (or any word at a width of 0 or less) goes on a line of its
-    // own rather than staying in the queue forever.
-    if (kept.isEmpty() && lineIsEmpty) kept = fields.size() > 1 ? fields[0] + ' ' : fields[0];
-    section.SectionText = kept;
-    run.Text = run.Text.mid(kept.size());
-    if (run.Text.isEmpty()) ft.StyleRuns.pop_front();
+    qsizetype searched = 0;  // holds no blank after fit.kept
+    for (qsizetype window = step;;) {
+        const qsizetype end = std::min(text.size(), searched + window);
+        const qsizetype blank = text.first(end).indexOf(u' ', searched);
+        if (blank >= 0) {
+            if (!fits(section, text.first(blank + 1), runningWidth, width)) {
+                fit.overflow = blank + 1;
+                return fit;
+            }
+            fit.kept = searched = blank + 1;
+            window = step;
+        } else if (end < text.size()) {
+            const qsizetype probe = wholeCharacters(text, end);
+            if (!fits(section, text.first(probe), runningWidth, width)) {
+                fit.overflow = probe;
+                return fit;
+            }
+            searched = probe;
+            window *= 2;
+        } else {
+            break;  // the rest is the last word: it fits only with the whole text
+        }
+    }
+    if (!fits(section, text, runningWidth, width)) fit.overflow = text.size();
+    return fit;
+}
+
+// The longest beginning of text, ending at a character boundary, that fits; at least its first
+// character. Only the first `limit` characters are looked at.
+qsizetype charactersThatFit(DrawnSection& section, QStringView text, qsizetype limit, int runningWidth, int width) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.data(), limit);
+    std::vector<qsizetype> ends;  // of each character
+    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) ends.push_back(end);
+    // Widths grow with the text: the longest fitting beginning is found by halving.
+    size_t low = 0, high = ends.size();  // ends[low - 1] fits (or low is 0), ends[high] does not
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (fits(section, text.first(ends[middle]), runningWidth, width))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low > 0 ? ends[low - 1] : ends.front();
+}
+
+// How much of text, the rest of a run that does not fit whole into the rest of the line, goes on
+// the line: the words that fit. When none fits on an empty line, its first word goes there alone,
+// broken between characters if the word itself is wider than the line, so that every line takes
+// at least one character.
+qsizetype cutLength(DrawnSection& section, QStringView text, const Fit& fit, int runningWidth, int width,
+                    bool lineIsEmpty) {
+    if (fit.kept > 0 || !lineIsEmpty) return fit.kept;
+    const qsizetype blank = text.first(fit.overflow).indexOf(u' ');
+    if (blank == 0) return 1;
+    if (blank > 0 && fits(section, text.first(blank), runningWidth, width)) return blank + 1;
+    const qsizetype broken = charactersThatFit(section, text, blank > 0 ? blank : fit.overflow, runningWidth, width);
+    // A word taken whole (a single character at a width of 0 or less) keeps its blank, and a line
+    // end, taking no room, stays with the characters before it.
+    if (broken == blank) return blank + 1;
+    return text.sliced(broken) == EndOfLine() ? text.size() : broken;
+}
+
+// Takes the next line of ft from the cursor on and moves the cursor past it.
+DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width) {
+    DrawnLine line;
+    int runningWidth = 0;
+    bool lineIsEmpty = true;  // no character taken yet
+    while (at.run < ft.StyleRuns.size() && !UserCancelled()) {
+        const FormattedTextRun& run = ft.StyleRuns[at.run];
+        const QStringView text = QStringView(run.Text).mid(at.offset);
+        line.LineAlignment = run.Alignment;
+        line.Sections.emplace_back();
+        DrawnSection& section = line.Sections.back();
+        section.SetFrom(run);
+        // An empty run is dropped into the line whatever the width, adding only its font's height.
+        const Fit fit = text.isEmpty() ? Fit() : fitWords(section, text, runningWidth, width);
+        if (fit.overflow == 0) {
+            section.SectionText = text.toString();
+            ++at.run;
+            at.offset = 0;
+            if (text.isEmpty()) continue;
+            lineIsEmpty = false;
+            if (text.contains(EndOfLine())) break;
+            runningWidth += section.SectionWidth();
+            continue;
+        }
+        const qsizetype kept = cutLength(section, text, fit, runningWidth, width, lineIsEmpty);
+        section.SectionText = text.first(kept).toString();
+        at.offset += kept;
+        if (at.offset == run.Text.size()) {
+            ++at.run;
+            at.offset = 0;
+        }
+        break;
+    }
+    return line;
+}
+
+// The queue from the cursor on, as a styled text.
+std::shared_ptr<StyledText> restFrom(const FormattedText& ft, Cursor at) {
+    FormattedText rest;
+    rest.StyleRuns.assign(ft.StyleRuns.begin() + static_cast<std::ptrdiff_t>(at.run), ft.StyleRuns.end());
+    if (!rest.StyleRuns.empty()) rest.StyleRuns.front().Text.remove(0, at.offset);
+    return rest.ToStyledText();
 }
 
 }  // namespace
 
 DrawnLine PrepareLine(FormattedText& ft, int width) {
-    DrawnLine line;
-    int runningWidth = 0;
-    bool lineIsEmpty = true;  // no character taken yet
-    while (!ft.StyleRuns.empty() && !UserCancelled()) {
-        const FormattedTextRun& run = ft.StyleRuns.front();
-        line.LineAlignment = run.Alignment;
-        line.Sections.emplace_back();
-        DrawnSection& section = line.Sections.back();
-        section.SetFrom(run);
-        section.SectionText = run.Text;
-        const int sectionWidth = section.SectionWidth();
-        // An empty run is dropped into the line whatever the width, adding only its font's height.
-        if (run.Text.isEmpty() || runningWidth + sectionWidth < width) {
-            const bool endsLine = run.Text.contains(EndOfLine());
-            if (!run.Text.isEmpty()) lineIsEmpty = false;
-            ft.StyleRuns.pop_front();
-            if (endsLine) break;
-            runningWidth += sectionWidth;
-            continue;
-        }
-        cutRun(ft, section, runningWidth, width, lineIsEmpty);
-        break;
-    }
+    Cursor at;
+    DrawnLine line = takeLine(ft, at, width);
+    ft.StyleRuns.erase(ft.StyleRuns.begin(), ft.StyleRuns.begin() + static_cast<std::ptrdiff_t>(at.run));
+    if (at.offset > 0) ft.StyleRuns.front().Text.remove(0, at.offset);
     return line;
 }
 
@@ -64,7 +166,8 @@ void DrawLine(DrawnLine& line, Graphics& g, int x, int y, int width) {
     const int ascent = line.LineTextAscent();
     const int lineWidth = line.LineWidth();
     int left = x;
-    // A line wider than the width (a single long word) starts at x whatever its alignment.
+    // A line wider than the width (a single character, or any line at a width of 0 or less)
+    // starts at x whatever its alignment.
     if (lineWidth <= width) {
         if (line.LineAlignment == 2) left = Int(x + (width - lineWidth) / 2.0);
         if (line.LineAlignment == 3) left = x + width - lineWidth;
@@ -77,10 +180,10 @@ void DrawLine(DrawnLine& line, Graphics& g, int x, int y, int width) {
 }
 
 void DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width) {
-    FormattedText queue(st);
+    const FormattedText queue(st);
     SaveGraphicsSettings(g);
-    while (!queue.StyleRuns.empty()) {
-        DrawnLine line = PrepareLine(queue, width);
+    for (Cursor at; at.run < queue.StyleRuns.size();) {
+        DrawnLine line = takeLine(queue, at, width);
         DrawLine(line, g, x, y, width);
         y += line.LineTextHeight();
     }
@@ -88,16 +191,16 @@ void DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width) 
 }
 
 std::shared_ptr<StyledText> DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width, int height) {
-    FormattedText queue(st);
+    const FormattedText queue(st);
     SaveGraphicsSettings(g);
     int top = y;
-    while (!queue.StyleRuns.empty()) {
-        const FormattedText beforeLine = queue.MakeCopy();
-        DrawnLine line = PrepareLine(queue, width);
+    for (Cursor at; at.run < queue.StyleRuns.size();) {
+        const Cursor lineStart = at;
+        DrawnLine line = takeLine(queue, at, width);
         const int lineHeight = line.LineTextHeight();
         if (y + height < top + lineHeight) {
             RestoreGraphicsSettings(g);
-            return beforeLine.ToStyledText();
+            return restFrom(queue, lineStart);
         }
         DrawLine(line, g, x, top, width);
         top += lineHeight;
@@ -107,9 +210,9 @@ std::shared_ptr<StyledText> DrawStyledText(Graphics& g, const StyledText& st, in
 }
 
 int StyledTextHeight(Graphics&, const StyledText& st, int width) {
-    FormattedText queue(st);
+    const FormattedText queue(st);
     int total = 0;
-    while (!queue.StyleRuns.empty()) total += PrepareLine(queue, width).LineTextHeight();
+    for (Cursor at; at.run < queue.StyleRuns.size();) total += takeLine(queue, at, width).LineTextHeight();
     return total;
 }
 

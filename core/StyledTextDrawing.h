@@ -1,7 +1,8 @@
 #pragma once
 // Styled text laid out in a width and drawn into any drawing context. Lines break at line ends
-// and, inside a style run, at blanks; all measuring is done on the sections' own pictures, so a
-// text breaks into the same lines on a picture and on a printer page.
+// and, inside a style run, at blanks (inside a word only when it is wider than a line); all
+// measuring is done on the sections' own pictures, so a text breaks into the same lines on a
+// picture and on a printer page.
 #include "core/FormattedText.h"
 
 #include <memory>
@@ -17,8 +18,9 @@ std::shared_ptr<StyledText> DrawStyledText(Graphics& g, const StyledText& st, in
 int StyledTextHeight(Graphics& g, const StyledText& st, int width);
 
 // Takes the next line off the front of ft. Every line takes at least one character unless it
-// only drops empty runs: a word wider than the line (or any word when width <= 0) goes on a line
-// of its own.
+// only drops empty runs: a word wider than the whole line is broken between characters, so the
+// line holds as much of it as fits (one character when width <= 0), and the rest follows on the
+// next lines. The time taken grows with the line, not with the text.
 DrawnLine PrepareLine(FormattedText& ft, int width);
 // Draws the line with its top at y, aligned within width from x.
 void DrawLine(DrawnLine& line, Graphics& g, int x, int y, int width);

@@ -34,7 +34,7 @@ void StyledText::setText(const QString& text) {
         run.Text = text;
         runs.push_back(run);
     }
-    formParagraphs();
+    paragraphsFormed = false;
 }
 
 TextRange StyledText::StyleRunRange(int index) const {
@@ -46,10 +46,12 @@ TextRange StyledText::StyleRunRange(int index) const {
 
 void StyledText::AppendStyleRun(const StyleRun& run) {
     runs.push_back(run);
-    formParagraphs();
+    paragraphsFormed = false;
 }
 
-void StyledText::formParagraphs() {
+void StyledText::formParagraphs() const {
+    if (paragraphsFormed) return;
+    paragraphsFormed = true;
     const QString text = Text();
     const int length = static_cast<int>(text.size());
     std::vector<Paragraph> formed;
@@ -70,13 +72,23 @@ void StyledText::formParagraphs() {
     paragraphs = std::move(formed);
 }
 
-Paragraph StyledText::paragraph(int index) const { return paragraphs.at(static_cast<size_t>(index)); }
+int StyledText::ParagraphCount() const {
+    formParagraphs();
+    return static_cast<int>(paragraphs.size());
+}
+
+Paragraph StyledText::paragraph(int index) const {
+    formParagraphs();
+    return paragraphs.at(static_cast<size_t>(index));
+}
 
 void StyledText::setParagraphAlignment(int index, int alignment) {
+    formParagraphs();
     if (index >= 0 && index < ParagraphCount()) paragraphs[static_cast<size_t>(index)].Alignment = alignment;
 }
 
 void StyledText::setAlignment(int start, int length, int alignment) {
+    formParagraphs();
     const int end = start + std::max(length, 1);  // an empty range still names its paragraph
     for (Paragraph& p : paragraphs) {
         if (p.StartPos < end && p.EndPos >= start) p.Alignment = alignment;

@@ -54,7 +54,7 @@ public:
     // Appends the run as it is, an empty one included.
     void AppendStyleRun(const StyleRun& run);
 
-    int ParagraphCount() const { return static_cast<int>(paragraphs.size()); }
+    int ParagraphCount() const;
     Paragraph paragraph(int index) const;
     void setParagraphAlignment(int index, int alignment);
     // Sets the alignment of every paragraph that holds a character of the range.
@@ -70,8 +70,11 @@ public:
 
 private:
     void applyStyle(int start, int length, const std::function<void(StyleRun&)>& change);
-    void formParagraphs();
+    // Forms the paragraphs anew if the text changed since they were formed last.
+    void formParagraphs() const;
 
     std::vector<StyleRun> runs;
-    std::vector<Paragraph> paragraphs{Paragraph{}};  // formed anew whenever the text changes
+    // Formed anew, when next asked for, after the text changed: appending many runs stays linear.
+    mutable std::vector<Paragraph> paragraphs{Paragraph{}};
+    mutable bool paragraphsFormed = true;
 };

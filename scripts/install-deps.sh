@@ -6,7 +6,8 @@ PACKAGES="cmake g++ make pkg-config
  libsqlite3-dev libfontconfig-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libasound2-dev libgtest-dev
  tzdata
  fonts-dejavu-core fonts-dejavu-extra
- poppler-utils xvfb xauth xdotool imagemagick openbox"
+ poppler-utils xvfb xauth xdotool imagemagick openbox
+ clang libclang-rt-dev"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

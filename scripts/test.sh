@@ -13,3 +13,4 @@ ctest --test-dir build-tests --output-on-failure -j"$(nproc)"
 cmake -S . -B build-tests-asan -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DYARROWEN_SANITIZE=ON >/dev/null
 cmake --build build-tests-asan -j"$(nproc)" --target plugin_checks
 ctest --test-dir build-tests-asan -L plugin --output-on-failure -j"$(nproc)"
+sh scripts/fuzz.sh

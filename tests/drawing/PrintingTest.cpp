@@ -209,6 +209,31 @@ TEST_F(ChainPrinting, LongTextContinuesOverPagesWithoutLossOrOverlap) {
     }
 }
 
+TEST_F(ChainPrinting, AWordWiderThanThePageIsBrokenAndPrintedWhole) {
+    QString address = "https://library.example/";
+    for (int i = 0; address.size() < 220; ++i) address += QString("volume%1/").arg(i);
+    database.exec("UPDATE ENGLISH_DEFAULT SET JUDGEMENT = 'see " + address + " there' WHERE NUMBER_BOOLEAN = 62");
+    const double margin = 20, width = 300, height = 400;
+    usePage(width, height, margin);
+    const QString pdf = print(Chain);
+
+    // Every character, in order: the pieces of the address follow each other.
+    QString all = pageTexts(pdf).join("");
+    all.remove(' ');
+    EXPECT_TRUE(all.contains("desc62see" + address + "there")) << all.toStdString();
+    // On several lines, none past the printable area.
+    int pieces = 0;
+    for (const PdfPage& page : pageWords(pdf, folder)) {
+        for (const Word& word : page.words) {
+            SCOPED_TRACE(word.text.toStdString());
+            if (address.contains(word.text) && word.text.size() > 3) ++pieces;
+            EXPECT_LE(word.box.right(), width - margin + 0.5);
+        }
+    }
+    EXPECT_GT(pieces, 3);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+}
+
 TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
     const QString resolution = "Not set up for higher print resolutions yet.  Sorry.";
     const QString tooSmall = "Page size too small.";

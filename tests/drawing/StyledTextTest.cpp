@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace StyledTextDrawing;
 
 namespace {
@@ -50,19 +52,22 @@ int lineHeightOf(int size) {
 }
 
 // The lines the layout takes off st at width, each as its sections' texts joined. Fails the test
-// instead of hanging when the layout stops making progress.
-QStringList layoutLines(const StyledText& st, int width) {
+// instead of hanging when a line takes nothing off the queue.
+QStringList layoutLines(const StyledText& st, int width, std::vector<int>* lineWidths = nullptr) {
     FormattedText queue(st);
     QStringList lines;
     while (!queue.StyleRuns.empty()) {
-        if (lines.size() > 10000) {
-            ADD_FAILURE() << "the layout makes no progress";
-            break;
-        }
+        const size_t runsBefore = queue.StyleRuns.size();
+        const qsizetype frontBefore = queue.StyleRuns.front().Text.size();
         DrawnLine line = PrepareLine(queue, width);
         QString text;
         for (const DrawnSection& s : line.Sections) text += s.SectionText;
         lines << text;
+        if (lineWidths) lineWidths->push_back(line.LineWidth());
+        if (queue.StyleRuns.size() == runsBefore && queue.StyleRuns.front().Text.size() == frontBefore) {
+            ADD_FAILURE() << "the layout makes no progress";
+            break;
+        }
     }
     return lines;
 }
@@ -195,17 +200,149 @@ TEST(StyledTextLayout, EveryInputTerminatesWithEveryCharacterPlacedOnce) {
         {"blanks only", styled({run("   ")}), 0},
         {"a text ending with line ends", styled({run("one" + CR + CR)}), 0},
         {"mixed sizes", styled({run("small words here ", false, 9), run("BIG WORDS THERE", false, 30)}), 80},
+        {"a CR LF split between runs", styled({run("one\r"), run("\ntwo")}), 0},
+        {"a long run without blanks", styled({run(QString(3000, 'x'))}), 100},
+        {"characters of two code units and combining marks",
+         styled({run(QString(40, QChar(0x00e9)) + QString::fromUtf8("\U0001D538\U0001D539e\u0301e\u0301"))}), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QStringList lines = layoutLines(c.text, c.width);
         EXPECT_EQ(lines.join(""), ReplaceLineEndings(c.text.Text(), EOL));
+        for (const QString& line : lines) {
+            EXPECT_FALSE(!line.isEmpty() && line.back().isHighSurrogate()) << "half a character at a line's end";
+            EXPECT_FALSE(!line.isEmpty() && line.front().category() == QChar::Mark_NonSpacing) << "a mark begins a line";
+        }
     }
-    // A word wider than the line stands on a line of its own.
-    EXPECT_EQ(layoutLines(styled({run("in " + longWord + " out")}), widthOf("in out")),
-              (QStringList{"in ", longWord + " ", "out"}));
-    // At width 0 every line holds one word.
-    EXPECT_EQ(layoutLines(styled({run("The Receptive")}), 0), (QStringList{"The ", "Receptive"}));
+    // At width 0 every line holds one character, a word's last one with its blank.
+    EXPECT_EQ(layoutLines(styled({run("The Ox" + CR)}), 0), (QStringList{"T", "h", "e ", "O", "x" + EOL, ""}));
+}
+
+TEST(StyledTextLayout, AWordWiderThanTheLineIsBrokenBetweenCharacters) {
+    const QString longWord = "Supercalifragilisticexpialidocious";
+    const int width = widthOf("in out");
+    struct Case {
+        const char* name;
+        StyledText text;
+        QString before, word, after;  // the lines before the word's, the word, the lines after
+    };
+    const Case cases[] = {
+        {"inside a text: the word starts a line", styled({run("in " + longWord + " out")}), "in ", longWord + " ", "out"},
+        {"a run without blanks", styled({run(longWord)}), "", longWord, ""},
+        {"before a line end", styled({run(longWord + CR + "out")}), "", longWord + EOL, "out"},
+        {"a run after a run", styled({run("in "), run(longWord, true)}), "in ", longWord, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> widths;
+        const QStringList lines = layoutLines(c.text, width, &widths);
+        ASSERT_EQ(lines.join(""), c.before + c.word + c.after);
+        // Whole lines before and after the word, the word's pieces between them.
+        QStringList pieces = lines;
+        if (!c.before.isEmpty()) {
+            EXPECT_EQ(pieces.takeFirst(), c.before);
+        }
+        if (!c.after.isEmpty()) {
+            EXPECT_EQ(pieces.takeLast(), c.after);
+        }
+        EXPECT_EQ(pieces.join(""), c.word);
+        EXPECT_GT(pieces.size(), 2);
+        for (size_t i = 0; i < widths.size(); ++i) EXPECT_LT(widths[i], width) << lines[static_cast<qsizetype>(i)].toStdString();
+        // Each piece but the last is as long as fits: one more character does not.
+        qsizetype at = 0;
+        for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
+            at += pieces[i].size();
+            EXPECT_GE(widthOf(pieces[i] + c.word[at]), width) << pieces[i].toStdString();
+        }
+    }
+    // A word that fits only without its blank still goes on a line of its own, blank and all.
+    EXPECT_EQ(layoutLines(styled({run("no on")}), widthOf("no") + 1), (QStringList{"no ", "on"}));
+
+    // Drawn, the word stays inside the column.
+    auto picture = NewPicture(300, 200, 32);
+    const QString wide = QString(40, 'W');
+    DrawStyledText(*picture->graphics(), styled({run(wide)}), 10, 0, 100);
+    int rightmost = -1, darkRows = 0;
+    for (int y = 0; y < picture->Height(); ++y) {
+        bool dark = false;
+        for (int x = 0; x < picture->Width(); ++x) {
+            if (picture->Pixel(x, y).lightness() >= 128) continue;
+            rightmost = std::max(rightmost, x);
+            dark = true;
+        }
+        darkRows += dark;
+    }
+    EXPECT_GE(rightmost, 10 + 100 - widthOf("W"));
+    EXPECT_LT(rightmost, 10 + 100);
+    EXPECT_GT(darkRows, 4 * lineHeightOf(12) / 2);  // several lines of it
+}
+
+TEST(StyledTextLayout, CrLfIsOneLineEndWhereverTheRunsSplitIt) {
+    // "ab CR LF cd" cut into two runs at every position, and into three with an empty run between.
+    const QString text = "ab\r\ncd";
+    for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+        for (const bool emptyBetween : {false, true}) {
+            SCOPED_TRACE(QString("cut at %1%2").arg(cut).arg(emptyBetween ? ", an empty run between" : "").toStdString());
+            const StyledText st = emptyBetween ? styled({run(text.left(cut)), run(""), run(text.mid(cut), true)})
+                                               : styled({run(text.left(cut)), run(text.mid(cut), true)});
+            const FormattedText ft(st);
+            QStringList texts;
+            int lineEnds = 0;
+            for (const FormattedTextRun& r : ft.StyleRuns) {
+                texts << r.Text;
+                lineEnds += static_cast<int>(r.Text.count(EOL));
+                EXPECT_TRUE(!r.Text.contains(EOL) || r.Text.endsWith(EOL)) << r.Text.toStdString();
+            }
+            EXPECT_EQ(texts.join(""), "ab" + EOL + "cd");
+            EXPECT_EQ(lineEnds, 1);
+            EXPECT_EQ(st.ParagraphCount(), 2);
+            EXPECT_EQ(layoutLines(st, 1000), (QStringList{"ab" + EOL, "cd"}));
+        }
+    }
+    // Only a CR followed by an LF makes a pair.
+    struct Case {
+        QString first, second, expected;
+    };
+    const Case cases[] = {
+        {"a\r", "\r\nb", "a" + EOL + EOL + "b"},
+        {"a\n", "\rb", "a" + EOL + EOL + "b"},
+        {"a\r", "\n\nb", "a" + EOL + EOL + "b"},
+        {"a\r", "b\n", "a" + EOL + "b" + EOL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.first + "|" + c.second).toStdString());
+        const StyledText st = styled({run(c.first), run(c.second)});
+        EXPECT_EQ(runTexts(FormattedText(st)).join(""), c.expected);
+        EXPECT_EQ(runTexts(FormattedText(st)).join(""), ReplaceLineEndings(st.Text(), EOL));
+    }
+}
+
+TEST(StyledTextLayout, AMegabyteOfTextIsLaidOutWhole) {
+    // Long paragraphs of ordinary words, one word of 100 000 characters and a few short lines.
+    QString text;
+    const QStringList words = {"heaven ", "earth ", "the ", "superior ", "man ", "perseveres "};
+    for (int i = 0; text.size() < (1 << 20); ++i) {
+        text += words[i % words.size()];
+        if (i % 20000 == 19999) text += CR;
+        if (i == 50000) text += QString(100000, 'z') + ' ';
+    }
+    const StyledText st = styled({run(text)});
+    auto picture = NewPicture(300, 100, 32);
+    Graphics& g = *picture->graphics();
+    const int height = StyledTextHeight(g, st, 230);
+    EXPECT_EQ(height % lineHeightOf(12), 0);
+    EXPECT_GT(height / lineHeightOf(12), 20000);
+    // Through the queue the lines hold every character once, in order.
+    std::vector<int> widths;
+    const QStringList lines = layoutLines(st, 230, &widths);
+    EXPECT_EQ(lines.size() * lineHeightOf(12), height);
+    EXPECT_TRUE(lines.join("") == ReplaceLineEndings(text, EOL));
+    EXPECT_LT(*std::max_element(widths.begin(), widths.end()), 230);
+    // Drawn into a screenful, the rest is the text after the lines drawn.
+    const auto rest = DrawStyledText(g, st, 0, 0, 230, 100);
+    ASSERT_NE(rest, nullptr);
+    const qsizetype drawn = lines.mid(0, 100 / lineHeightOf(12)).join("").size();
+    EXPECT_TRUE(rest->Text() == ReplaceLineEndings(text, EOL).mid(drawn));
 }
 
 TEST(StyledTextLayout, LinesAreAlignedByTheirParagraph) {
