@@ -12,6 +12,7 @@
 #include "platform/Printing.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <gtest/gtest.h>
 
@@ -158,15 +159,19 @@ TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {
         ASSERT_EQ(frontWindow(), display);
         display->virevcount = c.count;
         display->setBounds(60, 30, 350, 480);
+        // A replaced window is closed and then deleted: only a guarded pointer may look at it after.
+        const QPointer<displayWindow> before = display;
         EXPECT_TRUE(ChooseMenuItem(display, "OptionsClearWindow"));
         StartedProgram::settle();
         displayWindow* now = findWindow<displayWindow>();
         ASSERT_NE(now, nullptr);
-        EXPECT_EQ(now != display, c.replaced);
+        EXPECT_EQ(before.isNull(), c.replaced);
         if (c.replaced) {
-            EXPECT_TRUE(display->isClosed());
+            EXPECT_FALSE(now->isClosed());
             EXPECT_EQ(now->virevcount, 0);
             EXPECT_EQ(boundsString(*now), "60,30,350,480");
+        } else {
+            EXPECT_EQ(now, before.data());
         }
     }
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
