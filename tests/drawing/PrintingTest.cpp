@@ -248,8 +248,15 @@ TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
         }
     }
 
-    // A cancelled printer dialog prints nothing.
+    // A damaged chain text is not printed.
     usePage(400, 400);
+    dialogs.messages.clear();
+    dialogs.printerDialogsShown = 0;
+    M_globals::printfile("63,1;;31,0");
+    EXPECT_EQ(dialogs.messages, QStringList{M_globals::DamagedChainMessage});
+    EXPECT_EQ(dialogs.printerDialogsShown, 0);
+
+    // A cancelled printer dialog prints nothing.
     dialogs.messages.clear();
     M_globals::printfile(Chain);
     EXPECT_EQ(dialogs.messages, QStringList{"Printer graphics failed."});
