@@ -143,13 +143,19 @@ void ChainPage::Event_Resized() {
 }
 
 void ChainPage::wakeup(const QString& chain) {
-    TOTALCHAIN = chain;
-    placeControls();
-
     // The header ends at the first ";"; a chain without one has no links.
     const int headerEnd = chain.indexOf(';');
-    mychain = headerEnd < 0 ? QString() : chain.mid(headerEnd + 1);
-    const std::vector<M_globals::ChainLink> links = M_globals::readChainLinks(mychain);
+    const QString body = headerEnd < 0 ? QString() : chain.mid(headerEnd + 1);
+    const auto read = M_globals::readChainLinks(body);
+    if (!read) {
+        MsgBox(M_globals::DamagedChainMessage);
+        Close();
+        return;
+    }
+    const std::vector<M_globals::ChainLink>& links = *read;
+    TOTALCHAIN = chain;
+    mychain = body;
+    placeControls();
     chaincount = static_cast<int>(links.size());
 
     const PageSize size = pageSize(chaincount);

@@ -51,7 +51,8 @@ private:
         }
         rows->MoveFirst();
         if (rows->isEOF()) {
-            if (isUpper) MsgBox("error");
+            // Said once for each hexagram, for its upper trigram; the lower one is left empty quietly.
+            if (isUpper) MsgBox(QString("Trigram %1 is not in the table %2.").arg(t).arg(M_globals::TableTri));
             return {};
         }
         const QString line = rows->Field("NAME").StringValue() + "  (" + rows->Field("FAMILY").StringValue() + ", " +

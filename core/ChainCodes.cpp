@@ -2,8 +2,6 @@
 #include "core/M_globals.h"
 
 #include <QStringList>
-#include <algorithm>
-#include <climits>
 
 namespace M_globals {
 
@@ -58,18 +56,33 @@ QString HexChainChangeLink(const QString& chain, const QString& link, int index,
     return result;
 }
 
-std::vector<ChainLink> readChainLinks(const QString& chain) {
-    // A number beyond the range of int reads as the nearest int, never as a wrapped-round code.
-    auto field = [](const QStringList& fields, int index) {
-        return static_cast<int>(std::clamp<qint64>(leadingInteger(fields.value(index)), INT_MIN, INT_MAX));
-    };
+std::optional<qint64> wholeNumber(const QString& text) {
+    // Digits only: a sign, a blank or any other character makes the text no number. Eighteen
+    // digits at most, so that the value always fits.
+    if (text.isEmpty() || text.size() > 18) return std::nullopt;
+    for (const QChar c : text)
+        if (c < QChar('0') || c > QChar('9')) return std::nullopt;
+    return text.toLongLong();
+}
+
+std::optional<std::vector<ChainLink>> readChainLinks(const QString& chain) {
     std::vector<ChainLink> links;
     if (chain.isEmpty()) return links;
     for (const QString& record : chain.split(';')) {
         const QStringList fields = record.split(',');
-        links.push_back({field(fields, 0), field(fields, 1)});
+        if (fields.size() != 2) return std::nullopt;
+        const auto code = wholeNumber(fields[0]);
+        const auto mask = wholeNumber(fields[1]);
+        if (!code || !mask || *code > 63 || *mask > 63) return std::nullopt;
+        links.push_back({static_cast<int>(*code), static_cast<int>(*mask)});
     }
     return links;
+}
+
+QString chainText(const std::vector<ChainLink>& links) {
+    QStringList records;
+    for (const ChainLink& link : links) records << QString("%1,%2").arg(link.code).arg(link.mask);
+    return records.join(';');
 }
 
 bool DoesStringHaveText(QString& s) {

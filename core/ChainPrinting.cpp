@@ -103,8 +103,13 @@ void printfile(const QString& chain) {
         return;
     }
 
+    const auto links = readChainLinks(chain);
+    if (!links) {
+        MsgBox(DamagedChainMessage);
+        return;
+    }
     std::vector<std::shared_ptr<Hexagram>> list;
-    for (const ChainLink& link : readChainLinks(chain)) {
+    for (const ChainLink& link : *links) {
         auto hex = std::make_shared<Hexagram>(link.code, true);
         hex->ninesANDsixes(link.mask, false);
         list.push_back(hex);

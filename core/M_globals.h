@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class SQLDatabase;
@@ -80,12 +81,21 @@ QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
 
-// One link of a chain string as its readers take it: each field's leading integer, 0 without one.
+// One link of a chain string: a hexagram code and the change mask to the next hexagram.
 struct ChainLink {
     int code = 0;
     int mask = 0;
 };
-std::vector<ChainLink> readChainLinks(const QString& chain);
+// The links of a chain string, or nothing when the text is damaged: every link must be two whole
+// numbers written in digits alone, joined by ",", the code and the mask each 0..63. An empty text
+// holds no link. A mask need not lead to the next link's hexagram.
+std::optional<std::vector<ChainLink>> readChainLinks(const QString& chain);
+// The chain string of these links, as the program writes it.
+QString chainText(const std::vector<ChainLink>& links);
+// A text of digits alone (at most 18) as its value; nothing for any other text.
+std::optional<qint64> wholeNumber(const QString& text);
+// What a reader of a chain says when its text is damaged.
+inline const char* const DamagedChainMessage = "This chain cannot be loaded: its stored text is damaged.";
 
 // Six-bit reading: is the line of `weight` set in what `remainder` still holds? Takes the weight
 // off when it is. Values above 63 read as all lines set, negative ones as none.

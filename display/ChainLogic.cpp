@@ -4,6 +4,8 @@
 #include "core/trigramClass.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace ChainLogic {
 
@@ -20,35 +22,40 @@ QString trigramName(int t) {
 }
 
 QString chainString(const HexagramList& chain, int count) {
-    QStringList links;
+    std::vector<M_globals::ChainLink> links;
     for (int k = 1; k <= count && k <= static_cast<int>(chain.size()); ++k) {
         const Hexagram& hexagram = *chain[static_cast<size_t>(k - 1)];
-        const int mask = k == count ? 0 : hexagram.changeMask();
-        links << QString("%1,%2").arg(hexagram.N_Bool).arg(mask);
+        links.push_back({hexagram.N_Bool, k == count ? 0 : hexagram.changeMask()});
     }
-    return links.join(';');
+    return M_globals::chainText(links);
 }
 
 std::optional<StoredChain> readStoredChain(const QString& form) {
     const int separator = static_cast<int>(form.indexOf(';'));
     if (separator < 0) return std::nullopt;
+    // The header is two whole numbers; only the second, the height, is used.
+    const QStringList header = form.left(separator).split(',');
+    if (header.size() != 2 || !M_globals::wholeNumber(header[0])) return std::nullopt;
+    const auto height = M_globals::wholeNumber(header[1]);
+    auto links = M_globals::readChainLinks(form.mid(separator + 1));
+    if (!height || *height < 1 || !links || links->empty()) return std::nullopt;
     StoredChain stored;
-    stored.body = form.mid(separator + 1);
-    const auto header = M_globals::readChainLinks(form.left(separator));
-    stored.height = header.empty() ? 0 : header.front().mask;
-    stored.links = M_globals::readChainLinks(stored.body);
-    if (stored.height < 1 || stored.links.empty()) return std::nullopt;
-    for (const auto& link : stored.links)
-        if (link.code < 0 || link.code > 63 || link.mask < 0 || link.mask > 63) return std::nullopt;
+    stored.height = static_cast<int>(std::min<qint64>(*height, INT_MAX));
+    stored.links = std::move(*links);
+    stored.body = M_globals::chainText(stored.links);
     return stored;
 }
 
 namespace {
 QString link(int code, int mask) { return QString("%1,%2").arg(code).arg(mask); }
+// The edits work on the display's own chain string; a damaged one holds no link to edit.
+std::vector<M_globals::ChainLink> linksOf(const QString& chain) {
+    return M_globals::readChainLinks(chain).value_or(std::vector<M_globals::ChainLink>());
+}
 }  // namespace
 
 ChainEdit replaceHexagram(const QString& chain, int count, int k, int n) {
-    const auto links = M_globals::readChainLinks(chain);
+    const auto links = linksOf(chain);
     if (k < 1 || k > count || count > static_cast<int>(links.size())) return {chain, QString()};
     QString edited = chain;
     if (k > 1) {
@@ -67,7 +74,7 @@ ChainEdit replaceHexagram(const QString& chain, int count, int k, int n) {
 }
 
 ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
-    const auto links = M_globals::readChainLinks(chain);
+    const auto links = linksOf(chain);
     if (k < 1 || k >= count || count > static_cast<int>(links.size())) return {chain, QString()};
     const int a = links[static_cast<size_t>(k - 1)].code;
     const int next = M_globals::Hex69sToHex(a, mask);
@@ -81,7 +88,7 @@ ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
 }
 
 std::optional<QString> deleteHexagram(const QString& chain, int count, int k) {
-    const auto links = M_globals::readChainLinks(chain);
+    const auto links = linksOf(chain);
     if (count < 2 || k < 1 || k > count || count > static_cast<int>(links.size())) return std::nullopt;
     if (k == 1) return chain.section(';', 1);
     const int p = links[static_cast<size_t>(k - 2)].code;

@@ -28,11 +28,11 @@ QString chainString(const HexagramList& chain, int count);
 // A chain's stored form: the header "width,height;" and then the chain string.
 struct StoredChain {
     int height = 0;  // the header's second number: the height of the drawing to build
-    QString body;    // the chain string, as stored
+    QString body;    // the chain string, written anew from the links read
     std::vector<M_globals::ChainLink> links;
 };
-// The stored form as the loader reads it, or nothing when it holds no chain: no link, a code or a
-// mask outside 0..63, or a height below 1.
+// The stored form as the loader reads it, or nothing when it is damaged: a header that is not two
+// whole numbers, a height below 1, no link, or a link that is not a code and a mask 0..63.
 std::optional<StoredChain> readStoredChain(const QString& form);
 
 // A chain edit: the edited chain string, or the message that refuses the edit.

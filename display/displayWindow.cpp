@@ -327,7 +327,7 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
     const auto stored = ChainLogic::readStoredChain(chain);
     if (!stored) {
-        MsgBox("This chain cannot be loaded: its stored text is damaged.");
+        MsgBox(M_globals::DamagedChainMessage);
         return;
     }
     // Every hexagram is read before the chain shown is given up.

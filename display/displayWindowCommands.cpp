@@ -174,7 +174,7 @@ bool displayWindow::_EditeditHex_Action() {
         InputWindow::instance()->wakeup(1, true);
         return false;
     }
-    const std::vector<M_globals::ChainLink> links = M_globals::readChainLinks(theHexChain);
+    const auto links = M_globals::readChainLinks(theHexChain).value_or(std::vector<M_globals::ChainLink>());
     if (recordtoedit > static_cast<int>(links.size())) return false;
     const M_globals::ChainLink& link = links[static_cast<size_t>(recordtoedit - 1)];
     W69changeInput::instance()->wakeup(link.code, link.mask);

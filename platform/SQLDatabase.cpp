@@ -274,7 +274,7 @@ QString DatabaseField::StringValue() const {
 qint64 DatabaseField::IntegerValue() const {
     const QVariant v = value();
     if (v.typeId() == QMetaType::LongLong) return v.toLongLong();
-    if (v.typeId() == QMetaType::Double) return static_cast<qint64>(v.toDouble());
+    if (v.typeId() == QMetaType::Double) return Int64(v.toDouble());
     // Text reads as its leading number, as the engine's own conversion does.
     return leadingInteger(v.toString());
 }

@@ -1,14 +1,24 @@
 #include "platform/Types.h"
 
-#include <climits>
 #include <cmath>
+#include <limits>
 
-int Int(double value) {
+namespace {
+// Truncation toward zero; a value beyond the type's range gives its nearest end, NaN gives 0.
+template <typename Integer>
+Integer truncated(double value) {
+    constexpr Integer lowest = std::numeric_limits<Integer>::min();
+    constexpr Integer highest = std::numeric_limits<Integer>::max();
     if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);  // truncation toward zero
+    if (value >= static_cast<double>(highest)) return highest;
+    if (value <= static_cast<double>(lowest)) return lowest;
+    return static_cast<Integer>(value);
 }
+}  // namespace
+
+int Int(double value) { return truncated<int>(value); }
+
+qint64 Int64(double value) { return truncated<qint64>(value); }
 
 qint64 leadingInteger(const QString& text) {
     const QString trimmed = text.trimmed();

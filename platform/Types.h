@@ -11,6 +11,8 @@ inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue)
 
 // Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
 int Int(double value);
+// The same to a 64-bit integer, as the database engine reads a real as an integer.
+qint64 Int64(double value);
 
 // The integer a text starts with ("12abc" gives 12, "x" gives 0), as the program reads numbers
 // out of stored texts.

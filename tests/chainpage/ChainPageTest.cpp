@@ -283,6 +283,17 @@ TEST_F(ChainPageTest, MenuCommands) {
     EXPECT_EQ(program.dialogs.messages, QStringList{"No picture to copy."});
 }
 
+TEST_F(ChainPageTest, ADamagedChainShowsTheMessageAndNoPage) {
+    for (const QString& chain : {QString("0,0;5,0;"), QString("0,0;0,1; 1,0"), QString("0,0;64,0")}) {
+        SCOPED_TRACE(chain.toStdString());
+        program.dialogs.messages.clear();
+        ChainPage::instance()->wakeup(chain);
+        StartedProgram::settle();
+        EXPECT_EQ(program.dialogs.messages, QStringList{M_globals::DamagedChainMessage});
+        EXPECT_EQ(findWindow<ChainPage>(), nullptr);
+    }
+}
+
 TEST_F(ChainPageTest, CommandWClosesAndBoundsAreKept) {
     ChainPage* page = openFromDisplay({0, 42});
     EXPECT_EQ(page->Top(), 40);

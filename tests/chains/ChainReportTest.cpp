@@ -67,13 +67,13 @@ TEST(ChainReport, SectionsBetweenHexagrams) {
     }
 }
 
-TEST(ChainReport, AMissingUpperTrigramRowSaysErrorOnceAndTheReportGoesOn) {
+TEST(ChainReport, AMissingUpperTrigramRowIsNamedOnceAndTheReportGoesOn) {
     ProgramDatabase database({1, 8});
     database.exec("DELETE FROM TRIGRAMS_DEFAULT WHERE NUMBER_BOOLEAN = 0;");
     QStringList messages;
     const QString text = chainOf({{1, 9}, {8, 0}}, &messages);
     // Hexagram 1 has trigram 0 above, hexagram 2 below: only the upper one is reported.
-    EXPECT_EQ(messages, QStringList({"error"}));
+    EXPECT_EQ(messages, QStringList({"Trigram 0 is not in the table TRIGRAMS_DEFAULT."}));
     EXPECT_TRUE(text.startsWith("Hexagram 1:  name1" + CR + CR + "  above:  " + CR + "  below:  " + trigram(1)));
     EXPECT_TRUE(text.contains("  above:  " + trigram(1) + CR + "  below:  " + CR + CR + "  desc8"));
 }

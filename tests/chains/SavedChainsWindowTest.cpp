@@ -296,11 +296,11 @@ TEST_F(SavedChains, LoadByButtonOrDoubleClickReplacesTheDisplayedChainAndCloses)
 }
 
 TEST_F(SavedChains, ADamagedStoredChainIsRefusedByTheLoaderAndTheShownChainStays) {
-    addRow("damaged", "", "700,500;");
-    addRow("strange code", "", "700,500;99,0");
+    const QString damaged[] = {"700,500;", "700,500;99,0", "0,500;;;", "0,500; 7 ,  1 ;6x,0", "700,500;1,8;9,0;"};
+    for (const QString& form : damaged) addRow(form, "", form);
     chains.build({1, 9});
-    for (int row : {0, 1}) {
-        SCOPED_TRACE(row);
+    for (int row = 0; row < static_cast<int>(std::size(damaged)); ++row) {
+        SCOPED_TRACE(damaged[row].toStdString());
         chains.program.dialogs.messages.clear();
         Whexchains* window = open(2);
         clickRow(window->ListBox1, row);
@@ -310,6 +310,22 @@ TEST_F(SavedChains, ADamagedStoredChainIsRefusedByTheLoaderAndTheShownChainStays
         EXPECT_EQ(chains.display->theHexChain, "1,8;9,0");
         EXPECT_FALSE(isOpen());
     }
+}
+
+TEST_F(SavedChains, ALoadedChainIsSavedAgainAsTheProgramWritesIt) {
+    addRow("zeros", "", "700,500;01,08;009,0");
+    Whexchains* window = open(2);
+    clickRow(window->ListBox1, 0);
+    clickOn(window->PBsave);
+    ASSERT_EQ(chains.display->theHexChain, "1,8;9,0");
+    ASSERT_TRUE(ChooseMenuItem(chains.display, "HexChainssave"));
+    window = findWindow<Whexchains>();
+    ASSERT_NE(window, nullptr);
+    typeInto(window->ef1[0], "again");
+    typeInto(window->ef1[1], "rewritten");
+    clickOn(window->PBsave);
+    EXPECT_EQ(stored(), QStringList({"zeros||700,500;01,08;009,0", "again|rewritten|" + shownStoredForm()}));
+    EXPECT_TRUE(shownStoredForm().endsWith(";1,8;9,0"));
 }
 
 TEST_F(SavedChains, ALoadFromTheWindowClosesItOnlyAfterItsHandlerHasReturned) {

@@ -86,6 +86,19 @@ TEST_F(Database, BooleansAndIntegersFromText) {
     }
 }
 
+TEST_F(Database, IntegersFromRealsTruncateAndStopAtTheEndsOfTheRange) {
+    // As the engine's own CAST: a real beyond the 64-bit range gives the nearest end.
+    struct Case { const char* stored; qint64 integer; };
+    const Case cases[] = {{"2.9", 2}, {"-2.9", -2}, {"1e300", INT64_MAX}, {"-1e300", INT64_MIN},
+                          {"9.3e18", INT64_MAX}, {"-9.3e18", INT64_MIN}, {"4e15", 4000000000000000}};
+    for (const Case& c : cases) {
+        auto rs = db.SQLSelect(QString("SELECT %1 AS v, CAST(%1 AS INTEGER) AS engine").arg(c.stored));
+        ASSERT_TRUE(rs);
+        EXPECT_EQ(rs->Field("v").IntegerValue(), c.integer) << c.stored;
+        EXPECT_EQ(rs->Field("engine").IntegerValue(), c.integer) << c.stored;
+    }
+}
+
 TEST_F(Database, UpdateWritesOnlySetFieldsOfTheCurrentRow) {
     // Without a rowid in the select: the current row is found by its values; of two equal rows only
     // one changes.

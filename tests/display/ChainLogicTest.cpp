@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <climits>
 
 using namespace ChainLogic;
 
@@ -33,14 +34,15 @@ TEST(ChainLogic, ChainStringAndItsReading) {
     chain.back()->ninesANDsixes(63, false);
     EXPECT_EQ(chainString(chain, 2), "0,5;5,0");
 
-    const auto links = M_globals::readChainLinks("63,1;62x,62;;7");
-    ASSERT_EQ(links.size(), 4u);
-    EXPECT_EQ(links[1].code, 62);
-    EXPECT_EQ(links[1].mask, 62);
-    EXPECT_EQ(links[2].code, 0);  // an empty record reads as zeros
-    EXPECT_EQ(links[3].code, 7);
-    EXPECT_EQ(links[3].mask, 0);
-    EXPECT_TRUE(M_globals::readChainLinks("").empty());
+    const auto links = M_globals::readChainLinks("63,1;62,62;0,0");
+    ASSERT_TRUE(links);
+    ASSERT_EQ(links->size(), 3u);
+    EXPECT_EQ(links->at(1).code, 62);
+    EXPECT_EQ(links->at(1).mask, 62);
+    EXPECT_EQ(M_globals::chainText(*links), "63,1;62,62;0,0");
+    const auto none = M_globals::readChainLinks("");  // no link, and nothing damaged
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
 }
 
 TEST(ChainLogic, Geometry) {
@@ -115,25 +117,37 @@ TEST(ChainLogic, SpokenTexts) {
 TEST(ChainLogic, StoredForms) {
     struct Case {
         const char* form;
-        int height;  // 0: holds no chain
-        const char* body;
-        size_t links;
+        int height;        // 0: damaged
+        const char* body;  // the chain string kept: written anew from the links read
     } cases[] = {
-        {"900,700;56,7;63,0", 700, "56,7;63,0", 2},
-        {"0,1;5,0", 1, "5,0", 1},
-        {"0,600;5,1;1,0;", 600, "5,1;1,0;", 3},  // a final ";" reads as one more link, code 0
-        {"0,600;5x,1y", 600, "5x,1y", 1},         // numbers are read from the start of a field
-        {"", 0, "", 0},           {"900,700", 0, "", 0},        {"900,700;", 0, "", 0},
-        {"900,0;5,0", 0, "", 0},  {"900;5,0", 0, "", 0},        {"900,700;64,0", 0, "", 0},
-        {"900,700;5,64", 0, "", 0}, {"900,700;-1,0", 0, "", 0}, {"900,700;4294967301,0", 0, "", 0},
+        {"900,700;56,7;63,0", 700, "56,7;63,0"},
+        {"0,1;5,0", 1, "5,0"},
+        {"0,600;63,1;0,0", 600, "63,1;0,0"},       // a mask that does not lead to the next hexagram
+        {"0,600;5,3", 600, "5,3"},                 // nor does the last link's
+        {"0,600;07,01;0063,0", 600, "7,1;63,0"},   // whole numbers, written without their zeros
+        {"0,99999999999;5,0", INT_MAX, "5,0"},     // a height beyond int reads as the largest
+        // Damaged: the header.
+        {"", 0, ""}, {"900,700", 0, ""}, {"900,0;5,0", 0, ""}, {"900;5,0", 0, ""}, {"x,600;5,0", 0, ""},
+        {" 0,600;5,0", 0, ""}, {"0,6e2;5,0", 0, ""}, {"0,-600;5,0", 0, ""}, {"0,600,1;5,0", 0, ""},
+        {"0,9999999999999999999;5,0", 0, ""},
+        // Damaged: no link, or an empty one.
+        {"900,700;", 0, ""}, {"0,500;;;", 0, ""}, {"0,600;5,1;1,0;", 0, ""}, {"0,600;5,0;;1,0", 0, ""},
+        {"0,600;,5", 0, ""}, {"0,600;5,", 0, ""}, {"0,600;5", 0, ""},
+        // Damaged: numbers out of range.
+        {"900,700;64,0", 0, ""}, {"900,700;5,64", 0, ""}, {"900,700;-1,0", 0, ""},
+        {"900,700;4294967301,0", 0, ""},
+        // Damaged: other characters, blanks included.
+        {"0,500; 7 ,  1 ;6x,0", 0, ""}, {"0,600;5x,1y", 0, ""}, {"0,600;5,0 ", 0, ""}, {"0,600;5\t,0", 0, ""},
+        {"0,600;1,2\n", 0, ""}, {"0,600;+5,0", 0, ""}, {"0,600;0x3,0", 0, ""}, {"0,600;5,1,2", 0, ""},
+        {"0,600;5.0,1", 0, ""}, {"0,600;\u0663,0", 0, ""},  // an Arabic-Indic three is no digit here
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.form);
-        const auto stored = readStoredChain(c.form);
+        const auto stored = readStoredChain(QString::fromUtf8(c.form));
         ASSERT_EQ(stored.has_value(), c.height != 0);
         if (!stored) continue;
         EXPECT_EQ(stored->height, c.height);
         EXPECT_EQ(stored->body, c.body);
-        EXPECT_EQ(stored->links.size(), c.links);
+        EXPECT_EQ(M_globals::chainText(stored->links), c.body);
     }
 }

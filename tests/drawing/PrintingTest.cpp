@@ -273,11 +273,17 @@ TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
         }
     }
 
-    // A cancelled printer dialog prints nothing and ends quietly; a job that cannot start (its
-    // file cannot be written) is reported.
+    // A damaged chain text is not printed.
     usePage(400, 400);
     dialogs.messages.clear();
     const int shown = dialogs.printerDialogsShown;
+    M_globals::printfile("63,1;;31,0");
+    EXPECT_EQ(dialogs.messages, QStringList{M_globals::DamagedChainMessage});
+    EXPECT_EQ(dialogs.printerDialogsShown, shown);
+
+    // A cancelled printer dialog prints nothing and ends quietly; a job that cannot start (its
+    // file cannot be written) is reported.
+    dialogs.messages.clear();
     M_globals::printfile(Chain);
     EXPECT_EQ(dialogs.printerDialogsShown, shown + 1);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();

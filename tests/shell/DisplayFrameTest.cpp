@@ -273,15 +273,19 @@ TEST(ClearWindow, ReplacesAChainOfTwoOrMoreByAnEmptyWindowAtTheStoredBounds) {
         ASSERT_EQ(frontWindow(), display);
         display->virevcount = c.count;
         display->setBounds(60, 30, 350, 480);
-        QPointer<displayWindow> before = display;  // held, not compared by address once freed
+        // A replaced window is closed and then deleted: only a guarded pointer may look at it after.
+        const QPointer<displayWindow> before = display;
         EXPECT_TRUE(ChooseMenuItem(display, "OptionsClearWindow"));
         StartedProgram::settle();
         displayWindow* now = findWindow<displayWindow>();
         ASSERT_NE(now, nullptr);
-        EXPECT_EQ(before.isNull() || before->isClosed(), c.replaced);
+        EXPECT_EQ(before.isNull(), c.replaced);
         if (c.replaced) {
+            EXPECT_FALSE(now->isClosed());
             EXPECT_EQ(now->virevcount, 0);
             EXPECT_EQ(boundsString(*now), "60,30,350,480");
+        } else {
+            EXPECT_EQ(now, before.data());
         }
     }
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
