@@ -26,8 +26,10 @@ void ChainsProgram::build(std::initializer_list<int> codes) {
 
 namespace {
 
+// The row is scrolled into view first, as a user would.
 QPoint rowCentre(Listbox* list, int row, QWidget*& window) {
     window = list->window();
+    list->scrollTo(list->model()->index(row, 0));
     const QRect cell = list->visualRect(list->model()->index(row, 0));
     return list->viewport()->mapTo(window, cell.center());
 }

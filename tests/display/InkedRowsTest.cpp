@@ -32,7 +32,9 @@ QImage clipboardPicture() { return Clipboard().Picture().convertToFormat(QImage:
 
 std::vector<int> codesOf(const QString& chain) {
     std::vector<int> codes;
-    for (const auto& link : M_globals::readChainLinks(chain)) codes.push_back(link.code);
+    const auto links = M_globals::readChainLinks(chain);
+    EXPECT_TRUE(links.has_value());
+    for (const auto& link : links.value_or(std::vector<M_globals::ChainLink>())) codes.push_back(link.code);
     return codes;
 }
 

@@ -17,8 +17,9 @@ inline ListsWindow* openLists(int mode) {
     return findWindow<ListsWindow>();
 }
 
-// A click in a cell, as the user's.
+// A click in a cell, as the user's, scrolled into view first.
 inline void clickRow(Listbox* list, int row, int column = 0) {
+    list->scrollTo(list->model()->index(row, column));
     const QRect cell = list->visualRect(list->model()->index(row, column));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }

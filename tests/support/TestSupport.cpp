@@ -37,7 +37,7 @@ bool createDatabase(const QString& path, const QString& sql) {
     return ok;
 }
 
-QString validDatabaseSql(std::initializer_list<int> hexagramCodes) {
+QString validDatabaseSql(const std::vector<int>& hexagramCodes) {
     QString sql = R"(
 CREATE TABLE ProgramPrefs (font_above varchar, font_title varchar, font_judgement varchar, font_short varchar,
   font_sixnines varchar, font_text varchar, DisplayW varchar, ListsW varchar, ChainW varchar, TextW varchar);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
+#include <vector>
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -37,7 +38,7 @@ bool createDatabase(const QString& path, const QString& sql);
 // animal "animal0"...), and hexagram rows for the given codes with short distinctive texts
 // ("name<code>", "desc<code>", "judg<code>", line k "line<code>.<k>", all_nines "all<code>",
 // ShortName "s<code>", NUMBER_BOOK = code + 1).
-QString validDatabaseSql(std::initializer_list<int> hexagramCodes = {0, 1, 21, 42, 62, 63});
+QString validDatabaseSql(const std::vector<int>& hexagramCodes = {0, 1, 21, 42, 62, 63});
 
 // Builds the valid database above in a temporary folder and makes it the program's shared
 // connection (M_globals::db, f_db), with the start values of the shared state set. Restores an
