@@ -73,7 +73,7 @@ std::optional<std::vector<ChainLink>> readChainLinks(const QString& chain) {
         if (fields.size() != 2) return std::nullopt;
         const auto code = wholeNumber(fields[0]);
         const auto mask = wholeNumber(fields[1]);
-        if (!code || !mask || *code > 63 || *mask > 63) return std::nullopt;
+        if (!code || !mask || !isSixLines(*code) || !isSixLines(*mask)) return std::nullopt;
         links.push_back({static_cast<int>(*code), static_cast<int>(*mask)});
     }
     return links;

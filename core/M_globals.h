@@ -81,6 +81,9 @@ QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
 
+// A hexagram code or a change mask: six lines, 0..63.
+inline bool isSixLines(qint64 n) { return n >= 0 && n <= 63; }
+
 // One link of a chain string: a hexagram code and the change mask to the next hexagram.
 struct ChainLink {
     int code = 0;

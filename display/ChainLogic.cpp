@@ -57,6 +57,8 @@ std::vector<M_globals::ChainLink> linksOf(const QString& chain) {
 ChainEdit replaceHexagram(const QString& chain, int count, int k, int n) {
     const auto links = linksOf(chain);
     if (k < 1 || k > count || count > static_cast<int>(links.size())) return {chain, QString()};
+    // A code outside 0..63 would write a link that no reader takes.
+    if (!M_globals::isSixLines(n)) return {chain, QString("Hexagram code %1 is not 0 to 63, Can't Do Edit").arg(n)};
     QString edited = chain;
     if (k > 1) {
         const int p = links[static_cast<size_t>(k - 2)].code;
@@ -76,6 +78,7 @@ ChainEdit replaceHexagram(const QString& chain, int count, int k, int n) {
 ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
     const auto links = linksOf(chain);
     if (k < 1 || k >= count || count > static_cast<int>(links.size())) return {chain, QString()};
+    if (!M_globals::isSixLines(mask)) return {chain, QString("Change mask %1 is not 0 to 63, Can't Do Edit").arg(mask)};
     const int a = links[static_cast<size_t>(k - 1)].code;
     const int next = M_globals::Hex69sToHex(a, mask);
     const bool hasNextToNext = k + 1 < count;
@@ -87,15 +90,16 @@ ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
     return {edited, QString()};
 }
 
-std::optional<QString> deleteHexagram(const QString& chain, int count, int k) {
+std::optional<ChainEdit> deleteHexagram(const QString& chain, int count, int k) {
     const auto links = linksOf(chain);
     if (count < 2 || k < 1 || k > count || count > static_cast<int>(links.size())) return std::nullopt;
-    if (k == 1) return chain.section(';', 1);
+    if (k == 1) return ChainEdit{chain.section(';', 1), QString()};
     const int p = links[static_cast<size_t>(k - 2)].code;
-    if (k == count) return M_globals::HexChainChangeLink(chain, link(p, 0), k, true);
+    if (k == count) return ChainEdit{M_globals::HexChainChangeLink(chain, link(p, 0), k, true), QString()};
     const int q = links[static_cast<size_t>(k)].code;
-    if (p == q) return std::nullopt;
-    return M_globals::HexChainChangeLink(chain, link(p, M_globals::TwoHex(p, q)), k, true);
+    // Joined, the two neighbours would be one hexagram following itself.
+    if (p == q) return ChainEdit{chain, "Previous Hexagram = Next Hexagram, Can't Delete"};
+    return ChainEdit{M_globals::HexChainChangeLink(chain, link(p, M_globals::TwoHex(p, q)), k, true), QString()};
 }
 
 QString transitionText(const Hexagram& hexagram) {

@@ -41,13 +41,15 @@ struct ChainEdit {
     QString refusal;  // empty when the edit is done
 };
 // Hexagram k of a chain of `count` links becomes code n; the links of its two transitions follow.
+// A code outside 0..63 is refused.
 ChainEdit replaceHexagram(const QString& chain, int count, int k, int n);
 // The transition after hexagram k gets the changing lines of `mask`; hexagram k + 1 becomes the
-// hexagram they lead to.
+// hexagram they lead to. A mask outside 0..63 is refused.
 ChainEdit changeTransition(const QString& chain, int count, int k, int mask);
-// The chain without hexagram k, its neighbours joined; nothing when there is nothing to delete (a
-// chain of one, or two equal neighbours that cannot follow each other).
-std::optional<QString> deleteHexagram(const QString& chain, int count, int k);
+// The chain without hexagram k, its neighbours joined; refused when the two neighbours are the
+// same hexagram, which cannot follow itself. Nothing when there is nothing to delete (a chain of
+// one, or k outside the chain).
+std::optional<ChainEdit> deleteHexagram(const QString& chain, int count, int k);
 
 // The name of trigram t of the table in use; empty for a number outside 0..7.
 QString trigramName(int t);

@@ -354,17 +354,12 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     Canvas1->Refresh(true);
 }
 
-void displayWindow::loadEdited(const QString& chain, int width, int height) {
-    DoLoadHexChain(-1, QString("%1,%2;").arg(width).arg(height) + chain);
-}
-
-void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit) {
+void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit, int width, int height) {
     if (!edit.refusal.isEmpty()) {
         MsgBox(edit.refusal);
         return;
     }
-    // An edited chain is built 1000 high, then trimmed.
-    loadEdited(edit.chain, drawbuffer->Width(), 1000);
+    DoLoadHexChain(-1, QString("%1,%2;").arg(width).arg(height) + edit.chain);
 }
 
 void displayWindow::doHexEdit(int n, bool all) {
@@ -375,7 +370,8 @@ void displayWindow::doHexEdit(int n, bool all) {
 void displayWindow::doHexEditChangeOne(int n) {
     // The kind of the selection is not looked at: a selected transition edits the hexagram before it.
     if (!hasValidSelection(false) || !drawbuffer) return;
-    applyEdit(ChainLogic::replaceHexagram(theHexChain, virevcount, recordtoedit, n));
+    // An edited chain is built 1000 high, then trimmed.
+    applyEdit(ChainLogic::replaceHexagram(theHexChain, virevcount, recordtoedit, n), drawbuffer->Width(), 1000);
 }
 
 void displayWindow::doHexEditChangeAll(int n) {
@@ -390,7 +386,7 @@ void displayWindow::Do6and9Edit(int mask, bool isShort) {
 
 void displayWindow::Do6and9EditShort(int mask) {
     if (!hasValidSelection(true) || !drawbuffer) return;
-    applyEdit(ChainLogic::changeTransition(theHexChain, virevcount, recordtoedit, mask));
+    applyEdit(ChainLogic::changeTransition(theHexChain, virevcount, recordtoedit, mask), drawbuffer->Width(), 1000);
 }
 
 void displayWindow::Do6and9EditLong(int mask) {
@@ -401,8 +397,7 @@ void displayWindow::Do6and9EditLong(int mask) {
 void displayWindow::deleteHex() {
     if (virevcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
     const auto edited = ChainLogic::deleteHexagram(theHexChain, virevcount, recordtoedit);
-    if (!edited) return;
-    loadEdited(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
+    if (edited) applyEdit(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
 }
 
 // ---- Speech ----

@@ -158,8 +158,6 @@ private:
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);
-    // Hands an edited chain string to the loader behind a header of width x height.
-    void loadEdited(const QString& chain, int width, int height);
-    // Shows the refusal of an edit, or loads the edited chain.
-    void applyEdit(const ChainLogic::ChainEdit& edit);
+    // Shows the refusal of an edit, or loads the edited chain behind a header of width x height.
+    void applyEdit(const ChainLogic::ChainEdit& edit, int width, int height);
 };

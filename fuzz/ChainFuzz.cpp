@@ -1,6 +1,6 @@
 // The stored-chain reader and the chain edits on any text: no crash, and what they answer keeps
-// its shape: a read chain's links are in range; on a chain string as the display writes it, an
-// edit keeps the number of links and a deletion takes one away.
+// its shape: a read chain's links are in range; a refused edit changes nothing; on a chain string
+// as the display writes it, an edit keeps the number of links and a deletion takes one away.
 #include "FuzzInput.h"
 
 #include "display/ChainLogic.h"
@@ -44,11 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         return again ? static_cast<int>(again->size()) : -1;
     };
 
+    // A refused edit leaves the chain as it was.
     const ChainLogic::ChainEdit replaced = ChainLogic::replaceHexagram(text, count, k, n);
-    if (asWritten && replaced.refusal.isEmpty()) FUZZ_CHECK(linksIn(replaced.chain) == linkCount);
+    if (!replaced.refusal.isEmpty()) FUZZ_CHECK(replaced.chain == text);
+    else if (asWritten) FUZZ_CHECK(linksIn(replaced.chain) == linkCount);
     const ChainLogic::ChainEdit changed = ChainLogic::changeTransition(text, count, k, n);
-    if (asWritten && changed.refusal.isEmpty()) FUZZ_CHECK(linksIn(changed.chain) == linkCount);
+    if (!changed.refusal.isEmpty()) FUZZ_CHECK(changed.chain == text);
+    else if (asWritten) FUZZ_CHECK(linksIn(changed.chain) == linkCount);
     const auto shorter = ChainLogic::deleteHexagram(text, count, k);
-    if (asWritten && shorter) FUZZ_CHECK(linksIn(*shorter) == linkCount - 1);
+    if (shorter && !shorter->refusal.isEmpty()) FUZZ_CHECK(shorter->chain == text);
+    else if (asWritten && shorter) FUZZ_CHECK(linksIn(shorter->chain) == linkCount - 1);
     return 0;
 }

@@ -151,3 +151,33 @@ TEST(ChainLogic, StoredForms) {
         EXPECT_EQ(M_globals::chainText(stored->links), c.body);
     }
 }
+
+TEST(ChainLogic, EditsRefuseCodesAndMasksOutsideSixLines) {
+    const QString chain = "63,63;0,5;5,0";
+    enum Edit { Replace, Change };
+    struct Case {
+        Edit edit;
+        int k;
+        int number;          // the new code, or the new mask
+        const char* result;  // the chain edited, or as it was when refused
+        bool refused;
+    } cases[] = {
+        {Replace, 2, -1, "63,63;0,5;5,0", true},  {Replace, 2, 64, "63,63;0,5;5,0", true},
+        {Replace, 3, -2, "63,63;0,5;5,0", true},  {Replace, 1, 66, "63,63;0,5;5,0", true},
+        {Replace, 3, 62, "63,63;0,62;62,0", false},  // in range at both ends
+        {Replace, 1, 1, "1,1;0,5;5,0", false},
+        {Change, 1, 64, "63,63;0,5;5,0", true},   {Change, 2, -1, "63,63;0,5;5,0", true},
+        {Change, 2, 63, "63,63;0,63;63,0", false},
+        // A place outside the chain changes nothing and says nothing, whatever the number.
+        {Replace, 4, 64, "63,63;0,5;5,0", false}, {Change, 3, -1, "63,63;0,5;5,0", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 %2 with %3").arg(c.edit == Replace ? "replace" : "change").arg(c.k).arg(c.number).toStdString());
+        const ChainEdit edit = c.edit == Replace ? replaceHexagram(chain, 3, c.k, c.number) : changeTransition(chain, 3, c.k, c.number);
+        EXPECT_EQ(edit.chain, c.result);
+        EXPECT_EQ(!edit.refusal.isEmpty(), c.refused) << edit.refusal.toStdString();
+        if (c.refused) {
+            EXPECT_TRUE(edit.refusal.contains(QString::number(c.number))) << edit.refusal.toStdString();
+        }
+    }
+}
