@@ -10,6 +10,8 @@
 #include "platform/PluginHost.h"
 #include "platform/SQLDatabase.h"
 
+#include <cstdio>
+
 App* App::instance() { return dynamic_cast<App*>(Application::instance()); }
 
 App::~App() {
@@ -19,8 +21,10 @@ App::~App() {
 }
 
 void prepareApplication(App& app) {
-    // The plug-in library beside the program; without it the system font is Qt's.
-    PluginHost::instance().loadPlugins();
+    // The plug-in library beside the program; without it the system font is Qt's, and the reason
+    // it did not load goes to standard error.
+    PluginHost& plugins = PluginHost::instance();
+    if (!plugins.loadPlugins()) std::fprintf(stderr, "yarrowen: %s\n", qPrintable(plugins.errorString()));
     app.setMenuBar(MenuBar1::instance());
     app.AddMenuHandlers();
     displayWindow::instance();

@@ -48,11 +48,6 @@ QByteArray databaseBytes(const QString& sql) {
     return file.readAll();
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The size of a huge text.
 constexpr int HugeKB = 300;
 

@@ -6,6 +6,7 @@
 #include "core/trigramClass.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
+#include "platform/PluginHost.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
@@ -140,23 +141,54 @@ TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
 }
 
 // The program as a user runs it, in a folder without its database: one message, exit code 0, and
-// no file made.
+// no file made. A plug-in library beside it that does not load says why on standard error.
 TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile) {
-    TestFolder folder;
-    const QString program = folder.path("yarrowen");
-    ASSERT_TRUE(QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath("yarrowen"), program));
-    QProcess run;
-    run.setWorkingDirectory(folder.path(""));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("YARROWEN_UNATTENDED", "1");
-    run.setProcessEnvironment(environment);
-    run.start(program, {});
-    ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
-    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(run.exitCode(), 0);
-    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
-    EXPECT_EQ(errors.count("MsgBox: No database found, gonna shut down"), 1) << errors.toStdString();
-    EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
-    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"yarrowen"});
+    const QString built = QCoreApplication::applicationDirPath();
+    const QString library = PluginHost::libraryFileName();
+    struct Case {
+        const char* name;
+        QByteArray libraryBytes;  // the file beside the program; empty: none
+        const char* reason;       // on standard error; empty: nothing about the library
+    } cases[] = {
+        {"no library", "", "The plug-in library could not be loaded"},
+        {"not a library", "this is text, not a shared library", "The plug-in library could not be loaded"},
+        {"the built library", fileBytes(QDir(built).filePath(library)), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const QString program = folder.path("yarrowen");
+        ASSERT_TRUE(QFile::copy(QDir(built).filePath("yarrowen"), program));
+        QStringList files{"yarrowen"};
+        if (!c.libraryBytes.isEmpty()) {
+            QFile file(folder.path(library));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.libraryBytes);
+            files << library;
+        }
+        QProcess run;
+        run.setWorkingDirectory(folder.path(""));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("YARROWEN_UNATTENDED", "1");
+        run.setProcessEnvironment(environment);
+        run.start(program, {});
+        ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
+        EXPECT_EQ(errors.count("MsgBox: No database found, gonna shut down"), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
+        if (*c.reason) {
+            // The reason names the file that did not load.
+            EXPECT_EQ(errors.count(c.reason), 1) << errors.toStdString();
+            EXPECT_TRUE(errors.contains(library)) << errors.toStdString();
+        } else {
+            EXPECT_FALSE(errors.contains("plug-in")) << errors.toStdString();
+        }
+        QStringList left = QDir(folder.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        left.sort();
+        files.sort();
+        EXPECT_EQ(left, files);
+    }
 }

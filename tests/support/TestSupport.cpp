@@ -17,6 +17,11 @@ int lastInkedRow(const QImage& image, const QColor& background) {
     return -1;
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QByteArray fileHash(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};

@@ -27,6 +27,8 @@ private:
 // -1 when there is none.
 int lastInkedRow(const QImage& image, const QColor& background = QColor(255, 255, 255));
 
+// The file's bytes; empty when it can not be read.
+QByteArray fileBytes(const QString& path);
 // A hash of the file's bytes; empty when it can not be read.
 QByteArray fileHash(const QString& path);
 
