@@ -10,10 +10,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// Ordinary prose of about `size` characters: words of 1 to 12 letters, the same text on every
-// run, in paragraphs of about `paragraphLength` characters ended by CR.
 QString prose(qsizetype size, qsizetype paragraphLength) {
     static const QStringList words = {
         "the", "superior", "man", "heaven", "earth", "above", "below", "thunder", "wind", "water",
@@ -38,6 +34,8 @@ QString prose(qsizetype size, qsizetype paragraphLength) {
     }
     return text;
 }
+
+namespace {
 
 // The text as a display column styles it.
 StyledText columnText(const QString& text) {
