@@ -164,17 +164,13 @@ void ChainPage::wakeup(const QString& chain) {
     rectsel.reset();
     selXrow = selYline = selHex = selhexnumber = -1;
 
-    theHexs.clear();
-    for (const M_globals::ChainLink& link : links) {
-        auto hexagram = std::make_shared<Hexagram>(link.code, true);
-        hexagram->ninesANDsixes(link.mask, false);
-        theHexs.push_back(hexagram);
-    }
+    // A hexagram the table in use cannot give is said once for the page; its cell shows its
+    // figure all the same.
+    theHexs = readChainHexagrams(links, true);
 
     chainstring = pageList(theHexs);
     for (int i = 0; i < chaincount; ++i) {
         const auto& figure = theHexs[static_cast<size_t>(i)]->thepic;
-        // A hexagram that could not be read has no figure: its cell stays empty.
         if (!figure || !thepic) continue;
         figure->X = (i % CellsPerRow) * CellSize + 14;
         figure->Y = (i / CellsPerRow) * CellSize + 20;
@@ -280,17 +276,9 @@ void ChainPage::newrect(int col, int row) {
 }
 
 void ChainPage::dotext() {
-    SQLDatabase* db = M_globals::db.get();
-    if (!db || !db->isConnected()) return;
-    auto row = db->SQLSelect(hexagramRowStatement(M_globals::TableHex, selhexnumber));
-    if (db->Error()) MsgBox(db->ErrorMessage());
-    if (!row) return;
-    row->MoveFirst();
-    // The table in use has no row for it: the text area keeps what it shows.
-    const bool found = !row->isEOF();
-    row->Close();
-    if (!found) return;
-    EditField1->setText(hexagramText(*theHexs[static_cast<size_t>(selHex)]));
+    // The hexagram as the page read it; one that could not be read says why in the text area.
+    const Hexagram& hexagram = *theHexs[static_cast<size_t>(selHex)];
+    EditField1->setText(hexagram.isLoaded() ? hexagramText(hexagram) : hexagram.readProblem());
     EditField1->Refresh();
 }
 

@@ -46,13 +46,13 @@ private:
                                   {t});
         if (!rows || db->Error()) {
             readFailed = true;
-            MsgBox(db->ErrorMessage());
+            sayReadProblem(db->ErrorMessage());
             return {};
         }
         rows->MoveFirst();
         if (rows->isEOF()) {
-            // Said once for each hexagram, for its upper trigram; the lower one is left empty quietly.
-            if (isUpper) MsgBox(QString("Trigram %1 is not in the table %2.").arg(t).arg(M_globals::TableTri));
+            // Said for an upper trigram; the lower one is left empty quietly.
+            if (isUpper) sayReadProblem(QString("Trigram %1 is not in the table %2.").arg(t).arg(M_globals::TableTri));
             return {};
         }
         const QString line = rows->Field("NAME").StringValue() + "  (" + rows->Field("FAMILY").StringValue() + ", " +
@@ -66,13 +66,15 @@ private:
 }  // namespace
 
 QString report(const std::vector<M_globals::ChainLink>& chain) {
+    // What cannot be read, hexagrams and trigrams alike, is said once for the report.
+    ReadProblemsSaidOnce once;
     Report report;
+    const HexagramList hexagrams = readChainHexagrams(chain, false);
     const int count = static_cast<int>(chain.size());
     for (int k = 1; k <= count; ++k) {
-        const M_globals::ChainLink& link = chain[static_cast<size_t>(k - 1)];
-        const Hexagram hexagram(link.code, false);
+        const Hexagram& hexagram = *hexagrams[static_cast<size_t>(k - 1)];
         report.block(k, hexagram);
-        if (k < count) report.transition(hexagram, link.mask);
+        if (k < count) report.transition(hexagram, chain[static_cast<size_t>(k - 1)].mask);
     }
     return report.text;
 }

@@ -11,8 +11,8 @@
 namespace ChainReport {
 
 // The report of the chain, each link a hexagram code and its change mask toward the next; empty
-// for an empty chain. An upper trigram without a row in the trigram table in use is named in a
-// message; a failed read of the trigram table shows the engine's message once.
+// for an empty chain. What cannot be read (a hexagram or an upper trigram without a row in the
+// table in use, or the engine's message on a failed read) is said in one message, each once.
 QString report(const std::vector<M_globals::ChainLink>& chain);
 
 }  // namespace ChainReport

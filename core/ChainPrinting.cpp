@@ -108,12 +108,9 @@ void printfile(const QString& chain) {
         MsgBox(DamagedChainMessage);
         return;
     }
-    std::vector<std::shared_ptr<Hexagram>> list;
-    for (const ChainLink& link : *links) {
-        auto hex = std::make_shared<Hexagram>(link.code, true);
-        hex->ninesANDsixes(link.mask, false);
-        list.push_back(hex);
-    }
+    // A hexagram the table in use cannot give is said once, before the printer dialog; it prints
+    // with its figure and without texts.
+    const HexagramList list = readChainHexagrams(*links, true);
     if (list.empty()) return;
 
     // The block of one hexagram: its figure's height plus 20; the text column starts 15 right of

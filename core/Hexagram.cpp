@@ -4,11 +4,17 @@
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
+#include <utility>
+
 QString hexagramRowStatement(const QString& table, int n) {
     return "select * from " + quoteIdentifier(table) + "  where NUMBER_BOOLEAN=" + QString::number(n);
 }
 
-Hexagram::Hexagram(int nBool, bool isChainpage) : N_Bool(nBool), isChainpage(isChainpage) {
+Hexagram::Hexagram(int nBool, bool isChainpage) : Hexagram(nBool, isChainpage, Unsaid()) {
+    if (!loaded && !rowMissing) MsgBox(problem);
+}
+
+Hexagram::Hexagram(int nBool, bool isChainpage, Unsaid) : N_Bool(nBool), isChainpage(isChainpage) {
     readRow();
     if (isChainpage) {
         shortstrShape = std::make_shared<StringShape>();
@@ -29,14 +35,18 @@ Hexagram::Hexagram(int nBool, bool isChainpage) : N_Bool(nBool), isChainpage(isC
 
 void Hexagram::readRow() {
     if (!M_globals::db || !M_globals::db->Connect()) {
-        MsgBox("No database connection!");
+        problem = "No database connection!";
         return;
     }
     auto row = M_globals::db->SQLSelect(hexagramRowStatement(M_globals::TableHex, N_Bool));
-    if (M_globals::db->Error()) MsgBox(M_globals::db->ErrorMessage());
-    if (!row) return;
+    if (M_globals::db->Error() || !row) {
+        problem = M_globals::db->ErrorMessage();
+        if (problem.isEmpty()) problem = QString("Hexagram %1 could not be read from the table %2.").arg(N_Bool).arg(M_globals::TableHex);
+        return;
+    }
     if (row->isEOF()) {
-        rowMissing = !M_globals::db->Error();
+        rowMissing = true;
+        problem = QString("Hexagram %1 is not in the table %2.").arg(N_Bool).arg(M_globals::TableHex);
         return;
     }
     N_Book = static_cast<int>(row->Field("NUMBER_BOOK").IntegerValue());
@@ -122,4 +132,41 @@ int Hexagram::changeMask() const {
     for (int k = 1; k <= 6; ++k)
         if (places[static_cast<size_t>(k)]) mask += 1 << (k - 1);
     return mask;
+}
+
+std::shared_ptr<Hexagram> readHexagram(int code, bool isChainpage) {
+    std::shared_ptr<Hexagram> hexagram(new Hexagram(code, isChainpage, Hexagram::Unsaid()));
+    if (!hexagram->isLoaded()) sayReadProblem(hexagram->readProblem());
+    return hexagram;
+}
+
+HexagramList readChainHexagrams(const std::vector<M_globals::ChainLink>& links, bool isChainpage) {
+    ReadProblemsSaidOnce once;
+    HexagramList hexagrams;
+    hexagrams.reserve(links.size());
+    for (const M_globals::ChainLink& link : links) {
+        hexagrams.push_back(readHexagram(link.code, isChainpage));
+        hexagrams.back()->ninesANDsixes(link.mask, false);
+    }
+    return hexagrams;
+}
+
+namespace {
+// The problems kept by the living ReadProblemsSaidOnce objects, and how many live.
+QStringList keptProblems;
+int gatherings = 0;
+}  // namespace
+
+void sayReadProblem(const QString& text) {
+    if (gatherings == 0) MsgBox(text);
+    // A chain names few distinct hexagrams (64 at most), so the list stays short.
+    else if (!keptProblems.contains(text)) keptProblems << text;
+}
+
+ReadProblemsSaidOnce::ReadProblemsSaidOnce() { ++gatherings; }
+
+ReadProblemsSaidOnce::~ReadProblemsSaidOnce() {
+    if (--gatherings > 0 || keptProblems.isEmpty()) return;
+    const QStringList problems = std::exchange(keptProblems, QStringList());
+    MsgBox(problems.join(QChar(13)));
 }

@@ -1,15 +1,19 @@
 #pragma once
 // One hexagram of a chain: its texts from the hexagram table in use, its lines and changing lines,
 // and its figure drawn as a group of line shapes in the display's or the chain page's geometry.
+#include "core/M_globals.h"
 #include "platform/VectorShapes.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
 
 class Hexagram {
 public:
+    // Reads hexagram nBool from the hexagram table in use and draws its figure. A lost connection
+    // or a failed read is said at once; a missing row is not (readHexagram says it).
     Hexagram(int nBool, bool isChainpage);
 
     // Builds a new figure from the my_ values and the trigram colours in force.
@@ -24,9 +28,10 @@ public:
     int changeMask() const;
     // True when the row was read from the table in use.
     bool isLoaded() const { return loaded; }
-    // True when the table in use was read but holds no row for the Boolean number, the one failed
-    // read that the constructor reports no message for.
-    bool isRowMissing() const { return rowMissing; }
+    // Why the row was not read, in the words the program says it: "Hexagram n is not in the table
+    // T." when the table holds no row for it, else the connection's or the engine's message.
+    // Empty when it was read.
+    const QString& readProblem() const { return problem; }
 
     std::vector<std::shared_ptr<CurveShape>> Lines{nullptr};  // shapes from index 1
     std::shared_ptr<Group2D> thepic;
@@ -51,10 +56,37 @@ public:
     bool isChainpage = false;
 
 private:
+    friend std::shared_ptr<Hexagram> readHexagram(int code, bool isChainpage);
+    struct Unsaid {};
+    // Reads and draws as the public constructor does, leaving what failed for the caller to say.
+    Hexagram(int nBool, bool isChainpage, Unsaid);
     void readRow();
     bool loaded = false;
     bool rowMissing = false;
+    QString problem;
 };
+
+using HexagramList = std::vector<std::shared_ptr<Hexagram>>;
 
 // The statement that reads hexagram n from a hexagram table.
 QString hexagramRowStatement(const QString& table, int n);
+
+// The one reader of hexagrams for the windows and printing: hexagram `code` from the hexagram
+// table in use. One that cannot be read keeps empty texts, and its figure, drawn from the code;
+// why it was not read is said through sayReadProblem.
+std::shared_ptr<Hexagram> readHexagram(int code, bool isChainpage);
+// The hexagrams of a chain's links, each with its link's changing lines. What could not be read is
+// said in one message once they are all read, each problem once.
+HexagramList readChainHexagrams(const std::vector<M_globals::ChainLink>& links, bool isChainpage);
+
+// Says what could not be read from a table: at once, or, while a ReadProblemsSaidOnce lives, when
+// the outermost one ends. So an action that reads many rows, or rebuilds several windows, says
+// each problem once, in one message of one line each.
+void sayReadProblem(const QString& text);
+class ReadProblemsSaidOnce {
+public:
+    ReadProblemsSaidOnce();
+    ~ReadProblemsSaidOnce();
+    ReadProblemsSaidOnce(const ReadProblemsSaidOnce&) = delete;
+    ReadProblemsSaidOnce& operator=(const ReadProblemsSaidOnce&) = delete;
+};

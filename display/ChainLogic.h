@@ -9,8 +9,6 @@
 #include <optional>
 #include <vector>
 
-using HexagramList = std::vector<std::shared_ptr<Hexagram>>;
-
 namespace ChainLogic {
 
 // Column k (1-based) starts at 430 * (k - 1) and is 250 wide; the 180-wide gap after it holds the

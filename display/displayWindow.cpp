@@ -144,12 +144,8 @@ void displayWindow::ScrollBarV_ValueChanged() {
 // ---- The chain ----
 
 std::shared_ptr<Hexagram> displayWindow::readHexagram(int n) {
-    auto hexagram = std::make_shared<Hexagram>(n, false);
-    if (hexagram->isLoaded()) return hexagram;
-    // The model reports a lost connection and engine errors itself; a missing row is ours to tell.
-    if (hexagram->isRowMissing())
-        MsgBox(QString("Hexagram %1 is not in the table %2.").arg(n).arg(M_globals::TableHex));
-    return nullptr;
+    auto hexagram = ::readHexagram(n, false);
+    return hexagram->isLoaded() ? hexagram : nullptr;
 }
 
 void displayWindow::newhex(int n, bool addToChain) {
@@ -256,6 +252,24 @@ void displayWindow::doupdate() {
     checkscrollbarH();
 }
 
+void displayWindow::refreshAfterTablesChanged() {
+    // Each hexagram keeps its code and changing lines; one the new table lacks shows no texts, and
+    // the refresh says so.
+    std::vector<M_globals::ChainLink> links;
+    for (int k = 1; k <= virevcount && k <= static_cast<int>(virev.size()); ++k) {
+        const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
+        links.push_back({hexagram.N_Bool, hexagram.changeMask()});
+    }
+    if (!links.empty()) virev = readChainHexagrams(links, false);
+    doupdate();
+    // The new drawing comes without the selection's frame.
+    if (hasValidSelection(recordtoeditis6and9) && selbuffer) {
+        newrect(recordtoedit, recordtoeditis6and9);
+        selbuffer->Append(RectSel);
+        Canvas1->Refresh(true);
+    }
+}
+
 void displayWindow::trimwindowpicheight() {
     if (!drawbuffer) return;
     // Ten rows below the lowest ink, as a picture is trimmed.
@@ -330,14 +344,11 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
         MsgBox(M_globals::DamagedChainMessage);
         return;
     }
-    // Every hexagram is read before the chain shown is given up.
-    HexagramList loaded;
-    for (const auto& link : stored->links) {
-        auto hexagram = readHexagram(link.code);
-        if (!hexagram) return;
-        hexagram->ninesANDsixes(link.mask, false);
-        loaded.push_back(hexagram);
-    }
+    // Every hexagram is read before the chain shown is given up; a chain with one that cannot be
+    // read is not loaded.
+    const HexagramList loaded = readChainHexagrams(stored->links, false);
+    for (const auto& hexagram : loaded)
+        if (!hexagram->isLoaded()) return;
     const int count = static_cast<int>(loaded.size());
     const int width = ChainLogic::chainWidth(count) + 20;
     const int height = std::min(stored->height, kTallestStart);

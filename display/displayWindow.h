@@ -121,7 +121,9 @@ public:
     // the transition after it.
     bool hasValidSelection(bool asTransition) const;
 
-    void refreshAfterTablesChanged() override { doupdate(); }
+    // Reads the chain's hexagrams again from the tables now in use and redraws them; the chain and
+    // the selection stay.
+    void refreshAfterTablesChanged() override;
 
     // Commands: menu handlers, the drop of a hexagram, the settings window.
     void Event_DropObject(DragItem& obj, int action) override;
@@ -156,7 +158,7 @@ private:
     void drawTransitionAndColumn(int n);
     // Draws columns 1..virevcount and their transitions, and rebuilds theHexChain.
     void drawChain();
-    // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
+    // Hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);
     // Shows the refusal of an edit, or loads the edited chain behind a header of width x height.
     void applyEdit(const ChainLogic::ChainEdit& edit, int width, int height);

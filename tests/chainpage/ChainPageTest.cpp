@@ -354,19 +354,24 @@ TEST_F(ChainPageTest, TextAreaTakesTheTextFontAndTheFontCommand) {
     EXPECT_EQ(page->EditField1->TextFont(), M_FONTS(other)->Text());
 }
 
-TEST_F(ChainPageTest, HexagramMissingFromTheTableHasAFigureButNoTexts) {
-    // The table holds no row for 5.
+TEST_F(ChainPageTest, HexagramsMissingFromTheTableAreSaidOnceAndShowTheirFigures) {
+    // The table holds no row for 5 or 9: each is said once, in one message for the page.
     ChainPage* page = ChainPage::instance();
-    page->wakeup(chainOf({0, 5}));
-    EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR);
-    EXPECT_EQ(page->thepic->Objects->Count(), 2);
-    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+    page->wakeup(chainOf({0, 5, 9, 5}));
+    EXPECT_EQ(program.dialogs.messages, QStringList{"Hexagram 5 is not in the table ENGLISH_DEFAULT." + CR +
+                                                    "Hexagram 9 is not in the table ENGLISH_DEFAULT."});
+    EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR + "1.3:  " + CR + "1.4:  " + CR);
+    EXPECT_EQ(page->thepic->Objects->Count(), 4);
 
-    // Its cell is framed, and the text area keeps the list.
+    // Its cell is framed, and the text area says why it has no texts; no further message.
+    program.dialogs.messages.clear();
     click(page, 80, 10);
     EXPECT_EQ(page->selHex, 1);
     EXPECT_TRUE(dark(page, 72, 36));
-    EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR);
+    EXPECT_EQ(page->EditField1->Text(), "Hexagram 5 is not in the table ENGLISH_DEFAULT.");
+    click(page, 10, 10);
+    EXPECT_EQ(page->EditField1->Text().left(11), "name0 = (tr");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
 
 }  // namespace

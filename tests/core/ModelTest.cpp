@@ -5,6 +5,7 @@
 #include "platform/SQLDatabase.h"
 #include "support/TestSupport.h"
 
+#include <bit>
 #include <gtest/gtest.h>
 
 using namespace M_globals;
@@ -215,4 +216,74 @@ TEST(HexagramModel, MissingRowOrConnection) {
         EXPECT_EQ(hex.name, "");
         EXPECT_EQ(hex.thepic->Count(), 11);  // five yin lines and one yang line
     }
+}
+
+TEST(HexagramReader, SaysWhatItCannotReadOnceForTheWholeChain) {
+    const QString CR(QChar(13));
+    const std::vector<ChainLink> chain = {{1, 4}, {5, 0}, {9, 63}, {5, 0}, {1, 0}};
+    struct Case {
+        const char* name;
+        QString table;   // in use while reading
+        bool connected;
+        QString message;  // empty: every row read, nothing said
+    } cases[] = {
+        {"every row there", "FULL", true, ""},
+        {"rows missing", "ENGLISH_DEFAULT", true,
+         "Hexagram 5 is not in the table ENGLISH_DEFAULT." + CR + "Hexagram 9 is not in the table ENGLISH_DEFAULT."},
+        {"no such table", "Gone", true, "no such table: Gone"},
+        {"no connection", "ENGLISH_DEFAULT", false, "No database connection!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramDatabase database({1});
+        database.exec("CREATE TABLE FULL AS SELECT * FROM ENGLISH_DEFAULT;"
+                      "INSERT INTO FULL SELECT 5, 6, 'name5', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, 0, 5, NULL, NULL;"
+                      "INSERT INTO FULL SELECT 9, 10, 'name9', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, 1, 1, NULL, NULL;");
+        TableHex = c.table;
+        if (!c.connected) {
+            db->Close();
+            db->setDatabaseFile(database.file() + ".gone");
+        }
+        ScriptedDialogs dialogs;
+        const HexagramList hexagrams = readChainHexagrams(chain, true);
+        EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        ASSERT_EQ(hexagrams.size(), chain.size());
+        for (size_t i = 0; i < chain.size(); ++i) {
+            const Hexagram& hexagram = *hexagrams[i];
+            EXPECT_EQ(hexagram.N_Bool, chain[i].code);
+            EXPECT_EQ(hexagram.changeMask(), chain[i].mask);
+            // The figure is drawn whether or not the row was read: a label, one shape a yang line, two a yin.
+            EXPECT_EQ(hexagram.thepic->Count(), 7 + 6 - std::popcount(static_cast<unsigned>(chain[i].code)));
+            EXPECT_EQ(hexagram.isLoaded(), hexagram.readProblem().isEmpty());
+            if (hexagram.isLoaded()) {
+                EXPECT_EQ(hexagram.name, QString("name%1").arg(chain[i].code));
+            } else {
+                EXPECT_EQ(hexagram.name, "");
+                EXPECT_TRUE(c.message.contains(hexagram.readProblem())) << hexagram.readProblem().toStdString();
+            }
+        }
+        TableHex = "ENGLISH_DEFAULT";
+    }
+}
+
+TEST(HexagramReader, AnActionThatReadsSeveralTimesSaysOnceWhenItEnds) {
+    ProgramDatabase database({1});
+    ScriptedDialogs dialogs;
+    {
+        ReadProblemsSaidOnce action;
+        readChainHexagrams({{5, 0}, {1, 0}}, false);
+        {
+            ReadProblemsSaidOnce inner;
+            readHexagram(5, true);
+            readHexagram(7, false);
+        }
+        readChainHexagrams({{7, 0}}, false);
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+    }
+    EXPECT_EQ(dialogs.messages, QStringList{"Hexagram 5 is not in the table ENGLISH_DEFAULT." + QString(QChar(13)) +
+                                            "Hexagram 7 is not in the table ENGLISH_DEFAULT."});
+    // Outside an action, a read says at once.
+    dialogs.messages.clear();
+    readHexagram(5, false);
+    EXPECT_EQ(dialogs.messages, QStringList{"Hexagram 5 is not in the table ENGLISH_DEFAULT."});
 }

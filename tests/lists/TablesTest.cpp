@@ -3,16 +3,21 @@
 #include "ListsSupport.h"
 
 #include "app/App.h"
+#include "chains/ChainPage.h"
+#include "chains/Wtext.h"
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
+#include "display/displayWindow.h"
 #include "editors/TRIGRAMINPUT.h"
 #include "editors/WdbEditText.h"
 #include "lists/TableInputWindow.h"
 #include "platform/Controls.h"
 #include "platform/ProgressWheel.h"
 #include "platform/SQLDatabase.h"
+#include "platform/VectorShapes.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +72,41 @@ TEST_F(TablesTest, UsePutsTheSelectedTableInUseAndReloadsTheTrigrams) {
     lists = openLists(0);
     EXPECT_EQ(lists->Title(), "Hexagrams: Table = FullHex");
     EXPECT_EQ(lists->ListHex->Cell(0, 1), "full0");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+}
+
+TEST_F(TablesTest, UseOfAnotherHexagramTableShowsItsTextsInEveryWindowKeepingChainAndSelection) {
+    displayWindow* display = displayWindow::instance();
+    for (int code : {0, 21, 42}) display->newhex(code, true);
+    const QString chain = display->theHexChain;
+    // Hexagram 2 selected, the text window and the chain page open.
+    QTest::mouseClick(display->Canvas1, Qt::LeftButton, {}, QPoint(ChainLogic::columnX(2) + 100, 50));
+    ASSERT_TRUE(display->hasValidSelection(false));
+    ChooseMenuItem(display, "OptionsText");
+    ChooseMenuItem(display, "OptionsChainWindow");
+    StartedProgram::settle();
+
+    ListsWindow* lists = catalogueWith(program, "FullHex");
+    EXPECT_TRUE(ChooseMenuItem(lists, "TablesUse"));
+    StartedProgram::settle();
+    EXPECT_EQ(display->theHexChain, chain);
+    ASSERT_EQ(display->virevcount, 3);
+    const int codes[] = {0, 21, 42};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(display->virev[static_cast<size_t>(k)]->name, QString("full%1").arg(codes[k]));
+        EXPECT_EQ(display->namestr[static_cast<size_t>(k)]->Text, QString("full%1").arg(codes[k]));
+    }
+    EXPECT_EQ(ChainLogic::transitionText(*display->virev[1]).count("Six in") +
+                  ChainLogic::transitionText(*display->virev[1]).count("Nine in"),
+              6);  // 21 to 42: every line changes, as before
+    // The selection stays, with its frame.
+    EXPECT_EQ(display->recordtoedit, 2);
+    EXPECT_TRUE(display->isrecordtoedit);
+    EXPECT_EQ(display->selbuffer->Count(), 1);
+    EXPECT_TRUE(findWindow<Wtext>()->EF1->Text().startsWith("Hexagram 1:  full0" + QString(CR)));
+    EXPECT_EQ(findWindow<ChainPage>()->EditField1->Text(),
+              "1.1:  full0" + QString(CR) + "1.2:  full21" + CR + "1.3:  full42" + CR);
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
 
