@@ -10,7 +10,6 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyboard.h"
-#include "platform/SQLDatabase.h"
 #include "platform/VectorShapes.h"
 
 #include <algorithm>
