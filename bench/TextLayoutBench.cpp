@@ -1,5 +1,5 @@
 // Styled-text layout of long descriptions: measured and drawn as a display column does, and drawn
-// page by page in the clipped form as printing does.
+// page by page as printing does.
 #include "Bench.h"
 
 #include "core/M_globals.h"
@@ -73,11 +73,11 @@ void benchTextLayout() {
             // As a display column: its height, then the text drawn.
             const double heightMs = timeMs([&] { height = StyledTextHeight(g, st, width); });
             const double drawMs = timeMs([&] { DrawStyledText(g, st, 0, 0, width); });
-            // As printing: page after page of the clipped form, each taking the rest of the last.
+            // As printing: page after page, each going on where the last one ended.
             int pages = 0;
             const double pagesMs = timeMs([&] {
-                for (auto rest = std::make_shared<StyledText>(st); rest; ++pages)
-                    rest = DrawStyledText(g, *rest, 0, 0, pageWidth, pageHeight);
+                TextFlow flow(st);
+                for (; !flow.AtEnd(); ++pages) flow.Draw(g, 0, 0, pageWidth, pageHeight, true);
             });
             std::printf("%-15s %5lld KB %10.1f %10.1f %10.1f %8d %6d\n", kind.name,
                         static_cast<long long>(size >> 10), heightMs, drawMs, pagesMs, height / lineHeight, pages);

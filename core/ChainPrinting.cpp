@@ -43,56 +43,6 @@ QString blockText(const Hexagram& hex, int index, int count) {
     return text;
 }
 
-// Where the next item goes on the printed pages. A new page is only started when something is
-// drawn on it, so no page is left blank.
-class PageCursor {
-public:
-    PageCursor(Graphics& g) : g(g), H(g.Height()), W(g.Width()), R(H) {}
-
-    Graphics& g;
-    const int H;  // page height
-    const int W;  // page width
-    int R;        // height still free on the page
-
-    int top() const { return H - R; }
-    void newPage() {
-        if (used) breakPending = true;
-        R = H;
-    }
-    void beforeDrawing() {
-        if (breakPending) g.NextPage();
-        breakPending = false;
-        used = true;
-    }
-
-private:
-    bool used = false;
-    bool breakPending = false;
-};
-
-// Draws the rest of a block's text from the cursor at the full page width, continuing on as many
-// pages as it needs. Only what fits on a page is measured, never the whole rest for every page.
-void printContinuation(PageCursor& page, std::shared_ptr<StyledText> rest) {
-    using namespace StyledTextDrawing;
-    while (rest && !rest->Text().isEmpty()) {
-        page.beforeDrawing();
-        auto next = DrawStyledText(page.g, *rest, 0, page.top(), page.W, page.R);
-        if (!next) {
-            page.R -= StyledTextHeight(page.g, *rest, page.W);
-            return;
-        }
-        if (page.R == page.H && next->Text() == rest->Text()) {
-            // A line taller than a whole page: printed as it is rather than waiting for a page
-            // that could hold it.
-            DrawStyledText(page.g, *next, 0, page.top(), page.W);
-            page.R -= StyledTextHeight(page.g, *next, page.W);
-            return;
-        }
-        page.newPage();
-        rest = next;
-    }
-}
-
 }  // namespace
 
 void printfile(const QString& chain) {
@@ -132,7 +82,7 @@ void printfile(const QString& chain) {
     // gives a smaller page, so the layout uses the page as the printer has it.
     if (!pageHoldsBlock(g->Height(), g->Width(), B, X)) return;
 
-    PageCursor page(*g);
+    StyledTextDrawing::PrintedPages page(*g);
     const int count = static_cast<int>(list.size());
     for (int i = 0; i < count; ++i) {
         const Hexagram& hex = *list[static_cast<size_t>(i)];
@@ -146,11 +96,13 @@ void printfile(const QString& chain) {
         st.setText(text);
         st.setFont(0, static_cast<int>(text.size()), font_text);
         // The text beside the figure starts 12 below the block's top and ends with the block, so
-        // the next item never overlaps it.
-        auto rest = StyledTextDrawing::DrawStyledText(*g, st, X, top + 12, page.W - X, B - 12);
+        // the next item never overlaps it; what does not fit there follows below at the full page
+        // width, laid out once however many pages it takes.
+        StyledTextDrawing::TextFlow flow(st);
+        flow.Draw(*g, X, top + 12, page.W - X, B - 12, false);
         page.R -= B;
         if (page.R < 20) page.newPage();
-        printContinuation(page, rest);
+        page.print(flow);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/UserCancel.h"
 
+#include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <vector>
@@ -191,22 +192,9 @@ void DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width) 
 }
 
 std::shared_ptr<StyledText> DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width, int height) {
-    const FormattedText queue(st);
-    SaveGraphicsSettings(g);
-    int top = y;
-    for (Cursor at; at.run < queue.StyleRuns.size();) {
-        const Cursor lineStart = at;
-        DrawnLine line = takeLine(queue, at, width);
-        const int lineHeight = line.LineTextHeight();
-        if (y + height < top + lineHeight) {
-            RestoreGraphicsSettings(g);
-            return restFrom(queue, lineStart);
-        }
-        DrawLine(line, g, x, top, width);
-        top += lineHeight;
-    }
-    RestoreGraphicsSettings(g);
-    return nullptr;
+    TextFlow flow(st);
+    flow.Draw(g, x, y, width, height, false);
+    return flow.Rest();
 }
 
 int StyledTextHeight(Graphics&, const StyledText& st, int width) {
@@ -214,6 +202,99 @@ int StyledTextHeight(Graphics&, const StyledText& st, int width) {
     int total = 0;
     for (Cursor at; at.run < queue.StyleRuns.size();) total += takeLine(queue, at, width).LineTextHeight();
     return total;
+}
+
+// ---- Printing: a text drawn in parts, and the pages it goes on ----
+
+struct TextFlow::State {
+    FormattedText queue;
+    size_t textEnd = 0;  // one past the last run that holds text
+    Cursor at;           // where the next line starts
+    int rowsDrawn = 0;   // of the line at `at`, while it is cut over parts
+    // The line at `at`, laid out at `width` and ending at `end`, when the last part ended before it:
+    // a part never lays out a line that an earlier part laid out at the same width.
+    std::optional<DrawnLine> pending;
+    int width = 0;
+    Cursor end;
+};
+
+TextFlow::TextFlow(const StyledText& st) : state(std::make_unique<State>()) {
+    state->queue = FormattedText(st);
+    const auto& runs = state->queue.StyleRuns;
+    for (size_t i = runs.size(); i > 0 && !state->textEnd; --i)
+        if (!runs[i - 1].Text.isEmpty()) state->textEnd = i;
+}
+
+TextFlow::~TextFlow() = default;
+
+// The empty line a final line end leaves is drawn where it fits, but never asks for a page.
+bool TextFlow::AtEnd() const { return state->at.run >= state->textEnd; }
+
+int TextFlow::Draw(Graphics& g, int x, int y, int width, int height, bool cutTallLine) {
+    State& s = *state;
+    SaveGraphicsSettings(g);
+    int used = 0;
+    while (s.at.run < s.queue.StyleRuns.size()) {
+        if (!s.pending || s.width != width) {
+            s.end = s.at;
+            s.pending = takeLine(s.queue, s.end, width);
+            s.width = width;
+        }
+        DrawnLine& line = *s.pending;
+        const int rowsLeft = line.LineTextHeight() - s.rowsDrawn;
+        const bool fits = rowsLeft <= height - used;
+        // Only a line that no part of this height could hold whole is cut, and only from the top.
+        if (!fits && !(cutTallLine && used == 0 && height > 0 && s.rowsDrawn + rowsLeft > height)) break;
+        QPainter& painter = g.painter();
+        if ((fits && s.rowsDrawn == 0) || !painter.isActive()) {
+            DrawLine(line, g, x, y + used, width);
+        } else {
+            // The rows of the line from rowsDrawn on, as many as fit, and nothing above or below them.
+            painter.save();
+            painter.setClipRect(QRect(-(1 << 20), y + used, 1 << 21, std::min(rowsLeft, height - used)),
+                                Qt::IntersectClip);
+            DrawLine(line, g, x, y + used - s.rowsDrawn, width);
+            painter.restore();
+        }
+        if (!fits) {
+            s.rowsDrawn += height - used;
+            used = height;
+            break;
+        }
+        used += rowsLeft;
+        s.at = s.end;
+        s.rowsDrawn = 0;
+        s.pending.reset();
+    }
+    RestoreGraphicsSettings(g);
+    return used;
+}
+
+std::shared_ptr<StyledText> TextFlow::Rest() const {
+    return state->at.run < state->queue.StyleRuns.size() ? restFrom(state->queue, state->at) : nullptr;
+}
+
+void PrintedPages::newPage() {
+    if (used) breakPending = true;
+    R = H;
+}
+
+void PrintedPages::beforeDrawing() {
+    if (breakPending) g.NextPage();
+    breakPending = false;
+    used = true;
+}
+
+void PrintedPages::print(TextFlow& flow) {
+    while (!flow.AtEnd()) {
+        // A whole page takes a line however tall: it is cut there and goes on over the next pages.
+        const bool wholePage = R == H;
+        beforeDrawing();
+        const int drawn = flow.Draw(g, 0, top(), W, R, wholePage);
+        R -= drawn;
+        if (wholePage && drawn == 0) return;  // a page without height holds nothing
+        if (!flow.AtEnd()) newPage();
+    }
 }
 
 void SaveGraphicsSettings(const Graphics& g) {

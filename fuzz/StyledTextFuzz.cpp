@@ -1,13 +1,14 @@
 // The styled-text layout on any text, style runs and width: it ends, every line takes something
 // off the queue, and the lines hold every character of the text once and in order (line ends
-// made the platform's); the height is the lines' heights, and the clipped drawing hands back
-// exactly the text after the lines it drew.
+// made the platform's); the height is the lines' heights, the clipped drawing hands back exactly
+// the text after the lines it drew, and drawn page after page it ends, every page taking something.
 #include "FuzzInput.h"
 
 #include "core/FormattedText.h"
 #include "core/StyledTextDrawing.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 
 namespace {
 
@@ -99,5 +100,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         FUZZ_CHECK(!rest);
     else
         FUZZ_CHECK(rest && rest->Text() == text.mid(drawn));
+
+    // Printed on pages of that height (at least 1), a line taller than a page cut over pages: each
+    // page takes something, and the pages end with the text, whatever is left only an empty line.
+    const int page = std::max(height, 1);
+    TextFlow flow(st);
+    int pages = 0;
+    const int mostPages = total / page + static_cast<int>(heights.size()) + 1;
+    while (!flow.AtEnd()) {
+        const int used = flow.Draw(g, 0, 0, width, page, true);
+        FUZZ_CHECK(used > 0 && used <= page);
+        FUZZ_CHECK(++pages <= mostPages);
+    }
+    const auto left = flow.Rest();
+    FUZZ_CHECK(!left || left->Text().isEmpty());
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "core/FormattedText.h"
+#include "core/StyledTextDrawing.h"
 #include "core/M_globals.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
@@ -290,6 +291,150 @@ TEST_F(ChainPrinting, RefusesPagesAndResolutionsItCannotPrintOn) {
     dialogs.printTargets.push_back(folder.path("no such folder/out.pdf"));
     M_globals::printfile(Chain);
     EXPECT_EQ(dialogs.messages, QStringList{"Printer graphics failed."});
+}
+
+// A line taller than the page, between two ordinary lines, printed from the top of the first page.
+class TallLine : public ::testing::Test {
+protected:
+    static constexpr int Margin = 20, PageWidth = 400, PageHeight = 200;
+    static constexpr int H = PageHeight - 2 * Margin;  // the printable height
+
+    // Prints the text down fresh pages into a PDF file; its path.
+    QString printOnPages(const StyledText& st) {
+        PrinterSetup setup;
+        EXPECT_TRUE(setup.setSetupString(QString("yarrowen-page-setup;size=%1x%2;orientation=portrait;"
+                                                 "margins=%3,%3,%3,%3;resolution=72,72")
+                                             .arg(PageWidth)
+                                             .arg(PageHeight)
+                                             .arg(Margin)));
+        const QString pdf = folder.path(QString("tall%1.pdf").arg(++printed));
+        dialogs.printTargets.push_back(pdf);
+        std::shared_ptr<Graphics> g = OpenPrinterDialog(&setup);
+        EXPECT_TRUE(g);
+        if (!g) return pdf;
+        EXPECT_EQ(g->Height(), H);
+        StyledTextDrawing::PrintedPages pages(*g);
+        StyledTextDrawing::TextFlow flow(st);
+        pages.print(flow);
+        return pdf;  // the job ends with g
+    }
+
+    // Page `page` (from 1) drawn at 72 dots per inch: one pixel a unit.
+    QImage render(const QString& pdf, int page) {
+        const QString base = folder.path(QString("page%1-%2").arg(printed).arg(page));
+        run("pdftoppm", {"-r", "72", "-png", "-singlefile", "-f", QString::number(page), "-l", QString::number(page), pdf, base});
+        return QImage(base + ".png");
+    }
+
+    static int lineHeight(int size) {
+        DrawnSection section;
+        section.TextFont = "DejaVu Sans";
+        section.TextSize = size;
+        return section.SectionTextHeight();
+    }
+
+    // The lines in their sizes, joined by line ends in size 12, so that each line is as tall as
+    // its own size makes it.
+    static StyledText text(const QStringList& lines, const std::vector<int>& sizes) {
+        StyledText st;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            StyleRun run;
+            run.Font = "DejaVu Sans";
+            run.Size = sizes[static_cast<size_t>(i)];
+            run.Text = lines[i];
+            st.AppendStyleRun(run);
+            if (i + 1 == lines.size()) break;
+            run.Size = 12;
+            run.Text = QChar(13);
+            st.AppendStyleRun(run);
+        }
+        return st;
+    }
+
+    ScriptedDialogs dialogs;
+    TestFolder folder;
+    int printed = 0;
+};
+
+TEST_F(TallLine, GoesOnOverTheFollowingPagesLosingAndOverdrawingNothing) {
+    const QChar block(0x2588);  // a full block: ink from the line's top to its bottom
+    struct Case {
+        const char* name;
+        QStringList lines;
+        std::vector<int> sizes;
+    } cases[] = {
+        {"between two short lines", {"before", QString(block), "after"}, {12, 400, 12}},
+        {"first and last", {QString(block)}, {300}},
+        // The tallest line a page holds moves to the next page whole, uncut.
+        {"as tall as a page", {"before", "H", "after"}, {12, 0, 12}},
+    };
+    int pageTall = 1;
+    while (lineHeight(pageTall + 1) <= H) ++pageTall;
+    ASSERT_GT(lineHeight(pageTall), H - 5);
+    cases[2].sizes[1] = pageTall;
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString pdf = printOnPages(text(c.lines, c.sizes));
+        // Where each line lands: a line that does not fit the rest of a page starts the next one,
+        // and one taller than a page goes on over the pages after it.
+        int page = 1, top = 0;
+        std::vector<int> firstPage, lastPage, end;
+        for (int size : c.sizes) {
+            const int height = lineHeight(size);
+            if (top > 0 && top + height > H) {
+                ++page;
+                top = 0;
+            }
+            firstPage.push_back(page);
+            page += (top + height - 1) / H;
+            top = (top + height - 1) % H + 1;
+            lastPage.push_back(page);
+            end.push_back(top);
+        }
+        const QStringList texts = pageTexts(pdf);
+        ASSERT_EQ(texts.size(), lastPage.back());
+        for (qsizetype i = 0; i < c.lines.size(); ++i) {
+            if (c.lines[i] == QString(block)) continue;  // cut: its glyph is on several pages
+            EXPECT_TRUE(texts[firstPage[static_cast<size_t>(i)] - 1].contains(c.lines[i])) << c.lines[i].toStdString();
+        }
+        for (int p = 1; p <= texts.size(); ++p) {
+            SCOPED_TRACE(p);
+            const QImage image = render(pdf, p);
+            ASSERT_EQ(image.size(), QSize(PageWidth, PageHeight));
+            // Nothing outside the printable area: the margins stay white (but for the pixel rows
+            // that the area's edges, a fraction of a point inside, share with them).
+            const QImage top = image.copy(0, 0, PageWidth, Margin - 1);
+            const QImage bottom = image.copy(0, PageHeight - Margin + 1, PageWidth, Margin - 1);
+            EXPECT_EQ(lastInkedRow(top), -1);
+            EXPECT_EQ(lastInkedRow(bottom), -1);
+            // The block's ink runs to the edges of each page it is cut at, with no gap: a page it
+            // goes on from is inked down to its last printable row, a page it goes on to from its first.
+            for (size_t i = 0; i < c.sizes.size(); ++i) {
+                if (c.lines[static_cast<qsizetype>(i)] != QString(block)) continue;
+                const bool cutBelow = p >= firstPage[i] && p < lastPage[i];
+                const bool cutAbove = p > firstPage[i] && p <= lastPage[i];
+                const QImage column = image.copy(Margin, Margin, 20, H);
+                if (cutBelow) {
+                    EXPECT_EQ(lastInkedRow(column), H - 1);
+                }
+                if (cutAbove) {
+                    EXPECT_LT(qGray(column.pixel(10, 0)), 128);
+                }
+            }
+        }
+        // The line after the block starts where the block's last piece ends, not over it.
+        if (c.lines.size() == 3) {
+            const std::vector<PdfPage> words = pageWords(pdf, folder);
+            const PdfPage& last = words[static_cast<size_t>(lastPage[2] - 1)];
+            auto after = std::find_if(last.words.begin(), last.words.end(), [](const Word& w) { return w.text == "after"; });
+            ASSERT_NE(after, last.words.end());
+            const int blockEnd = lastPage[1] == lastPage[2] ? end[1] : 0;
+            EXPECT_GE(after->box.top(), Margin + blockEnd - 0.5);
+            EXPECT_LE(after->box.bottom(), PageHeight - Margin + 0.5);
+        }
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST(PrinterSetup, SetupStringKeepsThePageAndRefusesForeignText) {
