@@ -14,27 +14,30 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
-# The targets as fuzz/CMakeLists.txt declares them.
-targets="$(cat build-fuzz/fuzz-targets.txt)"
-[ -n "$targets" ] || { echo "fuzz: no fuzz target was declared" >&2; exit 1; }
+# The targets as fuzz/CMakeLists.txt declares them, one a line, each with the most inputs it runs
+# when it has a count of its own.
+targets=build-fuzz/fuzz-targets.txt
+grep -q . "$targets" || { echo "fuzz: no fuzz target was declared" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype QT_LOGGING_RULES="qt.qpa.fonts=false"
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 failed=""
-for target in $targets; do
+while read -r target most; do
+  runs="$RUNS"
+  if [ -n "$most" ] && [ "$runs" -gt "$most" ]; then runs="$most"; fi
   # New inputs go to a scratch folder; the checked-in seeds are only read.
   work="build-fuzz/work/$target"
   rm -rf "$work"
   mkdir -p "$work"
   log="build-fuzz/work/$target.log"
-  if build-fuzz/$target -runs="$RUNS" -seed=1 -artifact_prefix="$work-" "$work" "fuzz/corpus/$target" >"$log" 2>&1 &&
-     ! grep -qE "runtime error|ERROR: |check failed" "$log"; then
+  if build-fuzz/$target -runs="$runs" -seed=1 -artifact_prefix="$work-" "$work" "fuzz/corpus/$target" \
+       </dev/null >"$log" 2>&1 && ! grep -qE "runtime error|ERROR: |check failed" "$log"; then
     echo "$target: $(grep -E '^Done [0-9]+ runs' "$log")"
   else
     tail -n 40 "$log"
     echo "$target: FAILED (log: $log)"
     failed="$failed $target"
   fi
-done
+done <"$targets"
 [ -z "$failed" ] || { echo "fuzz targets failed:$failed"; exit 1; }
