@@ -15,6 +15,12 @@ Hexagram::Hexagram(int nBool, bool isChainpage) : Hexagram(nBool, isChainpage, U
 }
 
 Hexagram::Hexagram(int nBool, bool isChainpage, Unsaid) : N_Bool(nBool), isChainpage(isChainpage) {
+    // The trigrams follow from the code, so that a hexagram whose row is not read is not shown
+    // with the names of trigram 0; a row read gives its own.
+    if (M_globals::isSixLines(nBool)) {
+        above = nBool / 8;
+        below = nBool % 8;
+    }
     readRow();
     if (isChainpage) {
         shortstrShape = std::make_shared<StringShape>();

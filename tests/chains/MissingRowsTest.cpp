@@ -65,6 +65,9 @@ TEST(MissingRows, EachActionSaysThemOnceInTheSameWords) {
     EXPECT_EQ(display->virev[0]->name, "name0");
     EXPECT_EQ(display->virev[1]->name, "");
     EXPECT_EQ(display->namestr[1]->Text, "");
+    // Its trigrams are those of its code, as its figure is.
+    EXPECT_EQ(display->abovestr[2]->Text, "above: tri5");
+    EXPECT_EQ(display->belowstr[2]->Text, "below: tri2");
     ChainPage* page = findWindow<ChainPage>();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->EditField1->Text(), "1.1:  name0" + CR + "1.2:  " + CR + "1.3:  " + CR + "1.4:  " + CR);
