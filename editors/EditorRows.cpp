@@ -49,7 +49,7 @@ bool writeEditedRow(RecordSet& rows) {
 
 bool catalogueAllowsEditing(const QString& table) {
     if (!M_globals::db) return false;
-    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1", {table});
+    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1 COLLATE NOCASE", {table});
     return rows && !rows->isEOF() && rows->Field("isEdible").BooleanValue();
 }
 
