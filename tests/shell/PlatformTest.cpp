@@ -366,11 +366,12 @@ TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
 
 namespace {
 
-// A window that refuses to close while it is told to, noting each time it is asked.
+// A window that refuses to close while it is told to, counting the times it is asked (beyond its
+// own life, since a closed window is deleted).
 class RefusingWindow : public NotingWindow {
 public:
     bool refuse = true;
-    int asked = 0;
+    static inline int asked = 0;
     bool Event_CancelClose() override {
         ++asked;
         return refuse;
@@ -382,13 +383,14 @@ public:
 TEST(PlatformQuit, AWindowThatRefusesToCloseCallsTheQuitOff) {
     Application application;
     application.Start();
+    RefusingWindow::asked = 0;
     FirstKind* first = windowInstance<FirstKind>();
     RefusingWindow* refusing = windowInstance<RefusingWindow>();
     const QPointer<Window> firstAlive(first), refusingAlive(refusing);
 
     application.Quit(3);
     settle();
-    EXPECT_EQ(refusing->asked, 1);
+    EXPECT_EQ(RefusingWindow::asked, 1);
     EXPECT_FALSE(application.hasShutDown());
     EXPECT_FALSE(application.quitRequested());
     EXPECT_EQ(WindowCount(), 2);  // neither the refusing window nor the other one closed
@@ -397,7 +399,7 @@ TEST(PlatformQuit, AWindowThatRefusesToCloseCallsTheQuitOff) {
     refusing->refuse = false;
     application.Quit(4);
     settle();
-    EXPECT_EQ(refusing->asked, 2);  // asked once more, and not again while closing
+    EXPECT_EQ(RefusingWindow::asked, 2);  // asked once more, and not again while closing
     EXPECT_TRUE(application.hasShutDown());
     EXPECT_EQ(application.exitCode(), 4);
     EXPECT_EQ(WindowCount(), 0);
