@@ -53,7 +53,7 @@ bool App::checkDatabase(SQLDatabase& candidate) {
     for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) {
         const QString name = tables->IdxField(1).StringValue();
         // The name is bound as a value, so any table name is looked up safely.
-        auto entry = candidate.SQLSelect("Select * from TheTables where table_name = ?", {name});
+        auto entry = candidate.SQLSelect("Select * from TheTables where table_name = ? COLLATE NOCASE", {name});
         if (candidate.Error() || !entry) {
             MsgBox("Error in Database accessing TheTables info,aborting the opening of this database: error is..." +
                    QString(CR) + candidate.ErrorMessage());
@@ -74,7 +74,7 @@ bool App::checkDatabase(SQLDatabase& candidate) {
 
 bool App::checkDefaultTables(RecordSet& tables, const QString& name) {
     for (tables.MoveFirst(); !tables.isEOF(); tables.MoveNext())
-        if (tables.IdxField(1).StringValue().compare(name, Qt::CaseInsensitive) == 0) return true;
+        if (sameTableName(tables.IdxField(1).StringValue(), name)) return true;
     MsgBox("Required Table " + name + " not found. " + QString(CR) + "Connection to this database is being stopped.");
     return false;
 }

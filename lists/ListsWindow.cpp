@@ -273,7 +273,7 @@ void ListsWindow::LoadSchema() {
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry = selectRows("Select * from TheTables where table_name = ?1", {name});
+        auto entry = selectRows("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
         // A table without a catalogue row is not listed.
         if (!entry || entry->isEOF()) continue;
         const qint64 type = entry->Field("table_type").IntegerValue();
@@ -452,9 +452,10 @@ bool ListsWindow::_Tablesdelete_Action() {
     const int row = Lschema->ListIndex();
     if (Listis != 2 || row < 0 || Lschema->Cell(row, 2) == "False") return false;
     const QString name = Lschema->Cell(row, 0);
-    // The default tables are what every start and every switch of file falls back on.
+    // The default tables are what every start and every switch of file falls back on. Names
+    // compare as the engine compares them, so no spelling of a table in use lets it be dropped.
     const bool isDefault = isDefaultTable(name);
-    if (isDefault || name == M_globals::TableTri || name == M_globals::TableHex) {
+    if (isDefault || sameTableName(name, M_globals::TableTri) || sameTableName(name, M_globals::TableHex)) {
         MessageDialog inUse;
         inUse.Icon = 0;
         inUse.Message = "The table " + name + (isDefault ? " is a default table," : " is in use,");

@@ -105,6 +105,13 @@ void Application::Quit(int exitCode) {
     QMetaObject::invokeMethod(
         shortcutWatcher.get(),
         [this] {
+            // Every opened window is asked first, front to back; one that refuses (an editor
+            // whose unsaved change the user keeps) calls the quit off and the program goes on.
+            for (const QPointer<Window>& window : windowSnapshot())
+                if (window && !window->isClosed() && window->isOpened() && window->Event_CancelClose()) {
+                    quitting = false;
+                    return;
+                }
             shutDownNow();
             // Outside the event loop (a test driving the application) there is nothing to end,
             // and an exit then would end every later loop at once.

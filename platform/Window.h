@@ -31,7 +31,8 @@ public:
     // Chr(13) for Return) and answers whether it took the key.
     virtual void Event_Open() {}
     virtual void Event_Close() {}
-    virtual bool Event_CancelClose() { return false; }  // true refuses a close by the user or code
+    // True refuses a close by the user or by code, and calls a quit off.
+    virtual bool Event_CancelClose() { return false; }
     virtual void Event_Activate() {}
     virtual void Event_Resized() {}
     virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key) return false; }

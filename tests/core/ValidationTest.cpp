@@ -25,6 +25,8 @@ TEST(Validation, AcceptsOrRefusesWithItsMessages) {
         {"names in another letter case", "ALTER TABLE HexChains RENAME TO Renaming; ALTER TABLE Renaming RENAME TO HEXCHAINS;"
                                          "UPDATE TheTables SET table_name = 'HEXCHAINS' WHERE table_name = 'HexChains';",
          true, {}},
+        {"a catalogue row naming its table in another letter case",
+         "UPDATE TheTables SET table_name = 'hexchains' WHERE table_name = 'HexChains';", true, {}},
         {"any table type", "UPDATE TheTables SET table_type = 7 WHERE table_name = 'Commentary';"
                            "UPDATE TheTables SET table_type = -3 WHERE table_name = 'HexChains';",
          true, {}},

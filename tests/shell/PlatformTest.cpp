@@ -364,6 +364,50 @@ TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
     EXPECT_EQ(beepCount(), beeps + 1);
 }
 
+namespace {
+
+// A window that refuses to close while it is told to, counting the times it is asked (beyond its
+// own life, since a closed window is deleted).
+class RefusingWindow : public NotingWindow {
+public:
+    bool refuse = true;
+    static inline int asked = 0;
+    bool Event_CancelClose() override {
+        ++asked;
+        return refuse;
+    }
+};
+
+}  // namespace
+
+TEST(PlatformQuit, AWindowThatRefusesToCloseCallsTheQuitOff) {
+    Application application;
+    application.Start();
+    RefusingWindow::asked = 0;
+    FirstKind* first = windowInstance<FirstKind>();
+    RefusingWindow* refusing = windowInstance<RefusingWindow>();
+    const QPointer<Window> firstAlive(first), refusingAlive(refusing);
+
+    application.Quit(3);
+    settle();
+    EXPECT_EQ(RefusingWindow::asked, 1);
+    EXPECT_FALSE(application.hasShutDown());
+    EXPECT_FALSE(application.quitRequested());
+    EXPECT_EQ(WindowCount(), 2);  // neither the refusing window nor the other one closed
+    EXPECT_FALSE(first->events.contains("close"));
+
+    refusing->refuse = false;
+    application.Quit(4);
+    settle();
+    EXPECT_EQ(RefusingWindow::asked, 2);  // asked once more, and not again while closing
+    EXPECT_TRUE(application.hasShutDown());
+    EXPECT_EQ(application.exitCode(), 4);
+    EXPECT_EQ(WindowCount(), 0);
+    settle();
+    EXPECT_FALSE(firstAlive);
+    EXPECT_FALSE(refusingAlive);
+}
+
 TEST_F(PlatformFixture, BoundsSetByCodeAtTheLimitsOfIntAreHeldWithoutOverflow) {
     FirstKind* window = windowInstance<FirstKind>();
     const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
