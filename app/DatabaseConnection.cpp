@@ -1,5 +1,7 @@
-// The start-up connection and the validation of a database file before a switch.
+// The start-up connection, and the validation of a database file; the checks themselves are in
+// core/DatabaseCheck, this shows what they find.
 #include "app/App.h"
+#include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
 #include "core/TextTables.h"
 #include "platform/Dialogs.h"
@@ -8,12 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-const QChar CR(13);
-const char* const requiredTables[] = {"ProgramPrefs", "TheTables", "Commentary", "Dictionary_Default",
-                                      "ENGLISH_DEFAULT", "HexChains", "TRIGRAMS_DEFAULT"};
-}  // namespace
 
 bool App::getStartdatabase() {
     const Application* application = Application::instance();
@@ -27,56 +23,32 @@ bool App::getStartdatabase() {
     return false;
 }
 
-void App::getdatabase() {
+bool App::getdatabase() {
     M_globals::db = std::make_shared<SQLDatabase>();
     if (M_globals::f_db.isEmpty()) {
         MsgBox("No file");
-        return;
-    }
-    M_globals::db->setDatabaseFile(M_globals::f_db);
-    if (M_globals::db->Connect())
-        M_globals::LoadPrefs();
-    else
-        MsgBox("no database connection");
-}
-
-bool App::checkDatabase(SQLDatabase& candidate) {
-    auto tables = candidate.TableSchema();
-    if (!tables) {
-        MsgBox("Error in Database accessing TheTables info,aborting the opening of this database: error is..." +
-               QString(CR) + candidate.ErrorMessage());
         return false;
     }
-    for (const char* name : requiredTables)
-        if (!checkDefaultTables(*tables, name)) return false;
-
-    for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) {
-        const QString name = tables->IdxField(1).StringValue();
-        // The name is bound as a value, so any table name is looked up safely.
-        auto entry = candidate.SQLSelect("Select * from TheTables where table_name = ?", {name});
-        if (candidate.Error() || !entry) {
-            MsgBox("Error in Database accessing TheTables info,aborting the opening of this database: error is..." +
-                   QString(CR) + candidate.ErrorMessage());
-            return false;
-        }
-        if (entry->isEOF()) {
-            MsgBox("Missing table from TheTables, aborting operation.");
-            return false;
-        }
-        const qint64 type = entry->Field("table_type").IntegerValue();
-        if (type >= -2 && type <= 4) {
-            auto columns = candidate.FieldSchema(name);
-            if (columns) checkFields(*columns, static_cast<int>(type));
-        }
+    // The start-up file is checked as a file chosen to switch to is; one that fails is left
+    // unconnected, so nothing (not even the windows' bounds at quit) is written to it.
+    DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db);
+    if (!fault) fault = checkDatabaseContents(*M_globals::db);
+    if (fault) {
+        M_globals::db->Close();
+        MsgBox(databaseFaultMessage(QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()), fault,
+                                    "yarrowen will now shut down."));
+        return false;
     }
+    M_globals::LoadPrefs();
     return true;
 }
 
-bool App::checkDefaultTables(RecordSet& tables, const QString& name) {
-    for (tables.MoveFirst(); !tables.isEOF(); tables.MoveNext())
-        if (tables.IdxField(1).StringValue().compare(name, Qt::CaseInsensitive) == 0) return true;
-    MsgBox("Required Table " + name + " not found. " + QString(CR) + "Connection to this database is being stopped.");
-    return false;
+bool App::checkDatabase(SQLDatabase& candidate) {
+    const DatabaseFault fault = checkDatabaseContents(candidate);
+    if (fault) MsgBox(databaseFaultMessage(QFileInfo(candidate.DatabaseFile()).fileName(), fault, switchRefused));
+    return !fault;
 }
+
+bool App::checkDefaultTables(RecordSet& tables, const QString& name) { return !checkRequiredTable(tables, name); }
 
 bool App::checkFields(RecordSet& columns, int tableType) { return missingTextTableColumns(columns, tableType).isEmpty(); }
