@@ -2,7 +2,10 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -52,6 +55,32 @@ TEST(DatabaseConnect, NeverCreatesAndRefusesOtherFiles) {
 TEST_F(Database, ConnectAgainSucceedsAtOnce) {
     EXPECT_TRUE(db.Connect());
     EXPECT_TRUE(db.isConnected());
+}
+
+// Another program's lock is waited for: a write made while it is held briefly goes through once
+// it is gone; a lock held throughout fails the write with the engine's message, and nothing is
+// written.
+TEST_F(Database, ALockIsWaitedForBeforeAWriteFails) {
+    std::promise<bool> lockTaken;
+    std::thread otherProgram([&] {
+        HeldLock lock(path);
+        lockTaken.set_value(lock.held());
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    });
+    const bool held = lockTaken.get_future().get();
+    EXPECT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('after a wait')")) << db.ErrorMessage().toStdString();
+    otherProgram.join();
+    ASSERT_TRUE(held);
+
+    {
+        HeldLock lock(path);
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(db.BeginTransaction());
+        EXPECT_FALSE(db.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
+        EXPECT_EQ(db.ErrorMessage(), "database is locked");
+        EXPECT_TRUE(db.Rollback());
+    }
+    EXPECT_EQ(column("SELECT word FROM log", "word"), QStringList{"after a wait"});
 }
 
 TEST_F(Database, FieldsByNameAndPosition) {
