@@ -1,5 +1,5 @@
 // yarrowen_bench [SECTION...]: runs the named sections (chain, text), or all of them, offscreen,
-// on the database file "i_virev_DB" beside the executable.
+// on the shipped database file "i_virev_DB.shipped" beside the executable.
 #include "Bench.h"
 
 #include <QApplication>
