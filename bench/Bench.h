@@ -6,6 +6,7 @@
 // Each section prints its own figures, one per line.
 void benchChain();       // the display window: adding, loading and updating long chains
 void benchTextLayout();  // styled-text layout of long texts
+void benchDatabaseCheck();  // the check of a database file when it is opened
 
 // Milliseconds that `work` takes.
 inline double timeMs(const std::function<void()>& work) {

@@ -1,5 +1,5 @@
-// yarrowen_bench [SECTION...]: runs the named sections (chain, text), or all of them, offscreen,
-// on the database file "i_virev_DB" beside the executable.
+// yarrowen_bench [SECTION...]: runs the named sections (chain, text, check), or all of them, offscreen,
+// on the shipped database file "i_virev_DB.shipped" beside the executable.
 #include "Bench.h"
 
 #include <QApplication>
@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     struct Section { const char* name; void (*run)(); } sections[] = {
         {"chain", benchChain},
         {"text", benchTextLayout},
+        {"check", benchDatabaseCheck},
     };
     for (const Section& section : sections) {
         bool wanted = argc < 2;

@@ -47,7 +47,7 @@ double median(std::vector<double> values) {
 }  // namespace
 
 void benchChain() {
-    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB";
+    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB.shipped";
     QTemporaryDir folder;
     if (!folder.isValid() || !QFile::copy(shipped, folder.filePath("i_virev_DB"))) {
         std::printf("cannot copy %s\n", qPrintable(shipped));

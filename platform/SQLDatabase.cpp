@@ -154,6 +154,8 @@ bool SQLDatabase::Connect() {
         sqlite3_close(db);
         return false;
     }
+    // A lock held briefly by another program (a backup, a sync tool) is waited out.
+    sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
     // Opening is lazy; reading the schema proves the file is a database.
     char* message = nullptr;
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message) != SQLITE_OK) {

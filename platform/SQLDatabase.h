@@ -52,8 +52,11 @@ public:
     QString DatabaseFile() const { return file; }
 
     // Opens the existing file read-write; never creates one. A file that is not an SQLite database
-    // fails. Connecting an open connection again succeeds at once.
+    // fails. Connecting an open connection again succeeds at once. Every operation waits up to
+    // BusyTimeoutMilliseconds for a lock that another connection holds before it fails with the
+    // engine's "database is locked".
     bool Connect();
+    static constexpr int BusyTimeoutMilliseconds = 2000;
     bool isConnected() const;
     void Close();
 

@@ -2,8 +2,11 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <chrono>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -53,6 +56,32 @@ TEST(DatabaseConnect, NeverCreatesAndRefusesOtherFiles) {
 TEST_F(Database, ConnectAgainSucceedsAtOnce) {
     EXPECT_TRUE(db.Connect());
     EXPECT_TRUE(db.isConnected());
+}
+
+// Another program's lock is waited for: a write made while it is held briefly goes through once
+// it is gone; a lock held throughout fails the write with the engine's message, and nothing is
+// written.
+TEST_F(Database, ALockIsWaitedForBeforeAWriteFails) {
+    std::promise<bool> lockTaken;
+    std::thread otherProgram([&] {
+        HeldLock lock(path);
+        lockTaken.set_value(lock.held());
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    });
+    const bool held = lockTaken.get_future().get();
+    EXPECT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('after a wait')")) << db.ErrorMessage().toStdString();
+    otherProgram.join();
+    ASSERT_TRUE(held);
+
+    {
+        HeldLock lock(path);
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(db.BeginTransaction());
+        EXPECT_FALSE(db.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
+        EXPECT_EQ(db.ErrorMessage(), "database is locked");
+        EXPECT_TRUE(db.Rollback());
+    }
+    EXPECT_EQ(column("SELECT word FROM log", "word"), QStringList{"after a wait"});
 }
 
 TEST_F(Database, FieldsByNameAndPosition) {
@@ -224,7 +253,9 @@ TEST_F(Database, TableNamesCompareAsTheEngineComparesThem) {
         EXPECT_EQ(sameTableName(first, second), engineSame);
         EXPECT_EQ(sameTableName(second, first), engineSame);
         EXPECT_TRUE(db.SQLExecute("DROP TABLE " + quoteIdentifier(first)));
-        if (!engineSame) EXPECT_TRUE(db.SQLExecute("DROP TABLE " + quoteIdentifier(second)));
+        if (!engineSame) {
+            EXPECT_TRUE(db.SQLExecute("DROP TABLE " + quoteIdentifier(second)));
+        }
     }
 }
 

@@ -13,7 +13,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 
 namespace {
@@ -107,20 +109,32 @@ TEST(StartUp, AMissingDatabaseEndsStartUpWithOneMessageAndNoWindow) {
     EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
-TEST(StartUp, AFileThatDoesNotConnectLeavesAProgramThatReadsNothingAndSavesNothing) {
-    const QByteArray contents = "this is not a database file, but a text file of some length";
-    StartedProgram program(StartedProgram::RawFile{contents});
-    ASSERT_TRUE(program.started);
-    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
-    ASSERT_EQ(WindowCount(), 2);
-    EXPECT_EQ(displayWindow::instance()->Height(), 312);  // the layout's bounds
-    ASSERT_EQ(M_globals::tridata.size(), 8u);
-    EXPECT_TRUE(M_globals::tridata[0]->name.isEmpty());
-    program.quit();
-    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
-    QFile file(program.databasePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), contents);
+// A start-up file that fails its check ends start-up as a missing one does: one message that
+// names the file and what is wrong, no window, exit code 0, and the file as it was, byte for byte
+// (nothing is written to it, not even the windows' bounds at quit).
+TEST(StartUp, AnUnusableFileEndsStartUpWithOneMessageAndIsLeftAsItWas) {
+    for (const UnusableDatabase& unusable : unusableDatabases()) {
+        SCOPED_TRACE(unusable.what);
+        TestFolder made;
+        ASSERT_TRUE(unusable.make(made.path("file")));
+        const QByteArray contents = fileBytes(made.path("file"));
+        StartedProgram program(StartedProgram::RawFile{contents});
+        EXPECT_FALSE(program.started);
+        ASSERT_EQ(program.dialogs.messages.size(), 1) << program.dialogs.messages.join("|").toStdString();
+        const QString& message = program.dialogs.messages[0];
+        EXPECT_TRUE(message.contains(program.databasePath())) << message.toStdString();
+        EXPECT_TRUE(message.contains(QChar(13) + unusable.says)) << message.toStdString();
+        EXPECT_TRUE(message.contains("restore it from a copy")) << message.toStdString();
+        EXPECT_TRUE(program.app().hasShutDown());
+        EXPECT_EQ(program.app().exitCode(), 0);
+        EXPECT_EQ(WindowCount(), 0);
+        ASSERT_TRUE(M_globals::db);
+        EXPECT_FALSE(M_globals::db->isConnected());
+        program.quit();
+        EXPECT_EQ(program.dialogs.messages.size(), 1);
+        EXPECT_EQ(fileBytes(program.databasePath()), contents);
+        EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"i_virev_DB"});
+    }
 }
 
 TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
@@ -139,24 +153,50 @@ TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
 
-// The program as a user runs it, in a folder without its database: one message, exit code 0, and
-// no file made.
-TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile) {
-    TestFolder folder;
-    const QString program = folder.path("yarrowen");
-    ASSERT_TRUE(QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath("yarrowen"), program));
-    QProcess run;
-    run.setWorkingDirectory(folder.path(""));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("YARROWEN_UNATTENDED", "1");
-    run.setProcessEnvironment(environment);
-    run.start(program, {});
-    ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
-    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(run.exitCode(), 0);
-    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
-    EXPECT_EQ(errors.count("MsgBox: No database found, gonna shut down"), 1) << errors.toStdString();
-    EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
-    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"yarrowen"});
+// The program as a user runs it: without its database, on a damaged one, and on one that another
+// program holds locked throughout. Each ends with exit code 0 after one message, makes no file
+// and leaves the database as it was.
+TEST(ProgramRun, WithoutAUsableDatabaseTheProgramEndsWithExitCodeZeroAndOneMessage) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString& path)> make;  // none: no database file
+        bool locked;
+        const char* says;
+    } cases[] = {
+        {"no database", nullptr, false, "MsgBox: No database found, gonna shut down"},
+        {"a damaged database", unusableDatabases()[0].make, false, "The file is damaged."},
+        {"a locked database", [](const QString& path) { return createDatabase(path, validDatabaseSql()); }, true,
+         "database is locked"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        const QString program = folder.path("yarrowen");
+        ASSERT_TRUE(QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath("yarrowen"), program));
+        const QString database = folder.path("i_virev_DB");
+        if (c.make) {
+            ASSERT_TRUE(c.make(database));
+        }
+        const QByteArray contents = fileBytes(database);
+        std::unique_ptr<HeldLock> lock;
+        if (c.locked) lock = std::make_unique<HeldLock>(database);
+        QProcess run;
+        run.setWorkingDirectory(folder.path(""));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("YARROWEN_UNATTENDED", "1");
+        run.setProcessEnvironment(environment);
+        run.start(program, {});
+        ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
+        lock.reset();
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
+        EXPECT_EQ(errors.count(c.says), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
+        QStringList files{"yarrowen"};
+        if (c.make) files.prepend("i_virev_DB");
+        EXPECT_EQ(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), files);
+        EXPECT_EQ(fileBytes(database), contents);
+    }
 }
