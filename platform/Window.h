@@ -97,8 +97,15 @@ public:
     const WindowMenuState& menuState() const { return menus; }
 
     // Makes this window a sheet over `parent`: a window-modal dialog kept above it and shown
-    // centred over it (or on its screen, see setPlacement).
+    // centred over it (or on its screen, see setPlacement). While the sheet is on screen, the
+    // parent takes no input of the user's: a click, a key or a shortcut on it brings the sheet to
+    // the front with a beep, and the parent's menus show disabled.
     void setSheetParent(Window* parent);
+    // The sheet on screen over this window (where sheets stack, the front one); nullptr when
+    // nothing blocks the window.
+    Window* blockingSheet() const;
+    // What the user's action on a blocked window does: its sheet comes to the front, with a beep.
+    void bringSheetForward();
     // Where a sheet or a window opened from another first shows: centred over the window it
     // belongs to (the default), or centred on that window's screen, for a tool the user works with
     // beside its window.
@@ -112,6 +119,7 @@ public:
     void startUp();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -123,6 +131,7 @@ private:
     friend class WindowList;
     void open();
     void showNow();
+    void raiseOnScreen();
     void contentResized();
     int menuBarHeight(int width) const;
     void applyFlags();
@@ -133,6 +142,7 @@ private:
     PushButton* buttonWithRole(bool defaultRole) const;
     void placeForShowing();
     void centreOver(const Window* other);
+    void showMenusBlocked();
 
     QWidget* area = nullptr;
     MenuHandlers handlers;

@@ -205,6 +205,7 @@ TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesIts
     std::unique_ptr<QMimeData> dragged(lists->ListHex->dragData(2));
     ASSERT_TRUE(dragged);
     displayWindow* display = displayWindow::instance();
+    StartedProgram::closeInputWindow();
     const QPoint at(display->width() / 2, display->height() / 2);
     QDragEnterEvent enter(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(display, &enter);

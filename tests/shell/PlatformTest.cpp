@@ -135,7 +135,7 @@ TEST_F(PlatformFixture, ASheetStaysInFrontOfItsParent) {
     FirstKind* parent = windowInstance<FirstKind>();
     SecondKind* sheet = windowInstance<SecondKind>();
     sheet->setSheetParent(parent);
-    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(parent->blockingSheet(), sheet);
     EXPECT_TRUE(sheet->isVisible());  // a window on screen stays there as it becomes a sheet
     parent->Show();
     EXPECT_EQ(windowAt(0), sheet);
