@@ -727,6 +727,13 @@ Window* windowAt(int index) {
 
 Window* frontWindow() { return windowAt(0); }
 
+Window* dialogOwner() {
+    Window* front = frontWindow();
+    if (!front || !front->Visible()) return nullptr;
+    front->placeForShowing();
+    return front;
+}
+
 std::vector<QPointer<Window>> windowSnapshot() {
     const auto& order = WindowList::get().order;
     return std::vector<QPointer<Window>>(order.begin(), order.end());

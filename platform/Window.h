@@ -129,6 +129,7 @@ protected:
 private:
     friend class WindowContent;
     friend class WindowList;
+    friend Window* dialogOwner();
     void open();
     void showNow();
     void raiseOnScreen();
@@ -163,6 +164,10 @@ int WindowCount();
 Window* windowAt(int index);  // nullptr outside 0..WindowCount()-1
 Window* frontWindow();
 std::vector<QPointer<Window>> windowSnapshot();
+// The window a dialog shown now belongs to: the front window. One still opening takes its place
+// on screen first, so that the dialog is centred over the place where the window will show.
+// nullptr when no window is on screen or about to be.
+Window* dialogOwner();
 
 // Opens the windows made before the application's Event_Open, in the order they were made.
 void openWaitingWindows();

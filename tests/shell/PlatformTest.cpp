@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Beep.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/Window.h"
 
 #include <QCoreApplication>
@@ -75,6 +76,12 @@ public:
 };
 using OwnerWindow = SizedWindow<0>;
 using OpenedWindow = SizedWindow<1>;
+
+// A window that says something while it opens, before it is on screen.
+class TellingWindow : public SizedWindow<2> {
+public:
+    void Event_Open() override { MsgBox("opening"); }
+};
 
 QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
@@ -323,6 +330,30 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         closeAllWindows();
         settle();
     }
+}
+
+// A dialog belongs to the front window of the platform's list, whatever window the window system
+// has made active meanwhile; one still opening is first placed where it will show, so the dialog
+// is centred over it there.
+TEST_F(PlatformFixture, ADialogIsCentredOverTheWindowItBelongsToEvenOneStillOpening) {
+    ScriptedDialogs dialogs;
+    MsgBox("no window");
+    const QRect area = availableArea();
+    OwnerWindow::size = {300, 200};
+    OwnerWindow::position = area.topLeft() + QPoint(10, 40);
+    OwnerWindow* owner = windowInstance<OwnerWindow>();
+    TellingWindow::size = {500, 400};  // over a window in the corner: moved on to the screen
+    TellingWindow::position = std::nullopt;
+    TellingWindow* opened = windowInstance<TellingWindow>();
+    owner->Show();
+    MsgBox("behind");
+    ASSERT_EQ(dialogs.messages, QStringList({"no window", "opening", "behind"}));
+    ASSERT_EQ(dialogs.owners.size(), 3u);
+    EXPECT_EQ(dialogs.owners[0], nullptr);
+    EXPECT_EQ(dialogs.owners[1], opened);
+    EXPECT_EQ(dialogs.ownerCentres[1], opened->geometry().center());  // where it came on screen
+    EXPECT_NE(opened->geometry().center(), owner->geometry().center());
+    EXPECT_EQ(dialogs.owners[2], owner);
 }
 
 TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
