@@ -4,6 +4,7 @@
 #include "platform/Beep.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Listbox.h"
 #include "platform/Window.h"
 
 #include <QCoreApplication>
@@ -354,6 +355,27 @@ TEST_F(PlatformFixture, ADialogIsCentredOverTheWindowItBelongsToEvenOneStillOpen
     EXPECT_EQ(dialogs.ownerCentres[1], opened->geometry().center());  // where it came on screen
     EXPECT_NE(opened->geometry().center(), owner->geometry().center());
     EXPECT_EQ(dialogs.owners[2], owner);
+}
+
+TEST(ListColumns, EachColumnKeepsItsContentsWidthWhileAllFitAndTakesItsShareWhereItIsMore) {
+    struct Case {
+        const char* name;
+        std::vector<int> natural;
+        std::vector<double> shares;
+        int available;
+        std::vector<int> expected;
+    } cases[] = {
+        {"contents, room to spare in proportion", {50, 100}, {}, 300, {100, 200}},
+        {"contents, too narrow: the widest cut", {50, 200, 60}, {}, 200, {50, 90, 60}},
+        {"shares that all hold their contents", {100, 52, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {312, 52, 52, 104}},
+        {"a share below its contents: the others give way", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {304, 62, 51, 102}},
+        {"shares, too narrow: the widest cut", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 200, {55, 55, 40, 50}},
+        {"a share of 0 hides its column", {100, 60}, {1.0, 0.0}, 300, {300, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fitColumnWidths(c.natural, c.shares, c.available), c.expected);
+    }
 }
 
 TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
