@@ -381,9 +381,13 @@ ScrollBar::ScrollBar(Window* window, const QString& name, int left, int top, int
                      bool horizontal)
     : QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, window->content()),
       Control(this, window, name, left, top, width, height) {
+    if (horizontal) resize(width, Thickness());
+    else resize(Thickness(), height);
     applyRange();
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::ValueChanged);
 }
+
+int ScrollBar::Thickness() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
 
 void ScrollBar::setMinimum(int value) {
     lowest = value;

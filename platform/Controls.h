@@ -207,11 +207,14 @@ protected:
 };
 
 // A scroll bar. Maximum keeps the value set even when it is below Minimum (the bar then has no
-// range); ValueChanged follows every change of Value.
+// range); ValueChanged follows every change of Value. It is as thick as the desktop's style draws
+// a scroll bar, whatever thickness the layout gives it; windows place it by Thickness().
 class ScrollBar : public QScrollBar, public Control {
     Q_OBJECT
 public:
     ScrollBar(Window* window, const QString& name, int left, int top, int width, int height, bool horizontal);
+
+    int Thickness() const;
 
     int Minimum() const { return lowest; }
     void setMinimum(int value);
