@@ -57,11 +57,21 @@ displayWindow::displayWindow() {
     connect(ScrollBarV, &ScrollBar::ValueChanged, this, &displayWindow::ScrollBarV_ValueChanged);
 }
 
+// The canvas reaches the window's bottom, and the vertical scroll bar too, except while the
+// horizontal bar shows: the canvas then ends 5 above it and the vertical bar at it. No room is kept
+// for a bar that is not there, where it would show as an empty band under the drawing. The bars
+// are as thick as the desktop's style draws them.
+void displayWindow::fitCanvasAbove(bool horizontalBar) {
+    const int bar = scrollbarH->Thickness();
+    Canvas1->setHeight(horizontalBar ? Height() - bar - 5 : Height());
+    ScrollBarV->setHeight(horizontalBar ? Height() - bar : Height());
+}
+
 void displayWindow::Canvas1_Open() {
     Canvas1->setTop(0);
     Canvas1->setLeft(0);
     Canvas1->setWidth(Width());
-    Canvas1->setHeight(Height() - 20);
+    fitCanvasAbove(scrollbarH->Visible());
 }
 
 void displayWindow::Event_Open() {
@@ -72,9 +82,9 @@ void displayWindow::Event_Open() {
     newPictures(250, 500);
     scrollbarH->setPageStep(430);  // one column: 250 of hexagram and 180 of transition
     InputWindow::instance()->wakeup(0, false);
-    scrollbarH->setTop(Height() - 15);
+    scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
-    scrollbarH->setWidth(Width() - 15);
+    scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
     offsetH = 0;
     RectSel = std::make_shared<RectShape>();
     AcceptTextDrop();
@@ -86,15 +96,14 @@ void displayWindow::Event_Activate() { M_globals::checkmenus(0); }
 
 void displayWindow::Event_Resized() {
     Canvas1->setWidth(Width());
-    Canvas1->setHeight(Height() - 20);
-    scrollbarH->setTop(Height() - 15);
+    scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
-    scrollbarH->setWidth(Width() - 15);
+    scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
     scrollbarH->setValue(0);
     scrollbarH->Refresh(true);
     ScrollBarV->setTop(0);
-    ScrollBarV->setLeft(Width() - 15);
-    ScrollBarV->setHeight(Height() - 15);
+    ScrollBarV->setLeft(Width() - ScrollBarV->Thickness());
+    fitCanvasAbove(scrollbarH->Visible());
     ScrollBarV->Refresh(true);
     checkscrollbarH();
 }
@@ -115,6 +124,7 @@ void displayWindow::checkscrollbarH() {
         bar->setEnabled(needed);
     };
     setUp(scrollbarH, width, Canvas1->Width(), offsetH);
+    fitCanvasAbove(scrollbarH->Visible());
     setUp(ScrollBarV, height, Canvas1->Height(), offsetV);
     scrollbarH->Refresh(true);
     ScrollBarV->Refresh(true);

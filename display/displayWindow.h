@@ -66,6 +66,7 @@ public:
     void AddMenuHandlers() override;
 
     void Canvas1_Open();
+    void fitCanvasAbove(bool horizontalBar);
     void Canvas1_Paint(Graphics& g);
     // A click at canvas point (X, Y) selects, deselects and, in Talk mode, speaks.
     bool Canvas1_MouseDown(int X, int Y);

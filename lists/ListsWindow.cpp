@@ -132,9 +132,10 @@ void ListsWindow::Event_Activate() { M_globals::checkmenus(1); }
 
 QRect ListsWindow::upperRect() const { return QRect(0, 0, Width(), WindowSplit->Top() - 5); }
 
+// The lower pane reaches the window's bottom: a band below it would read as an empty scroll bar.
 QRect ListsWindow::lowerRect() const {
     const int top = WindowSplit->Top() + 20;
-    return QRect(0, top, Width(), std::max(0, Height() - top - 15));
+    return QRect(0, top, Width(), std::max(0, Height() - top));
 }
 
 namespace {

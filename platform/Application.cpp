@@ -19,8 +19,9 @@ public:
         switch (event->type()) {
         case QEvent::ShortcutOverride: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // A window that its sheet blocks runs no shortcut, and so needs no pass.
             if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-                if (Window* window = windowOf(watched)) runEnablingPass(window);
+                if (Window* window = windowOf(watched); window && !window->blockingSheet()) runEnablingPass(window);
             break;
         }
         case QEvent::MouseButtonPress:

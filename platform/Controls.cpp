@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextEdit>
@@ -118,13 +119,23 @@ EditField::EditField(Window* window, const QString& name, int left, int top, int
 void EditField::resizeEvent(QResizeEvent*) {
     if (multi) multi->setGeometry(rect());
     else line->setGeometry(rect());
+    if (elideMiddle) showElided(line->hasFocus());
 }
 
-QString EditField::Text() const { return withCarriageReturns(multi ? multi->toPlainText() : line->text()); }
+QString EditField::Text() const {
+    return withCarriageReturns(multi ? multi->toPlainText() : elideMiddle ? wholeText : line->text());
+}
 
 void EditField::setText(const QString& text) {
     if (multi) {
         multi->setPlainText(displayLines(text));
+        return;
+    }
+    if (elideMiddle) {
+        if (text == wholeText) return;
+        wholeText = text;
+        showElided(line->hasFocus());
+        emit TextChange();
         return;
     }
     // QLineEdit cuts a text set beyond its maximum; the maximum grows to take the text whole.
@@ -198,6 +209,41 @@ void EditField::setAcceptTabs(bool accept) {
 void EditField::setBorder(bool border) {
     if (multi) multi->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
     else line->setFrame(border);
+}
+
+void EditField::setElideMiddle(bool elide) {
+    if (!line || elideMiddle == elide) return;
+    if (elide) {
+        wholeText = line->text();
+        line->installEventFilter(this);
+    } else {
+        line->removeEventFilter(this);
+    }
+    elideMiddle = elide;
+    if (elide) showElided(line->hasFocus());
+    else line->setText(wholeText);
+}
+
+bool EditField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == line && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        showElided(event->type() == QEvent::FocusIn);
+    return QWidget::eventFilter(watched, event);
+}
+
+// What the line shows of the whole text: all of it, or, where it is wider than the room for text
+// (the field less its frame and QLineEdit's margin of 2 on each side), its middle elided.
+void EditField::showElided(bool whole) {
+    QString shown = wholeText;
+    if (!whole) {
+        const QMargins margins = line->textMargins();
+        const int frame = line->hasFrame() ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, line) : 0;
+        const int room = line->width() - margins.left() - margins.right() - 2 * frame - 4;
+        shown = line->fontMetrics().elidedText(wholeText, Qt::ElideMiddle, room);
+    }
+    const QSignalBlocker quiet(line);  // what is shown changes, not the text
+    line->setText(shown);
+    line->setToolTip(shown == wholeText ? QString() : wholeText);
+    if (!whole) line->setCursorPosition(0);
 }
 
 void EditField::setScrollbarVertical(bool scrollbar) {
@@ -335,9 +381,13 @@ ScrollBar::ScrollBar(Window* window, const QString& name, int left, int top, int
                      bool horizontal)
     : QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, window->content()),
       Control(this, window, name, left, top, width, height) {
+    if (horizontal) resize(width, Thickness());
+    else resize(Thickness(), height);
     applyRange();
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::ValueChanged);
 }
+
+int ScrollBar::Thickness() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
 
 void ScrollBar::setMinimum(int value) {
     lowest = value;

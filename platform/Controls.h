@@ -100,6 +100,10 @@ public:
     void setTextColor(const Color& colour);
     void setBackColor(const Color& colour);
     void Refresh(bool eraseBackground = true);
+    // A read-only single-line field then shows a text too long for it elided in the middle, its
+    // beginning and end in sight; the whole text is its tooltip, and shows while the field has the
+    // focus, to be read, selected and copied. Text() is always the whole text.
+    void setElideMiddle(bool elide);
 
     QTextEdit* textEdit() const { return multi; }
     QLineEdit* lineEdit() const { return line; }
@@ -109,11 +113,16 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showElided(bool whole);
+
     QLineEdit* line = nullptr;
     QTextEdit* multi = nullptr;
     int typedLimit = 0;  // 0: no limit
+    bool elideMiddle = false;
+    QString wholeText;  // of an eliding field
 };
 
 // A label; CR in its text breaks the line.
@@ -198,11 +207,14 @@ protected:
 };
 
 // A scroll bar. Maximum keeps the value set even when it is below Minimum (the bar then has no
-// range); ValueChanged follows every change of Value.
+// range); ValueChanged follows every change of Value. It is as thick as the desktop's style draws
+// a scroll bar, whatever thickness the layout gives it; windows place it by Thickness().
 class ScrollBar : public QScrollBar, public Control {
     Q_OBJECT
 public:
     ScrollBar(Window* window, const QString& name, int left, int top, int width, int height, bool horizontal);
+
+    int Thickness() const;
 
     int Minimum() const { return lowest; }
     void setMinimum(int value);

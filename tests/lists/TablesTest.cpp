@@ -111,6 +111,22 @@ TEST_F(TablesTest, UseRefusesAnIncompleteTableWithAMessageAndChangesNothing) {
     EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
 }
 
+// The editor opens over the lists window, and what it says while it opens is centred over it.
+TEST_F(TablesTest, AMessageOfAnEditorThatIsOpeningShowsOverTheEditor) {
+    ASSERT_TRUE(M_globals::db->SQLExecute("DELETE FROM MyHex WHERE NUMBER_BOOK = 1"));
+    ListsWindow* lists = catalogueWith(program, "MyHex");
+    program.dialogs.messages.clear();
+    program.dialogs.owners.clear();
+    program.dialogs.ownerCentres.clear();
+    EXPECT_TRUE(ChooseMenuItem(lists, "Tablesedit"));
+    StartedProgram::settle();
+    auto* editor = findWindow<WdbEditText>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(program.dialogs.messages, QStringList{"The table MyHex has no row for book number 1."});
+    EXPECT_EQ(program.dialogs.owners.at(0), editor);
+    EXPECT_EQ(program.dialogs.ownerCentres.at(0), editor->geometry().center());
+}
+
 TEST_F(TablesTest, ShowAndEditOpenTheEditorOfTheTablesKindForViewingOrEditing) {
     struct Case { const char* table; const char* item; bool editable; };
     const Case cases[] = {

@@ -3,6 +3,8 @@
 #include "platform/Application.h"
 #include "platform/Beep.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Listbox.h"
 #include "platform/Window.h"
 
 #include <QCoreApplication>
@@ -76,6 +78,12 @@ public:
 using OwnerWindow = SizedWindow<0>;
 using OpenedWindow = SizedWindow<1>;
 
+// A window that says something while it opens, before it is on screen.
+class TellingWindow : public SizedWindow<2> {
+public:
+    void Event_Open() override { MsgBox("opening"); }
+};
+
 QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 }  // namespace
@@ -135,7 +143,7 @@ TEST_F(PlatformFixture, ASheetStaysInFrontOfItsParent) {
     FirstKind* parent = windowInstance<FirstKind>();
     SecondKind* sheet = windowInstance<SecondKind>();
     sheet->setSheetParent(parent);
-    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(parent->blockingSheet(), sheet);
     EXPECT_TRUE(sheet->isVisible());  // a window on screen stays there as it becomes a sheet
     parent->Show();
     EXPECT_EQ(windowAt(0), sheet);
@@ -324,6 +332,51 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
         }
         closeAllWindows();
         settle();
+    }
+}
+
+// A dialog belongs to the front window of the platform's list, whatever window the window system
+// has made active meanwhile; one still opening is first placed where it will show, so the dialog
+// is centred over it there.
+TEST_F(PlatformFixture, ADialogIsCentredOverTheWindowItBelongsToEvenOneStillOpening) {
+    ScriptedDialogs dialogs;
+    MsgBox("no window");
+    const QRect area = availableArea();
+    OwnerWindow::size = {300, 200};
+    OwnerWindow::position = area.topLeft() + QPoint(10, 40);
+    OwnerWindow* owner = windowInstance<OwnerWindow>();
+    TellingWindow::size = {500, 400};  // over a window in the corner: moved on to the screen
+    TellingWindow::position = std::nullopt;
+    TellingWindow* opened = windowInstance<TellingWindow>();
+    owner->Show();
+    MsgBox("behind");
+    ASSERT_EQ(dialogs.messages, QStringList({"no window", "opening", "behind"}));
+    ASSERT_EQ(dialogs.owners.size(), 3u);
+    EXPECT_EQ(dialogs.owners[0], nullptr);
+    EXPECT_EQ(dialogs.owners[1], opened);
+    EXPECT_EQ(dialogs.ownerCentres[1], opened->geometry().center());  // where it came on screen
+    EXPECT_NE(opened->geometry().center(), owner->geometry().center());
+    EXPECT_EQ(dialogs.owners[2], owner);
+}
+
+TEST(ListColumns, EachColumnKeepsItsContentsWidthWhileAllFitAndTakesItsShareWhereItIsMore) {
+    struct Case {
+        const char* name;
+        std::vector<int> natural;
+        std::vector<double> shares;
+        int available;
+        std::vector<int> expected;
+    } cases[] = {
+        {"contents, room to spare in proportion", {50, 100}, {}, 300, {100, 200}},
+        {"contents, too narrow: the widest cut", {50, 200, 60}, {}, 200, {50, 90, 60}},
+        {"shares that all hold their contents", {100, 52, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {312, 52, 52, 104}},
+        {"a share below its contents: the others give way", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {304, 62, 51, 102}},
+        {"shares, too narrow: the widest cut", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 200, {55, 55, 40, 50}},
+        {"a share of 0 hides its column", {100, 60}, {1.0, 0.0}, 300, {300, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fitColumnWidths(c.natural, c.shares, c.available), c.expected);
     }
 }
 
