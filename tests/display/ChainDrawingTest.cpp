@@ -291,6 +291,24 @@ TEST_F(TallTexts, ThePictureGrowsToHoldTheWholeText) {
     }
 }
 
+TEST_F(TallTexts, TheCanvasShowsEveryPartOfATallDrawingAsTheDrawingHoldsIt) {
+    display->Show();
+    build({63, 0, 21});
+    const QImage whole = drawing();
+    const int width = display->Canvas1->Width(), height = display->Canvas1->Height();
+    ASSERT_GT(whole.height(), 2 * height);
+    // Scrolled down, across and back up: each view is the drawing's part at the scroll offsets.
+    for (const QPoint scroll : {QPoint(0, 0), QPoint(0, 500), QPoint(300, 700), QPoint(600, 0),
+                                QPoint(0, display->ScrollBarV->Maximum()), QPoint(0, 0)}) {
+        SCOPED_TRACE(QString("scrolled to %1, %2").arg(scroll.x()).arg(scroll.y()).toStdString());
+        display->scrollbarH->setValue(scroll.x());
+        display->ScrollBarV->setValue(scroll.y());
+        const QImage shown = display->Canvas1->grab().toImage().convertToFormat(whole.format());
+        const int w = std::min(width, whole.width() - scroll.x());
+        EXPECT_TRUE(shown.copy(0, 0, w, height) == whole.copy(scroll.x(), scroll.y(), w, height));
+    }
+}
+
 TEST_F(ChainDrawing_, DoupdateRedrawsWithTheSettingsInForceAndRefitsTheScrollBars) {
     build({63, 0, 21});
     display->scrollbarH->setValue(300);
