@@ -38,7 +38,8 @@ Listing list() {
     Listing listing;
     SQLDatabase* db = connection(listing.error);
     if (!db) return listing;
-    auto rows = db->SQLSelect("SELECT rowid AS rowid, * FROM HexChains");
+    // The comments are read one at a time, when a row is clicked.
+    auto rows = db->SQLSelect("SELECT rowid AS rowid, NAME, chain FROM HexChains");
     if (!rows || db->Error()) {
         listing.error = db->ErrorMessage();
         return listing;
