@@ -51,6 +51,8 @@ public:
     BenchProgram& operator=(const BenchProgram&) = delete;
 
     bool started() const { return running; }
+    // How long the start took, the copy of the database not counted.
+    double startMs() const { return startTime; }
     App& app() { return *application; }
     QString folderPath() const { return folder.path(); }
     // Makes a changed copy of the shipped database at `path`; false (after a message) on failure.
@@ -60,4 +62,5 @@ private:
     QTemporaryDir folder;
     std::unique_ptr<App> application;
     bool running = false;
+    double startTime = 0;
 };

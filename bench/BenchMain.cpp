@@ -75,12 +75,14 @@ bool BenchProgram::copyDatabase(const QString& path, const std::vector<BoundStat
 
 BenchProgram::BenchProgram(const std::vector<BoundStatement>& changes) {
     if (!folder.isValid() || !copyDatabase(folder.filePath("i_virev_DB"), changes)) return;
-    application = std::make_unique<App>();
-    application->setApplicationFolder(folder.path());
-    prepareApplication(*application);
-    running = application->Start();
+    startTime = timeMs([&] {
+        application = std::make_unique<App>();
+        application->setApplicationFolder(folder.path());
+        prepareApplication(*application);
+        running = application->Start();
+        settle();
+    });
     if (!running) std::printf("the program did not start\n");
-    settle();
 }
 
 BenchProgram::~BenchProgram() {

@@ -309,6 +309,47 @@ TEST_F(TallTexts, TheCanvasShowsEveryPartOfATallDrawingAsTheDrawingHoldsIt) {
     }
 }
 
+class LongNames : public DisplayTest {
+protected:
+    // Hexagram 0 and trigram 7 have names of 100 000 characters.
+    LongNames()
+        : DisplayTest(QString("UPDATE ENGLISH_DEFAULT SET NAME = '%1' WHERE NUMBER_BOOLEAN = 0;"
+                              "UPDATE TRIGRAMS_DEFAULT SET NAME = '%1' WHERE NUMBER_BOOLEAN = 7;")
+                          .arg(QString("Receptive ").repeated(10000))) {}
+};
+
+TEST_F(LongNames, ACaptionTooLongForItsColumnAndGapIsCutWithAnEllipsis) {
+    build({0, 63});
+    struct Caption {
+        const char* what;
+        std::shared_ptr<StringShape> shape;
+        QString whole;  // empty: cut
+    } captions[] = {
+        {"name 1", display->namestr[0], QString()},
+        {"above 2", display->abovestr[1], QString()},
+        {"below 1", display->belowstr[0], "below: tri0"},
+        {"name 2", display->namestr[1], "name63"},
+    };
+    for (const Caption& c : captions) {
+        SCOPED_TRACE(c.what);
+        const double width = QFontMetricsF(c.shape->font()).horizontalAdvance(c.shape->Text);
+        if (!c.whole.isEmpty()) {
+            EXPECT_EQ(c.shape->Text, c.whole);
+            continue;
+        }
+        EXPECT_TRUE(c.shape->Text.endsWith(QChar(0x2026)));
+        EXPECT_LE(width, ChainDrawing::CaptionWidth);
+        EXPECT_GT(width, ChainDrawing::CaptionWidth - 100);
+    }
+    // The cut name stays within its column and the gaps beside it, above the short text of a
+    // transition of one line.
+    emptyChain();
+    build({0, 1});
+    const QImage image = drawing();
+    EXPECT_FALSE(hasInk(image, 125 + ChainDrawing::CaptionWidth / 2 + 2, 85, 30, 20));
+    EXPECT_TRUE(hasInk(image, 125 + ChainDrawing::CaptionWidth / 2 - 40, 85, 30, 20));
+}
+
 TEST_F(ChainDrawing_, DoupdateRedrawsWithTheSettingsInForceAndRefitsTheScrollBars) {
     build({63, 0, 21});
     display->scrollbarH->setValue(300);
