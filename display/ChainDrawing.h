@@ -13,8 +13,9 @@
 
 namespace ChainDrawing {
 
-// A caption is cut, and ends in an ellipsis, where it is wider than this: a column and its gap.
-constexpr int CaptionWidth = 420;
+// A caption is cut, and ends in an ellipsis, where it is wider than its column: so it keeps clear
+// of the transition texts beside it.
+constexpr int CaptionWidth = 250;
 
 // Texts laid out for a drawing. Equal texts in the same font, size and width are laid out once, so
 // a chain that shows a hexagram many times holds its texts and their lines once.

@@ -303,23 +303,22 @@ int StaticText::neededWidth() const {
 }
 
 void StaticText::fitText() {
-    // No label grows wider than its window.
+    // The widest a label may grow: its window.
     const int room = std::max(parentWindow()->Width(), width());
     bool cut = false;
     QString shown = displayLines(shownLines(value, room, &cut));
     if (QLabel::text() != shown) QLabel::setText(shown);
-    int needed = neededWidth();
+    const int needed = neededWidth();
     if (needed > room) {
-        const int frame = width() - contentsRect().width();
+        // A text the window cannot show whole is cut to the label as it stands, which keeps clear
+        // of its neighbours.
         QStringList lines = shown.split(QChar('\n'));
-        for (QString& line : lines) line = elidedLine(line, font(), room - frame);
-        shown = lines.join(QChar('\n'));
-        QLabel::setText(shown);
-        needed = std::min(neededWidth(), room);
+        for (QString& line : lines) line = elidedLine(line, font(), contentsRect().width());
+        QLabel::setText(lines.join(QChar('\n')));
         cut = true;
     }
     setToolTip(cut ? wholeTextTip(value) : QString());
-    growToWidth(needed, alignment());
+    if (!cut) growToWidth(needed, alignment());
 }
 
 void StaticText::setTextColor(const Color& colour) {

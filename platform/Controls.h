@@ -124,8 +124,9 @@ private:
     int typedLimit = 0;  // 0: no limit
 };
 
-// A label; CR in its text breaks the line. A text too wide for the window even where the label
-// grows to the window's width is cut with an ellipsis, and the label's tool tip shows it whole.
+// A label; CR in its text breaks the line. A text that the window could not show whole even where
+// the label grew to the window's width is cut with an ellipsis to the label's width instead, and
+// the label's tool tip shows its beginning.
 class StaticText : public QLabel, public Control {
     Q_OBJECT
 public:
