@@ -91,7 +91,8 @@ void drawColumnHead(Graphics& g, const Group2D* figure, const Column& column) {
 }
 
 void drawColumnText(Graphics& g, const Column& column, int top, int bottom) {
-    if (column.lines) column.lines->draw(g, column.textX, column.textY, rowOf(top, column.textY), rowOf(bottom, column.textY));
+    if (column.lines)
+        column.lines->draw(g, column.textX, column.textY, rowOf(top, column.textY), rowOf(bottom, column.textY));
 }
 
 Transition transition(const Hexagram& from, int j, TextLayouts* layouts) {
@@ -107,7 +108,7 @@ Transition transition(const Hexagram& from, int j, TextLayouts* layouts) {
 }
 
 void drawTransition(Graphics& g, const Transition& transition, int top, int bottom) {
-    if (transition.lines) 
+    if (transition.lines)
         transition.lines->draw(g, transition.x, transition.y, rowOf(top, transition.y), rowOf(bottom, transition.y));
 }
 

@@ -101,7 +101,8 @@ const QImage& ChainPicture::tile(int s, int b) const {
     {
         Graphics g(pixels);
         const int left = ChainLogic::Pitch * s;
-        drawSegments(g, -left, -top, QRect(left, top, ChainLogic::Pitch, pixels.height()), s - kNeighbours, s + kNeighbours);
+        const QRect area(left, top, ChainLogic::Pitch, pixels.height());
+        drawSegments(g, -left, -top, area, s - kNeighbours, s + kNeighbours);
     }
     return tiles.emplace(std::make_pair(s, b), std::move(pixels)).first->second;
 }
@@ -116,7 +117,8 @@ void ChainPicture::draw(Graphics& g, int x, int y, const QRect& area) const {
         const QRect stripArea(ChainLogic::Pitch * s, 0, ChainLogic::Pitch, height);
         const int reach = stripReach(s);
         for (int b = firstBand; b <= lastBand; ++b) {
-            const QRect part = shown.intersected(stripArea).intersected(QRect(stripArea.left(), TileHeight * b, ChainLogic::Pitch, TileHeight));
+            const QRect band(stripArea.left(), TileHeight * b, ChainLogic::Pitch, TileHeight);
+            const QRect part = shown.intersected(stripArea).intersected(band);
             if (part.isEmpty()) continue;
             // Below what the strip's pieces reach lies bare background.
             const QRect inked = part.intersected(QRect(stripArea.left(), 0, ChainLogic::Pitch, reach));
