@@ -33,6 +33,12 @@ double peakMemoryMB();
 // run, in paragraphs of about `paragraphLength` characters ended by CR.
 QString prose(qsizetype size, qsizetype paragraphLength);
 
+// Hexagram i of the chains measured: a walk through all 64 codes in which neighbours differ in
+// several lines, so that the transitions carry long texts.
+inline int codeAt(int i) { return (i * 37) % 64; }
+// The chain string of the first `count` hexagrams of the walk.
+QString walkChain(int count);
+
 // Runs what the event loop has waiting: the repaints a change asks for, deferred deletes.
 void settle();
 

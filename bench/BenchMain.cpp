@@ -44,6 +44,14 @@ QString prose(qsizetype size, qsizetype paragraphLength) {
     return text;
 }
 
+QString walkChain(int count) {
+    QStringList links;
+    links.reserve(count);
+    for (int i = 0; i < count; ++i)
+        links << QString("%1,%2").arg(codeAt(i)).arg(i + 1 < count ? codeAt(i) ^ codeAt(i + 1) : 0);
+    return links.join(';');
+}
+
 void settle() {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();

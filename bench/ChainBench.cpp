@@ -16,18 +16,6 @@
 
 namespace {
 
-// Hexagram i of the chains measured: a walk through all 64 codes in which neighbours differ in
-// several lines, so that the transitions carry long texts.
-int codeAt(int i) { return (i * 37) % 64; }
-
-// The chain string of the first `count` hexagrams of the walk.
-QString walkChain(int count) {
-    QStringList links;
-    for (int i = 0; i < count; ++i)
-        links << QString("%1,%2").arg(codeAt(i)).arg(i + 1 < count ? codeAt(i) ^ codeAt(i + 1) : 0);
-    return links.join(';');
-}
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

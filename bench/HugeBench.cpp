@@ -24,15 +24,6 @@
 
 namespace {
 
-// The chain string of `count` links walking through the 64 codes, neighbours several lines apart.
-QString walk(int count) {
-    QStringList links;
-    links.reserve(count);
-    auto code = [](int i) { return (i * 37) % 64; };
-    for (int i = 0; i < count; ++i) links << QString("%1,%2").arg(code(i)).arg(i + 1 < count ? code(i) ^ code(i + 1) : 0);
-    return links.join(';');
-}
-
 // The row of the saved-chains list named `name`, -1 when none is.
 int rowNamed(Whexchains* chains, const QString& name) {
     for (int r = 0; r < chains->ListBox1->ListCount(); ++r)
@@ -141,7 +132,7 @@ void benchLongChain() {
     std::vector<BoundStatement> chains;
     for (const int length : lengths)
         chains.push_back({"INSERT INTO HexChains (NAME, chain) VALUES (?1, ?2)",
-                          {QString("walk %1").arg(length), "0,500;" + walk(length)}});
+                          {QString("walk %1").arg(length), "0,500;" + walkChain(length)}});
     BenchProgram program(chains);
     if (!program.started()) return;
     ScriptedDialogs dialogs;

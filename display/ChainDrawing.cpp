@@ -49,6 +49,7 @@ TextLayouts::Laid TextLayouts::of(const QString& text, const QString& font, int 
 }
 
 QString TextLayouts::caption(const QString& text, const StringShape& shape) {
+    // Captions are cut to one width; in its place the key tells bold from plain.
     const Key key{text, shape.TextFont, shape.TextSize, shape.Bold ? 1 : 0};
     if (const auto found = captions.constFind(key); found != captions.constEnd()) return *found;
     if (captions.size() >= 512) captions.clear();
