@@ -13,6 +13,7 @@
 #include "platform/VectorShapes.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -204,7 +205,7 @@ void displayWindow::newPictures(int width, int height) {
 
 void displayWindow::drawColumn(int k) {
     const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
-    auto column = ChainDrawing::column(hexagram, k);
+    auto column = ChainDrawing::column(hexagram, k, &layouts);
     const auto count = static_cast<size_t>(std::max(k, virevcount));
     for (auto* shapes : {&abovestr, &belowstr, &namestr})
         if (shapes->size() < count) shapes->resize(count);
@@ -230,7 +231,7 @@ void displayWindow::drawmany(int n) {
 }
 
 void displayWindow::drawTransitionAndColumn(int n) {
-    auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1);
+    auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1, &layouts);
     // The drawing grows to the chain's width and to the transition text's bottom; the selection
     // frame goes.
     drawbuffer->grow(ChainLogic::chainWidth(virevcount), transition.bottom());
@@ -243,6 +244,8 @@ void displayWindow::drawTransitionAndColumn(int n) {
 
 void displayWindow::drawChain() {
     if (virevcount < 1 || static_cast<int>(virev.size()) < virevcount || !drawbuffer) return;
+    // Fonts may have changed since the texts were laid out last.
+    layouts.clear();
     drawone();
     // The chain string is built once, not once a column.
     for (int k = 2; k <= virevcount; ++k) drawTransitionAndColumn(k);
@@ -335,24 +338,37 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     // The saved-chains window goes first; when the load comes from one of its own handlers, it
     // closes as that handler returns.
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
+    // A chain too long to show is refused before it is read.
+    if (const qsizetype links = chain.count(QChar(';')); links > ChainLogic::MaxChainLength) {
+        MsgBox(QString("This chain holds %1 hexagrams, more than the %2 that a chain may hold. It is not loaded.")
+                   .arg(links)
+                   .arg(ChainLogic::MaxChainLength));
+        return;
+    }
     const auto stored = ChainLogic::readStoredChain(chain);
     if (!stored) {
         MsgBox(M_globals::DamagedChainMessage);
         return;
     }
-    // Every hexagram is read before the chain shown is given up.
+    // Every hexagram is read before the chain shown is given up; a hexagram that the chain holds
+    // again is read once.
     HexagramList loaded;
+    loaded.reserve(stored->links.size());
+    std::map<int, std::shared_ptr<const Hexagram>> read;
     for (const auto& link : stored->links) {
-        auto hexagram = readHexagram(link.code);
-        if (!hexagram) return;
+        auto& row = read[link.code];
+        if (!row) row = readHexagram(link.code);
+        if (!row) return;
+        auto hexagram = std::make_shared<Hexagram>(*row);
         hexagram->ninesANDsixes(link.mask, false);
-        loaded.push_back(hexagram);
+        loaded.push_back(std::move(hexagram));
     }
     const int count = static_cast<int>(loaded.size());
     const int width = ChainLogic::chainWidth(count) + 20;
     const int height = std::min(stored->height, kTallestStart);
     newPictures(width, height);
-    virev = loaded;
+    drawbuffer->reserve(count);
+    virev = std::move(loaded);
     virevcount = count;
     for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each

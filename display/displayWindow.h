@@ -95,8 +95,9 @@ public:
     // Redraws every column with the drawing settings in force.
     void redrawchain();
     // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
-    // given; a form that holds no chain is refused with a message and changes nothing. An open
-    // saved-chains window is closed first, in either case. id is not read.
+    // given; a form that holds no chain, or more links than ChainLogic::MaxChainLength, is refused
+    // with a message and changes nothing. An open saved-chains window is closed first, in either
+    // case. id is not read.
     void DoLoadHexChain(int id, const QString& chain);
     // Puts hexagram n in place of the selected one: all False rewrites its two links.
     void doHexEdit(int n, bool all);
@@ -159,6 +160,8 @@ private:
     void drawChain();
     // Builds hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);
+    // The texts of the drawing, each laid out once.
+    ChainDrawing::TextLayouts layouts;
     // Hands an edited chain string to the loader behind a header of width x height.
     void loadEdited(const QString& chain, int width, int height);
     // Shows the refusal of an edit, or loads the edited chain.

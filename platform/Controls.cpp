@@ -19,7 +19,44 @@ QString withCarriageReturns(QString text) {
     return text;
 }
 
+// The most of a text that a tool tip shows.
+constexpr qsizetype kTipCharacters = 2000;
+
 }  // namespace
+
+QString shownLines(const QString& text, double width, bool* cut) {
+    const qsizetype most = charactersShown(width);
+    if (cut) *cut = false;
+    if (text.size() <= most) return text;
+    // Line by line, each line end (CR, LF or CR LF) kept as it stands; a line is copied only as
+    // far as it is shown.
+    QString shown;
+    const QStringView all(text);
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != QChar('\r') && all[end] != QChar('\n')) ++end;
+        QStringView line = all.sliced(start, end - start);
+        if (line.size() > most) {
+            line.truncate(line[most - 1].isHighSurrogate() ? most - 1 : most);
+            shown.append(line);
+            shown.append(QChar(0x2026));
+            if (cut) *cut = true;
+        } else {
+            shown.append(line);
+        }
+        if (end == all.size()) break;
+        const qsizetype ending = all[end] == QChar('\r') && end + 1 < all.size() && all[end + 1] == QChar('\n') ? 2 : 1;
+        shown.append(all.sliced(end, ending));
+        start = end + ending;
+    }
+    return shown;
+}
+
+QString wholeTextTip(const QString& text) {
+    QString shown = displayLines(text.size() > kTipCharacters ? text.left(kTipCharacters) + QChar(0x2026) : text);
+    // As rich text a tool tip wraps its lines.
+    return "<p>" + shown.toHtmlEscaped().replace(QChar('\n'), "<br>") + "</p>";
+}
 
 Control::Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height)
     : self(self), owner(window), name(name) {
@@ -279,7 +316,6 @@ StaticText::StaticText(Window* window, const QString& name, int left, int top, i
 
 void StaticText::setText(const QString& text) {
     value = text;
-    QLabel::setText(displayLines(text));
     fitText();
 }
 
@@ -293,26 +329,42 @@ void StaticText::setMultiline(bool multiline) {
     fitText();
 }
 
-void StaticText::fitText() {
+int StaticText::neededWidth() const {
     const int frame = width() - contentsRect().width();
     const int unwrapped = fontMetrics().boundingRect(QRect(0, 0, 32000, 32000), Qt::AlignLeft, QLabel::text()).width() + frame;
-    int needed = unwrapped;
-    if (wordWrap()) {
-        // The narrowest width at which the wrapped lines fit the height, no wider than one line.
-        int low = width(), high = std::max(width(), unwrapped);
-        // A word is never broken: a width narrower than the longest word does not fit either.
-        auto fits = [&](int w) {
-            const QRect wrapped = fontMetrics().boundingRect(QRect(0, 0, w - frame, 32000), Qt::TextWordWrap, QLabel::text());
-            return wrapped.width() <= w - frame && wrapped.height() <= contentsRect().height();
-        };
-        while (low < high) {
-            const int middle = (low + high) / 2;
-            if (fits(middle)) high = middle;
-            else low = middle + 1;
-        }
-        needed = low;
+    if (!wordWrap()) return unwrapped;
+    // The narrowest width at which the wrapped lines fit the height, no wider than one line.
+    int low = width(), high = std::max(width(), unwrapped);
+    // A word is never broken: a width narrower than the longest word does not fit either.
+    auto fits = [&](int w) {
+        const QRect wrapped = fontMetrics().boundingRect(QRect(0, 0, w - frame, 32000), Qt::TextWordWrap, QLabel::text());
+        return wrapped.width() <= w - frame && wrapped.height() <= contentsRect().height();
+    };
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle)) high = middle;
+        else low = middle + 1;
     }
-    growToWidth(needed, alignment());
+    return low;
+}
+
+void StaticText::fitText() {
+    // The widest a label may grow: its window.
+    const int room = std::max(parentWindow()->Width(), width());
+    bool cut = false;
+    QString shown = displayLines(shownLines(value, room, &cut));
+    if (QLabel::text() != shown) QLabel::setText(shown);
+    const int needed = neededWidth();
+    if (needed > room) {
+        // A text the window cannot show whole is cut to the label as it stands, which keeps clear
+        // of its neighbours.
+        QStringList lines = shown.split(QChar('\n'));
+        for (QString& line : lines) line = elidedLine(line, font(), contentsRect().width());
+        QLabel::setText(lines.join(QChar('\n')));
+        cut = true;
+    }
+    setToolTip(cut ? wholeTextTip(value) : QString());
+    if (!cut) growToWidth(needed, alignment());
 }
 
 void StaticText::setTextColor(const Color& colour) {

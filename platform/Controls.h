@@ -26,6 +26,14 @@ class Window;
 // A picture shared by reference: wells compare pictures by identity.
 using PicturePtr = std::shared_ptr<Picture>;
 
+// A text as a control that shows single lines gives it to Qt: each line cut, after an ellipsis, to
+// what a line `width` pixels wide can show, so that a text of megabytes costs what a short one
+// costs. `cut` tells whether any line was.
+QString shownLines(const QString& text, double width, bool* cut = nullptr);
+// The tool tip of a control that shows its text cut: as much of the whole text as a tool tip can
+// hold, wrapped.
+QString wholeTextTip(const QString& text);
+
 class Control {
 public:
     Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height);
@@ -125,7 +133,9 @@ private:
     QString wholeText;  // of an eliding field
 };
 
-// A label; CR in its text breaks the line.
+// A label; CR in its text breaks the line. A text that the window could not show whole even where
+// the label grew to the window's width is cut with an ellipsis to the label's width instead, and
+// the label's tool tip shows its beginning.
 class StaticText : public QLabel, public Control {
     Q_OBJECT
 public:
@@ -144,6 +154,8 @@ protected:
     void fitText() override;
 
 private:
+    // The narrowest width that shows the label's text: one line each, or wrapped into its height.
+    int neededWidth() const;
     QString value;
 };
 

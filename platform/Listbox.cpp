@@ -13,6 +13,24 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+// The role holding the whole text of a cell that shows it cut.
+constexpr int WholeTextRole = Qt::UserRole + 1;
+// Wider than any list shows a cell.
+constexpr double WidestCell = 4096;
+
+void setCellText(QTreeWidgetItem* item, int column, const QString& text) {
+    bool cut = false;
+    item->setText(column, shownLines(text, WidestCell, &cut));
+    if (cut || item->data(column, WholeTextRole).isValid()) {
+        item->setData(column, WholeTextRole, cut ? QVariant(text) : QVariant());
+        item->setToolTip(column, cut ? wholeTextTip(text) : QString());
+    }
+}
+
+}  // namespace
+
 Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
     : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
     setColumnCount(columns);
@@ -131,8 +149,28 @@ void Listbox::resizeEvent(QResizeEvent* event) {
 
 void Listbox::AddRow(const QString& firstCell) {
     auto* item = new QTreeWidgetItem(this);
-    item->setText(0, firstCell);
+    setCellText(item, 0, firstCell);
     item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
+}
+
+void Listbox::AddRows(const std::vector<QStringList>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const QStringList& cells : rows) {
+        QStringList shown = cells.mid(0, columnCount());
+        bool anyCut = false;
+        for (QString& cell : shown) {
+            bool cut = false;
+            cell = shownLines(cell, WidestCell, &cut);
+            anyCut = anyCut || cut;
+        }
+        // A new item may be dragged; its cells are set at once.
+        auto* item = new QTreeWidgetItem(shown);
+        if (anyCut)
+            for (qsizetype c = 0; c < shown.size(); ++c) setCellText(item, static_cast<int>(c), cells[c]);
+        items << item;
+    }
+    addTopLevelItems(items);
 }
 
 int Listbox::ListIndex() const {
@@ -168,12 +206,14 @@ void Listbox::setScrollPosition(int row) {
 
 QString Listbox::Cell(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
-    return item ? item->text(column) : QString();
+    if (!item) return QString();
+    const QVariant whole = item->data(column, WholeTextRole);
+    return whole.isValid() ? whole.toString() : item->text(column);
 }
 
 void Listbox::setCell(int row, int column, const QString& text) {
     if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
-        item->setText(column, text);
+        setCellText(item, column, text);
 }
 
 QVariant Listbox::CellTag(int row, int column) const {

@@ -1,7 +1,8 @@
 #pragma once
 // A list of rows and columns: headings, per-cell text, tag, alignment and bold, one selected row,
 // and rows that may be dragged out as text. Rows and columns count from 0; ListIndex is -1 when
-// no row is selected.
+// no row is selected. A cell shows no more of its text than a line can (a longer text is cut, its
+// tool tip showing it whole), and Cell gives the whole text.
 #include "platform/Controls.h"
 
 #include <QTreeWidget>
@@ -35,6 +36,8 @@ public:
     void setColumnsResizable(bool value);
 
     void AddRow(const QString& firstCell);
+    // Appends the rows, each given by its cells from column 0 on, in one step.
+    void AddRows(const std::vector<QStringList>& rows);
     void DeleteAllRows() { clear(); }
     int ListCount() const { return topLevelItemCount(); }
     int LastIndex() const { return ListCount() - 1; }

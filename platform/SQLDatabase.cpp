@@ -211,7 +211,7 @@ std::shared_ptr<RecordSet> SQLDatabase::SQLSelect(const QString& sql, const QVar
         QVariantList row;
         row.reserve(columns);
         for (int c = 0; c < columns; ++c) row << columnValue(statement, c);
-        set->rows.push_back(row);
+        set->rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
         handle->setError(engineMessage(handle->db));

@@ -237,6 +237,66 @@ TEST_F(PlatformFixture, ALabelOrButtonGrowsToItsWholeTextAboutItsAlignment) {
     EXPECT_NEAR(button->Left() + button->Width() / 2.0, 120, 1);
 }
 
+// A text far too long for any window is shown cut, with an ellipsis, to what the window holds; the
+// program reads it back whole, and the tool tip shows it.
+TEST_F(PlatformFixture, AHugeTextIsShownCutToItsWindowAndKeptWhole) {
+    auto* window = windowInstance<FirstKind>();
+    window->setWidth(300);
+    const QString huge = QString("Heaven ").repeated(150000);  // a megabyte
+    struct Case {
+        const char* name;
+        QString text;
+        bool multiline;
+    };
+    const Case cases[] = {
+        {"one line", huge, false},
+        {"wrapped", huge, true},
+        {"a short line under a huge one", huge + QChar(13) + "the lake", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* label = new StaticText(window, "label", 20, 10, 100, 40, "");
+        label->setMultiline(c.multiline);
+        label->setText(c.text);
+        EXPECT_EQ(label->Text(), c.text);
+        EXPECT_GE(label->Left(), 0);
+        EXPECT_LE(label->Left() + label->Width(), 300);
+        const QStringList lines = label->QLabel::text().split('\n');
+        EXPECT_TRUE(lines.first().endsWith(QChar(0x2026)));
+        const QRect room = label->contentsRect();
+        const QRect shown = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 32000),
+                                                              c.multiline ? Qt::TextWordWrap : 0, label->QLabel::text());
+        EXPECT_LE(shown.width(), room.width());
+        if (c.multiline) {
+            EXPECT_LE(shown.height(), room.height());
+        }
+        EXPECT_EQ(lines.last(), lines.size() > 1 ? "the lake" : lines.first());
+        EXPECT_TRUE(label->toolTip().contains("Heaven Heaven"));
+        EXPECT_LT(label->toolTip().size(), 3000);
+        // Shortened again, the text is whole and needs no tip.
+        label->setText("the lake");
+        EXPECT_EQ(label->QLabel::text(), "the lake");
+        EXPECT_TRUE(label->toolTip().isEmpty());
+        delete label;
+    }
+    auto* list = new Listbox(window, "list", 0, 60, 300, 100, 2);
+    list->AddRows({{huge, "1"}, {"short", huge}});
+    list->AddRow("added");
+    list->setCell(2, 1, huge);
+    for (const auto& [row, column] : {std::pair{0, 0}, {1, 1}, {2, 1}}) {
+        SCOPED_TRACE(QString("row %1, column %2").arg(row).arg(column).toStdString());
+        EXPECT_EQ(list->Cell(row, column), huge);
+        EXPECT_LT(list->topLevelItem(row)->text(column).size(), 5000);
+        EXPECT_TRUE(list->topLevelItem(row)->text(column).endsWith(QChar(0x2026)));
+        EXPECT_TRUE(list->topLevelItem(row)->toolTip(column).contains("Heaven Heaven"));
+    }
+    EXPECT_EQ(list->Cell(0, 1), "1");
+    EXPECT_EQ(list->Cell(1, 0), "short");
+    list->setCell(2, 1, "short again");
+    EXPECT_EQ(list->Cell(2, 1), "short again");
+    EXPECT_TRUE(list->topLevelItem(2)->toolTip(1).isEmpty());
+}
+
 TEST_F(PlatformFixture, ReturnAndEscapePushTheDefaultAndTheCancelButton) {
     auto* window = windowInstance<FirstKind>();
     auto* ok = new PushButton(window, "ok", 10, 10, 80, 20, "set");
