@@ -47,12 +47,12 @@ void App::Event_Open() {
     M_globals::font_system = systemFontName();
     dbeditOptionsMenu()->setVisible(false);
     M_globals::makeTrigramObjects();
-    // A missing database file ends start-up here: nothing after this reads or writes a database.
-    if (!getStartdatabase()) {
+    // A missing database file, or one that fails its check, ends start-up here: nothing after
+    // this reads or writes a database.
+    if (!getStartdatabase() || !getdatabase()) {
         Quit(0);
         return;
     }
-    getdatabase();
     M_globals::setStartValues();
     fillTextFontMenu();
     M_globals::loadtritable(M_globals::TableTri);

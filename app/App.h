@@ -42,16 +42,20 @@ public:
     bool dopagesetup();
 
     // The start-up connection. getStartdatabase finds "i_virev_DB" beside the program; when it is
-    // missing it shows the message and answers False, and the caller ends start-up and quits with
-    // exit code 0. getdatabase then connects it and loads the fonts.
+    // missing it shows the message and answers False. getdatabase then connects it, checks it as a
+    // switch checks a file, and loads the fonts; a file that fails the check gets one message, is
+    // left unconnected, and the answer is False. On either False the caller ends start-up and
+    // quits with exit code 0.
     static bool getStartdatabase();
-    static void getdatabase();
+    static bool getdatabase();
 
-    // Validation of a candidate database file before a switch; the messages are shown here.
+    // Validation of a connected candidate file before a switch: soundness, required tables,
+    // catalogue and the default tables' columns. What fails is shown in one message.
     static bool checkDatabase(SQLDatabase& candidate);
+    // True when the table list holds the name, its letter case ignored.
     static bool checkDefaultTables(RecordSet& tables, const QString& name);
     // True when a hexagram-text (0) or trigram (1) table has every column the program reads; any
-    // other type passes. The switch asks it but does not refuse a file on its answer.
+    // other type passes.
     static bool checkFields(RecordSet& columns, int tableType);
 
     // After a successful switch: fonts, tables in use, text-font mark, trigrams, a fresh display
@@ -62,6 +66,8 @@ public:
     static constexpr const char* startDatabaseName = "i_virev_DB";
     // The database file type, the open dialog's filter.
     static constexpr const char* databaseFileType = "virevdb";
+    // The last line of every message of a switch that was refused.
+    static constexpr const char* switchRefused = "Returning Unchanged to Current Database Connection.";
 
 private:
     // The text-font menu: one element per installed font, and the check mark on the text font

@@ -26,6 +26,8 @@ aboutWindow::aboutWindow() {
     EFdatabase = new EditField(this, "EFdatabase", 13, 192, 276, 22, false);
     EFdatabase->setReadOnly(true);
     EFdatabase->setBorder(false);
+    // A path longer than the field keeps its start and its file name in sight.
+    EFdatabase->setElideMiddle(true);
     EFdatabase->setTextColor(RGB(0, 0, 0));
     EFdatabase->setBackColor(RGB(255, 255, 255));
     StaticText5 = new StaticText(this, "StaticText5", 9, 165, 100, 20, "Database is:");

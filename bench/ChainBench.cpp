@@ -9,35 +9,12 @@
 #include "display/displayWindow.h"
 #include "platform/Graphics.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-// The event loop's waiting work: the repaints a change asks for, deferred deletes.
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-// Hexagram i of the chains measured: a walk through all 64 codes in which neighbours differ in
-// several lines, so that the transitions carry long texts.
-int codeAt(int i) { return (i * 37) % 64; }
-
-// The chain string of the first `count` hexagrams of the walk.
-QString walkChain(int count) {
-    QStringList links;
-    for (int i = 0; i < count; ++i)
-        links << QString("%1,%2").arg(codeAt(i)).arg(i + 1 < count ? codeAt(i) ^ codeAt(i + 1) : 0);
-    return links.join(';');
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -47,20 +24,8 @@ double median(std::vector<double> values) {
 }  // namespace
 
 void benchChain() {
-    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB";
-    QTemporaryDir folder;
-    if (!folder.isValid() || !QFile::copy(shipped, folder.filePath("i_virev_DB"))) {
-        std::printf("cannot copy %s\n", qPrintable(shipped));
-        return;
-    }
-    App app;
-    app.setApplicationFolder(folder.path());
-    prepareApplication(app);
-    if (!app.Start()) {
-        std::printf("the program did not start on %s\n", qPrintable(shipped));
-        return;
-    }
-    settle();
+    BenchProgram program;
+    if (!program.started()) return;
     displayWindow* display = displayWindow::instance();
 
     constexpr int links = 64;
@@ -107,6 +72,4 @@ void benchChain() {
     });
     std::printf("load of %d links: %.0f ms (%.2f x the load of %d)\n", longChain, load256, load256 / load64, links);
     std::printf("peak memory with %d links: %.0f MB\n", longChain, peakMemoryMB());
-    app.Quit(0);
-    settle();
 }

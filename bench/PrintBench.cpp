@@ -27,7 +27,7 @@ int pdfPages(const QString& pdf) {
 }  // namespace
 
 void benchPrinting() {
-    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB";
+    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB.shipped";
     QTemporaryDir folder;
     const QString file = folder.filePath("i_virev_DB");
     if (!folder.isValid() || !QFile::copy(shipped, file)) {

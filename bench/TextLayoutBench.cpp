@@ -2,38 +2,12 @@
 // page by page as printing does.
 #include "Bench.h"
 
-#include "core/M_globals.h"
 #include "core/StyledTextDrawing.h"
 #include "display/ChainDrawing.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-
-QString prose(qsizetype size, qsizetype paragraphLength) {
-    static const QStringList words = {
-        "the", "superior", "man", "heaven", "earth", "above", "below", "thunder", "wind", "water",
-        "fire", "mountain", "lake", "perseverance", "furthers", "no", "blame", "it", "is", "a",
-        "of", "great", "success", "humiliation", "creative", "receptive", "difficulty", "beginning",
-        "youthful", "folly", "waiting", "conflict", "army", "holding", "together", "taming", "power"};
-    QString text;
-    text.reserve(size + 16);
-    quint32 state = 2463534242u;  // xorshift
-    qsizetype paragraph = 0;
-    while (text.size() < size) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        text += words[static_cast<qsizetype>(state % static_cast<quint32>(words.size()))];
-        if (text.size() - paragraph > paragraphLength) {
-            text += QChar(13);
-            paragraph = text.size();
-        } else {
-            text += ' ';
-        }
-    }
-    return text;
-}
 
 namespace {
 
@@ -42,7 +16,7 @@ StyledText columnText(const QString& text) {
     StyledText st;
     st.setText(text);
     const int length = static_cast<int>(text.size());
-    st.setFont(0, length, M_globals::font_judgement);
+    st.setFont(0, length, "DejaVu Serif");  // the shipped database's judgement font
     st.setSize(0, length, 12);
     return st;
 }
@@ -56,7 +30,7 @@ void benchTextLayout() {
     auto page = NewPicture(pageWidth, pageHeight, 32);
     Graphics& g = *page->graphics();
     DrawnSection oneLine;
-    oneLine.TextFont = M_globals::font_judgement;
+    oneLine.TextFont = "DejaVu Serif";
     oneLine.TextSize = 12;
     const int lineHeight = std::max(1, oneLine.SectionTextHeight());
 

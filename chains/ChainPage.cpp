@@ -124,14 +124,17 @@ void ChainPage::applyTextFont() {
     EditField1->Refresh();
 }
 
+// The scroll bars are as thick (t) as the desktop's style draws them: the page ends 5 above the
+// horizontal bar, which ends at the splitter. The text area reaches the window's bottom: a band
+// below it would read as an empty scroll bar.
 void ChainPage::placeControls() {
-    const int S = Windowsplit->Top(), W = Width(), H = Height();
+    const int S = Windowsplit->Top(), W = Width(), H = Height(), t = SBH->Thickness();
     Windowsplit->setWidth(W);
-    SBH->setGeometry(0, S - 16, W, SBH->Height());
-    SBV->setGeometry(W - 16, 0, SBV->Width(), S - 5);
+    SBH->setGeometry(0, S - t, W, t);
+    SBV->setGeometry(W - t, 0, t, S - 5);
     // A window shorter than the splitter's place leaves the text area empty rather than negative.
-    EditField1->setGeometry(0, S + 20, W, std::max(0, H - (S + 20) - 15));
-    Canvas1->setGeometry(0, 0, W, S - 21);
+    EditField1->setGeometry(0, S + 20, W, std::max(0, H - (S + 20)));
+    Canvas1->setGeometry(0, 0, W, S - t - 5);
 }
 
 void ChainPage::Event_Resized() {

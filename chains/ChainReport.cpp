@@ -4,6 +4,11 @@
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <map>
+#include <memory>
+
 namespace ChainReport {
 
 namespace {
@@ -14,32 +19,42 @@ class Report {
 public:
     QString text;
 
+    // Pieces are appended one by one: a text of megabytes is copied once, into the report.
     void block(int k, const Hexagram& h) {
-        text += "Hexagram " + QString::number(k) + ":  " + h.name + CR;
-        text += CR;
-        text += "  above:  " + trigramLine(h.above, true) + CR;
-        text += "  below:  " + trigramLine(h.below, false) + CR;
-        text += CR;
-        text += "  " + h.description + CR;
-        text += "  " + h.judgement + CR;
+        add({u"Hexagram ", QString::number(k), u":  ", h.name, CR, CR});
+        add({u"  above:  ", trigramLine(h.above, true), CR});
+        add({u"  below:  ", trigramLine(h.below, false), CR, CR});
+        add({u"  ", h.description, CR, u"  ", h.judgement, CR});
     }
 
     void transition(const Hexagram& h, int mask) {
-        text += CR + "  Transformations..." + CR;
+        add({CR, u"  Transformations...", CR});
         for (int line = 1; line <= 6; ++line) {
             if (!(mask & (1 << (line - 1)))) continue;
             const bool yang = h.N_Bool & (1 << (line - 1));
-            text += (yang ? "    nine in the " : "    six in the ") + M_globals::firsttosixth[line] + " place:" + CR;
-            text += h.placesSTR[static_cast<size_t>(line)] + CR;
+            add({yang ? u"    nine in the " : u"    six in the ", M_globals::firsttosixth[line], u" place:", CR,
+                 h.placesSTR[static_cast<size_t>(line)], CR});
         }
-        text += CR;
+        add({CR});
     }
 
 private:
     bool readFailed = false;
 
+    void add(std::initializer_list<QStringView> pieces) {
+        qsizetype size = text.size();
+        for (QStringView piece : pieces) size += piece.size();
+        // Room grows by half again, so that the report is copied a bounded number of times.
+        if (size > text.capacity()) text.reserve(std::max(size, text.capacity() + text.capacity() / 2));
+        for (QStringView piece : pieces) text.append(piece);
+    }
+
+    // Lines read in this report: a trigram's row is read once.
+    std::map<int, QString> trigramLines;
+
     // NAME  (FAMILY, BODY, ANIMAL, DIRECTION, ATTRIBUTE) of trigram t, empty when it cannot be read.
     QString trigramLine(int t, bool isUpper) {
+        if (const auto found = trigramLines.find(t); found != trigramLines.end()) return found->second;
         SQLDatabase* db = M_globals::db.get();
         if (!db || readFailed) return {};
         auto rows = db->SQLSelect("select  * from " + quoteIdentifier(M_globals::TableTri) + "  where NUMBER_BOOLEAN = ?1",
@@ -59,6 +74,7 @@ private:
                              rows->Field("BODY").StringValue() + ", " + rows->Field("ANIMAL").StringValue() + ", " +
                              rows->Field("DIRECTION").StringValue() + ", " + rows->Field("ATTRIBUTE").StringValue() + ")";
         rows->Close();
+        trigramLines[t] = line;
         return line;
     }
 };

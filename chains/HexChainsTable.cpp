@@ -38,14 +38,17 @@ Listing list() {
     Listing listing;
     SQLDatabase* db = connection(listing.error);
     if (!db) return listing;
-    auto rows = db->SQLSelect("SELECT rowid AS rowid, * FROM HexChains");
+    // The comments are read one at a time, when a row is clicked.
+    auto rows = db->SQLSelect("SELECT rowid AS rowid, NAME, chain FROM HexChains");
     if (!rows || db->Error()) {
         listing.error = db->ErrorMessage();
         return listing;
     }
+    // A field reads the current row: each is looked up by its name once.
+    const DatabaseField name = rows->Field("name"), id = rows->Field("rowid"), chain = rows->Field("chain");
+    listing.rows.reserve(static_cast<size_t>(rows->RecordCount()));
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext())
-        listing.rows.push_back(
-            {rows->Field("name").StringValue(), rows->Field("rowid").IntegerValue(), rows->Field("chain").StringValue()});
+        listing.rows.push_back({name.StringValue(), id.IntegerValue(), chain.StringValue()});
     rows->Close();
     return listing;
 }

@@ -158,12 +158,10 @@ void Whexchains::fillList() {
     StaticText1[0]->setText(listing.rows.empty() ? headingEmpty : headingList);
     // A new list ends any warning, so the heading is plain again.
     StaticText1[0]->setTextColor(RGB(0, 0, 0));
-    for (const HexChainsTable::Row& row : listing.rows) {
-        ListBox1->AddRow(row.name);
-        const int r = ListBox1->LastIndex();
-        ListBox1->setCell(r, 1, QString::number(row.id));
-        ListBox1->setCell(r, 2, row.chain);
-    }
+    std::vector<QStringList> rows;
+    rows.reserve(listing.rows.size());
+    for (const HexChainsTable::Row& row : listing.rows) rows.push_back({row.name, QString::number(row.id), row.chain});
+    ListBox1->AddRows(rows);
     StaticText1[0]->Refresh();
     ListBox1->Refresh();
 }

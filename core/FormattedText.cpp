@@ -85,26 +85,49 @@ void DrawnSection::SetFrom(const FormattedTextRun& run) {
     TextColor = run.TextColor;
 }
 
-void DrawnSection::LoadGraphics() {
-    MyPicture = NewPicture(128, 128, 32);
-    MyGraphics = MyPicture ? MyPicture->graphics() : nullptr;
-    if (MyGraphics) SetTo(*MyGraphics);
+TextMeasure::TextMeasure(const QFont& font)
+    : metrics(font), lineHeight(QFontMetrics(font).lineSpacing()), lineAscent(QFontMetrics(font).ascent()),
+      size(font.pixelSize()) {}
+
+std::shared_ptr<const TextMeasure> TextMeasure::of(const QString& font, int size, bool bold, bool italic,
+                                                    bool underline) {
+    // A text uses few styles; the measures of the last ones used are kept.
+    struct Kept {
+        QString font;
+        int size;
+        bool bold, italic, underline;
+        std::shared_ptr<const TextMeasure> measure;
+    };
+    static std::deque<Kept> kept;
+    for (const Kept& k : kept)
+        if (k.size == size && k.bold == bold && k.italic == italic && k.underline == underline && k.font == font)
+            return k.measure;
+    std::shared_ptr<const TextMeasure> measure(new TextMeasure(textFont(font, size, bold, italic, underline)));
+    kept.push_front({font, size, bold, italic, underline, measure});
+    if (kept.size() > 16) kept.pop_back();
+    return measure;
 }
 
-int DrawnSection::SectionWidth() {
-    if (!MyGraphics) LoadGraphics();
-    return MyGraphics ? Int(MyGraphics->StringWidth(SectionText)) : 0;
+double TextMeasure::width(QStringView text) const {
+    // Line ends take no room.
+    if (!text.contains(QChar('\r')) && !text.contains(QChar('\n')))
+        return metrics.horizontalAdvance(QString::fromRawData(text.data(), text.size()));
+    QString visible = text.toString();
+    visible.remove(QChar('\r'));
+    visible.remove(QChar('\n'));
+    return metrics.horizontalAdvance(visible);
 }
 
-int DrawnSection::SectionTextHeight() {
-    if (!MyGraphics) LoadGraphics();
-    return MyGraphics ? MyGraphics->TextHeight() : 0;
+const TextMeasure& DrawnSection::measure() {
+    if (!Measure) Measure = TextMeasure::of(TextFont, TextSize, Bold, Italic, Underline);
+    return *Measure;
 }
 
-int DrawnSection::SectionTextAscent() {
-    if (!MyGraphics) LoadGraphics();
-    return MyGraphics ? MyGraphics->TextAscent() : 0;
-}
+int DrawnSection::SectionWidth() { return Int(measure().width(SectionText)); }
+
+int DrawnSection::SectionTextHeight() { return measure().height(); }
+
+int DrawnSection::SectionTextAscent() { return measure().ascent(); }
 
 int DrawnLine::LineTextAscent() {
     int ascent = 0;

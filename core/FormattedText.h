@@ -5,6 +5,7 @@
 #include "platform/Graphics.h"
 #include "platform/StyledText.h"
 
+#include <QFontMetricsF>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -47,11 +48,31 @@ public:
     std::deque<FormattedTextRun> StyleRuns;  // front first
 };
 
+// The measures of one text style, as a picture's drawing context gives them: the width of a text
+// (its line ends neither measured nor drawn), the line height and the ascent. Measures of a style
+// are made once and shared.
+class TextMeasure {
+public:
+    static std::shared_ptr<const TextMeasure> of(const QString& font, int size, bool bold, bool italic, bool underline);
+
+    double width(QStringView text) const;
+    int height() const { return lineHeight; }
+    int ascent() const { return lineAscent; }
+    int pixelSize() const { return size; }
+
+private:
+    TextMeasure(const QFont& font);
+    QFontMetricsF metrics;
+    int lineHeight = 0;
+    int lineAscent = 0;
+    int size = 0;
+};
+
 // A single-style piece of one laid-out line.
 class DrawnSection {
 public:
-    // Measures on the section's own picture, made at the first measure and given the section's
-    // style then: style changes after the first measure do not reach it, text changes do.
+    // Measures in the section's style at its first measure: style changes after the first measure
+    // do not reach it, text changes do.
     int SectionTextHeight();
     int SectionTextAscent();
     int SectionWidth();
@@ -67,11 +88,10 @@ public:
     int TextSize = 0;
     QString TextFont;
     Color TextColor = RGB(0, 0, 0);
-    Graphics* MyGraphics = nullptr;  // of MyPicture
-    std::shared_ptr<Picture> MyPicture;
+    std::shared_ptr<const TextMeasure> Measure;  // the style of the first measure
 
-private:
-    void LoadGraphics();
+    // The measures of the section's style, taken at the first measure.
+    const TextMeasure& measure();
 };
 
 class DrawnLine {

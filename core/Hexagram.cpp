@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
+#include <map>
 #include <utility>
 
 QString hexagramRowStatement(const QString& table, int n) {
@@ -150,9 +151,22 @@ HexagramList readChainHexagrams(const std::vector<M_globals::ChainLink>& links, 
     ReadProblemsSaidOnce once;
     HexagramList hexagrams;
     hexagrams.reserve(links.size());
+    // A hexagram that the chain holds again is read once and copied, with figures of its own; one
+    // that could not be read is tried again, its problem said once all the same.
+    std::map<int, std::shared_ptr<const Hexagram>> read;
     for (const M_globals::ChainLink& link : links) {
-        hexagrams.push_back(readHexagram(link.code, isChainpage));
-        hexagrams.back()->ninesANDsixes(link.mask, false);
+        auto& row = read[link.code];
+        std::shared_ptr<Hexagram> hexagram;
+        if (row) {
+            hexagram = std::make_shared<Hexagram>(*row);
+            if (hexagram->shortstrShape) hexagram->shortstrShape = std::make_shared<StringShape>(*row->shortstrShape);
+            hexagram->drawgroup();
+        } else {
+            hexagram = readHexagram(link.code, isChainpage);
+            if (hexagram->isLoaded()) row = hexagram;
+        }
+        hexagram->ninesANDsixes(link.mask, false);
+        hexagrams.push_back(std::move(hexagram));
     }
     return hexagrams;
 }

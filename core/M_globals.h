@@ -109,8 +109,8 @@ bool takeLine(int& remainder, int weight);
 void makeTrigramObjects();
 void LoadPrefs();
 // Writes the texts (column, value) into the first ProgramPrefs row and commits. A failed select,
-// update or commit shows the engine's message and answers False; without a connection or a row
-// nothing is written and nothing is said (False).
+// update or commit (a column the table lacks among them) shows its message and answers False, and
+// so does a table without a row; without a connection nothing is written and nothing is said.
 bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values);
 bool fontavailable(const QString& name);
 void loadtritable(const QString& table);

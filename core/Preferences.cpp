@@ -69,7 +69,10 @@ bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values) 
         return false;
     }
     prefs->MoveFirst();
-    if (prefs->isEOF()) return false;
+    if (prefs->isEOF()) {
+        MsgBox("The table ProgramPrefs has no row to store the settings in.");
+        return false;
+    }
     prefs->Edit();
     for (const auto& [column, value] : values) prefs->Field(column).setStringValue(value);
     if (!prefs->Update() || !db->Commit()) {

@@ -2,9 +2,12 @@
 
 #include "platform/UserCancel.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <deque>
+#include <optional>
 #include <vector>
 
 namespace StyledTextDrawing {
@@ -24,6 +27,69 @@ bool fits(DrawnSection& section, QStringView text, int runningWidth, int width) 
     return runningWidth + section.SectionWidth() < width;
 }
 
+// The widths of the words of a text, each word measured once in a layout call, in the style of the
+// section that first asks. A run of words is as wide as its words are together, but for the
+// kerning of a blank with the word after it, which is measured once for each first character; near
+// the edge of a line the text is measured whole.
+class WordWidths {
+public:
+    // The width of `word`, a word with its trailing blank or the last word of a text; `afterBlank`
+    // when a blank stands before it on the line.
+    double of(DrawnSection& section, QStringView word, bool afterBlank) {
+        Style& style = styleOf(section);
+        double width = measured(style.words, style.measure, word);
+        if (afterBlank && !word.isEmpty()) {
+            const QStringView first = word.first(word.size() > 1 && word[0].isHighSurrogate() ? 2 : 1);
+            auto kern = style.kerns.constFind(QString::fromRawData(first.data(), first.size()));
+            if (kern == style.kerns.constEnd()) {
+                const QString pair = QChar(u' ') + first.toString();
+                kern = style.kerns.insert(first.toString(), style.measure->width(pair) - style.measure->width(u" ") -
+                                                                style.measure->width(first));
+            }
+            width += *kern;
+        }
+        return width;
+    }
+
+private:
+    struct Style {
+        std::shared_ptr<const TextMeasure> measure;  // kept alive, so that no other style takes its place
+        QHash<QString, double> words;
+        QHash<QString, double> kerns;  // of a blank with the first character of a word
+    };
+
+    Style& styleOf(DrawnSection& section) {
+        const TextMeasure& measure = section.measure();
+        for (Style& s : styles)
+            if (s.measure.get() == &measure) return s;
+        styles.push_back({section.Measure, {}, {}});
+        return styles.back();
+    }
+
+    static double measured(QHash<QString, double>& words, const std::shared_ptr<const TextMeasure>& measure,
+                           QStringView word) {
+        const auto found = words.constFind(QString::fromRawData(word.data(), word.size()));
+        if (found != words.constEnd()) return *found;
+        // A text of ever new words keeps a bounded store.
+        if (words.size() >= (1 << 16)) words.clear();
+        const double width = measure->width(word);
+        words.insert(word.toString(), width);
+        return width;
+    }
+
+    std::deque<Style> styles;
+};
+
+// Whether text, estimated `estimate` wide, fits into the rest of the line: by the estimate where it
+// lies clearly on one side of the edge, else by measuring the text whole.
+bool fitsByEstimate(DrawnSection& section, QStringView text, double estimate, int runningWidth, int width) {
+    const double room = width - runningWidth;
+    constexpr double margin = 1;
+    if (estimate < room - margin) return true;
+    if (estimate >= room + margin) return false;
+    return fits(section, text, runningWidth, width);
+}
+
 // How the rest of a run meets the rest of the line.
 struct Fit {
     qsizetype kept = 0;      // the longest run of leading words that fits, each with its blank
@@ -35,19 +101,34 @@ qsizetype wholeCharacters(QStringView text, qsizetype length) {
     return length > 0 && length < text.size() && text[length - 1].isHighSurrogate() ? length + 1 : length;
 }
 
-// A text is at least as wide as any of its beginnings, so the first word found too wide ends the
-// search, and a long word is measured in steps that double only until its beginning no longer
-// fits: a long run is measured about as far as its line reaches, not whole for every line.
-Fit fitWords(DrawnSection& section, QStringView text, int runningWidth, int width) {
+// Words are added to the line from their widths, so a line costs about as much as its words. A
+// text is at least as wide as any of its beginnings, so the first word found too wide ends the
+// search. A long word is measured in steps that double only until its beginning no longer fits:
+// a long run is measured about as far as its line reaches, not whole for every line.
+Fit fitWords(DrawnSection& section, QStringView text, int runningWidth, int width, WordWidths& words) {
     constexpr qsizetype step = 32;
     Fit fit;
-    // A short text is tried whole first, as most runs that end a line fit.
-    if (text.size() <= 2 * step && fits(section, text, runningWidth, width)) return fit;
     if (runningWidth >= width) {  // not even an empty text fits
         fit.overflow = wholeCharacters(text, std::min(text.size(), step));
         return fit;
     }
+    double sum = 0;           // the estimated width of the first fit.kept characters
     qsizetype searched = 0;  // holds no blank after fit.kept
+    while (searched < text.size()) {
+        const qsizetype reach = std::min(text.size(), searched + 2 * step);
+        const qsizetype blank = text.first(reach).indexOf(u' ', searched);
+        const bool last = blank < 0 && reach == text.size();
+        if (blank < 0 && !last) break;  // a long word
+        const qsizetype end = last ? text.size() : blank + 1;
+        const double estimate = sum + words.of(section, text.sliced(searched, end - searched), searched > 0);
+        if (!fitsByEstimate(section, text.first(end), estimate, runningWidth, width)) {
+            fit.overflow = end;
+            return fit;
+        }
+        if (last) return Fit();  // the whole text fits
+        sum = estimate;
+        fit.kept = searched = end;
+    }
     for (qsizetype window = step;;) {
         const qsizetype end = std::min(text.size(), searched + window);
         const qsizetype blank = text.first(end).indexOf(u' ', searched);
@@ -110,7 +191,7 @@ qsizetype cutLength(DrawnSection& section, QStringView text, const Fit& fit, int
 }
 
 // Takes the next line of ft from the cursor on and moves the cursor past it.
-DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width) {
+DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width, WordWidths& words) {
     DrawnLine line;
     int runningWidth = 0;
     bool lineIsEmpty = true;  // no character taken yet
@@ -122,7 +203,7 @@ DrawnLine takeLine(const FormattedText& ft, Cursor& at, int width) {
         DrawnSection& section = line.Sections.back();
         section.SetFrom(run);
         // An empty run is dropped into the line whatever the width, adding only its font's height.
-        const Fit fit = text.isEmpty() ? Fit() : fitWords(section, text, runningWidth, width);
+        const Fit fit = text.isEmpty() ? Fit() : fitWords(section, text, runningWidth, width, words);
         if (fit.overflow == 0) {
             section.SectionText = text.toString();
             ++at.run;
@@ -155,9 +236,51 @@ std::shared_ptr<StyledText> restFrom(const FormattedText& ft, Cursor at) {
 
 }  // namespace
 
+LaidOutText::LaidOutText(const StyledText& st, int width) : queue(st), layoutWidth(width) {
+    WordWidths words;
+    for (Cursor at; at.run < queue.StyleRuns.size();) {
+        Cursor piece = at;
+        DrawnLine line = takeLine(queue, at, width, words);
+        const Line laid{height, line.LineTextHeight(), line.LineAlignment, sections.size(), line.Sections.size()};
+        // The sections follow each other through the queue from where the line starts.
+        for (const DrawnSection& section : line.Sections) {
+            sections.push_back({piece.run, piece.offset, section.SectionText.size()});
+            piece.offset += section.SectionText.size();
+            if (piece.run < queue.StyleRuns.size() && piece.offset >= queue.StyleRuns[piece.run].Text.size()) {
+                ++piece.run;
+                piece.offset = 0;
+            }
+        }
+        lines.push_back(laid);
+        height += laid.height;
+    }
+}
+
+void LaidOutText::draw(Graphics& g, int x, int y, int top, int bottom) const {
+    auto first = std::upper_bound(lines.begin(), lines.end(), top,
+                                  [](int row, const Line& line) { return row < line.top + line.height; });
+    if (first == lines.end() || first->top >= bottom) return;
+    SaveGraphicsSettings(g);
+    for (auto line = first; line != lines.end() && line->top < bottom; ++line) {
+        DrawnLine drawn;
+        drawn.LineAlignment = line->alignment;
+        drawn.Sections.resize(line->sectionCount);
+        for (size_t i = 0; i < line->sectionCount; ++i) {
+            const Section& piece = sections[line->firstSection + i];
+            const FormattedTextRun& run = queue.StyleRuns[piece.run];
+            DrawnSection& section = drawn.Sections[i];
+            section.SetFrom(run);
+            section.SectionText = run.Text.mid(piece.start, piece.length);
+        }
+        DrawLine(drawn, g, x, y + line->top, layoutWidth);
+    }
+    RestoreGraphicsSettings(g);
+}
+
 DrawnLine PrepareLine(FormattedText& ft, int width) {
     Cursor at;
-    DrawnLine line = takeLine(ft, at, width);
+    WordWidths words;
+    DrawnLine line = takeLine(ft, at, width, words);
     ft.StyleRuns.erase(ft.StyleRuns.begin(), ft.StyleRuns.begin() + static_cast<std::ptrdiff_t>(at.run));
     if (at.offset > 0) ft.StyleRuns.front().Text.remove(0, at.offset);
     return line;
@@ -182,9 +305,10 @@ void DrawLine(DrawnLine& line, Graphics& g, int x, int y, int width) {
 
 void DrawStyledText(Graphics& g, const StyledText& st, int x, int y, int width) {
     const FormattedText queue(st);
+    WordWidths words;
     SaveGraphicsSettings(g);
     for (Cursor at; at.run < queue.StyleRuns.size();) {
-        DrawnLine line = takeLine(queue, at, width);
+        DrawnLine line = takeLine(queue, at, width, words);
         DrawLine(line, g, x, y, width);
         y += line.LineTextHeight();
     }
@@ -199,8 +323,9 @@ std::shared_ptr<StyledText> DrawStyledText(Graphics& g, const StyledText& st, in
 
 int StyledTextHeight(Graphics&, const StyledText& st, int width) {
     const FormattedText queue(st);
+    WordWidths words;
     int total = 0;
-    for (Cursor at; at.run < queue.StyleRuns.size();) total += takeLine(queue, at, width).LineTextHeight();
+    for (Cursor at; at.run < queue.StyleRuns.size();) total += takeLine(queue, at, width, words).LineTextHeight();
     return total;
 }
 
@@ -216,6 +341,7 @@ struct TextFlow::State {
     std::optional<DrawnLine> pending;
     int width = 0;
     Cursor end;
+    WordWidths words;
 };
 
 TextFlow::TextFlow(const StyledText& st) : state(std::make_unique<State>()) {
@@ -237,7 +363,7 @@ int TextFlow::Draw(Graphics& g, int x, int y, int width, int height, bool cutTal
     while (s.at.run < s.queue.StyleRuns.size()) {
         if (!s.pending || s.width != width) {
             s.end = s.at;
-            s.pending = takeLine(s.queue, s.end, width);
+            s.pending = takeLine(s.queue, s.end, width, s.words);
             s.width = width;
         }
         DrawnLine& line = *s.pending;

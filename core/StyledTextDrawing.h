@@ -5,7 +5,9 @@
 // picture and on a printer page.
 #include "core/FormattedText.h"
 
+#include <climits>
 #include <memory>
+#include <vector>
 
 namespace StyledTextDrawing {
 
@@ -67,6 +69,36 @@ public:
 private:
     bool used = false;
     bool breakPending = false;
+};
+
+// A text laid out once at a width, its lines broken as DrawStyledText breaks them: its height is
+// known at once, and any band of it is drawn again without laying the text out anew.
+class LaidOutText {
+public:
+    LaidOutText(const StyledText& st, int width);
+
+    int Width() const { return layoutWidth; }
+    int Height() const { return height; }
+    int LineCount() const { return static_cast<int>(lines.size()); }
+    // Draws the lines that reach into the rows top..bottom - 1 of the text (its first row is 0),
+    // with the text's top left at (x, y), as DrawStyledText draws them. g's text settings are kept.
+    void draw(Graphics& g, int x, int y, int top = 0, int bottom = INT_MAX) const;
+
+private:
+    struct Section {
+        size_t run;  // in the queue
+        qsizetype start, length;
+    };
+    struct Line {
+        int top, height;
+        int alignment;
+        size_t firstSection, sectionCount;
+    };
+    FormattedText queue;  // kept whole: the sections are pieces of its runs
+    std::vector<Line> lines;
+    std::vector<Section> sections;
+    int layoutWidth = 0;
+    int height = 0;
 };
 
 // Takes the next line off the front of ft. Every line takes at least one character unless it

@@ -45,6 +45,12 @@ QStringList missingTextTableColumns(RecordSet& columns, int kind) {
     return missing;
 }
 
+QString missingColumnsNote(const QStringList& columns) { return "It has no column " + columns.join(", ") + "."; }
+
+QString incompleteTableText(const QString& table, const QStringList& notes) {
+    return "The table " + table + " is not complete and can not be used." + CR + notes.join(CR);
+}
+
 QString textTableGaps(int kind, const QString& table) {
     SQLDatabase* db = M_globals::db.get();
     if (!db) return "No database connection!";
@@ -56,7 +62,7 @@ QString textTableGaps(int kind, const QString& table) {
     const QStringList missingColumns = missingTextTableColumns(*columns, kind);
     columns->Close();
     QStringList gaps;
-    if (!missingColumns.isEmpty()) gaps << "It has no column " + missingColumns.join(", ") + ".";
+    if (!missingColumns.isEmpty()) gaps << missingColumnsNote(missingColumns);
     if (!missingColumns.contains("NUMBER_BOOLEAN")) {
         auto rows = db->SQLSelect("SELECT DISTINCT NUMBER_BOOLEAN FROM " + quoteIdentifier(table) +
                                       " WHERE NUMBER_BOOLEAN BETWEEN 0 AND ?1",
@@ -71,5 +77,5 @@ QString textTableGaps(int kind, const QString& table) {
         if (!missingCodes.empty()) gaps << "It has no row for the " + codeRanges(missingCodes) + ".";
     }
     if (gaps.isEmpty()) return {};
-    return "The table " + table + " is not complete and can not be used." + CR + gaps.join(CR);
+    return incompleteTableText(table, gaps);
 }

@@ -16,6 +16,11 @@ int textTableLastCode(int kind);
 // A kind other than 0 and 1 needs none.
 QStringList missingTextTableColumns(RecordSet& columns, int kind);
 
+// "It has no column A, B." for the columns a table lacks.
+QString missingColumnsNote(const QStringList& columns);
+// "The table <table> is not complete and can not be used.", then the notes, one a line.
+QString incompleteTableText(const QString& table, const QStringList& notes);
+
 // Why `table` of `kind` can not be put in use: the engine's message, or the columns and the codes
 // it lacks. Empty when it is complete.
 QString textTableGaps(int kind, const QString& table);

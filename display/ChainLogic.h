@@ -18,6 +18,9 @@ constexpr int GapWidth = 180;
 constexpr int Pitch = ColumnWidth + GapWidth;
 inline int columnX(int k) { return Pitch * (k - 1); }
 inline int chainWidth(int count) { return count < 1 ? 0 : ColumnWidth * count + GapWidth * (count - 1); }
+// The most hexagrams a loaded chain may hold: each window that shows a chain of this length opens
+// within seconds. A longer stored chain is refused.
+constexpr int MaxChainLength = 10000;
 
 // The chain string of hexagrams 1..count: "code,mask" links joined by ";", the last mask 0.
 QString chainString(const HexagramList& chain, int count);

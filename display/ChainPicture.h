@@ -2,12 +2,14 @@
 // The drawn chain: a size and the laid-out pieces drawn in it (column k, the transition after
 // hexagram k), not their pixels. A view paints the part it shows; a picture of the whole drawing
 // or of a strip of it is made when asked for. So adding a column costs the same at any chain
-// length, and memory grows with the chain's texts. The pixels of the few strips last painted are
-// kept, so that scrolling does not lay the texts out again.
+// length, and memory grows with the chain's texts. The texts are laid out once, when their piece
+// is made; painting draws only the lines in view. The pixels of the few tiles last painted are
+// kept, so that scrolling back draws nothing again.
 #include "display/ChainDrawing.h"
 
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,6 +24,8 @@ public:
     int Height() const { return height; }
     Color background() const { return paper; }
 
+    // Room for the pieces of `count` columns.
+    void reserve(int count) { segments.reserve(static_cast<size_t>(std::max(count, 0))); }
     // The drawing becomes at least width x height.
     void grow(int atLeastWidth, int atLeastHeight);
     // Cuts (or extends) the drawing's height; nothing drawn is lost, only what shows.
@@ -56,13 +60,18 @@ private:
     // Draws the pieces of segments first..last, clipped to `clip` (drawing coordinates), with the
     // drawing's top left at (x, y).
     void drawSegments(Graphics& g, int x, int y, const QRect& clip, int first, int last) const;
-    // The pixels of strip s (x from 430 * s, one pitch wide), as deep as its pieces reach.
-    const QImage& strip(int s) const;
+    // How deep the pieces that strip s (x from 430 * s, one pitch wide) shows can ink.
+    int stripReach(int s) const;
+    // The pixels of tile (s, b): strip s from row TileHeight * b down, as far as its pieces reach.
+    const QImage& tile(int s, int b) const;
     void forgetStrips(int first, int last);
+    // The lowest row below `above` within `columns` that segment s, drawn alone, inks; -1 for none.
+    int lowestInk(int s, const QRect& columns, int above) const;
+    static constexpr int TileHeight = 512;
 
     int width;
     int height;
     Color paper;
     std::vector<Segment> segments;  // segment k - 1 holds column k and the transition after it
-    mutable std::map<int, QImage> strips;
+    mutable std::map<std::pair<int, int>, QImage> tiles;  // by strip, then band
 };

@@ -13,6 +13,7 @@
 #include "platform/VectorShapes.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -57,11 +58,21 @@ displayWindow::displayWindow() {
     connect(ScrollBarV, &ScrollBar::ValueChanged, this, &displayWindow::ScrollBarV_ValueChanged);
 }
 
+// The canvas reaches the window's bottom, and the vertical scroll bar too, except while the
+// horizontal bar shows: the canvas then ends 5 above it and the vertical bar at it. No room is kept
+// for a bar that is not there, where it would show as an empty band under the drawing. The bars
+// are as thick as the desktop's style draws them.
+void displayWindow::fitCanvasAbove(bool horizontalBar) {
+    const int bar = scrollbarH->Thickness();
+    Canvas1->setHeight(horizontalBar ? Height() - bar - 5 : Height());
+    ScrollBarV->setHeight(horizontalBar ? Height() - bar : Height());
+}
+
 void displayWindow::Canvas1_Open() {
     Canvas1->setTop(0);
     Canvas1->setLeft(0);
     Canvas1->setWidth(Width());
-    Canvas1->setHeight(Height() - 20);
+    fitCanvasAbove(scrollbarH->Visible());
 }
 
 void displayWindow::Event_Open() {
@@ -72,9 +83,9 @@ void displayWindow::Event_Open() {
     newPictures(250, 500);
     scrollbarH->setPageStep(430);  // one column: 250 of hexagram and 180 of transition
     InputWindow::instance()->wakeup(0, false);
-    scrollbarH->setTop(Height() - 15);
+    scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
-    scrollbarH->setWidth(Width() - 15);
+    scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
     offsetH = 0;
     RectSel = std::make_shared<RectShape>();
     AcceptTextDrop();
@@ -86,15 +97,14 @@ void displayWindow::Event_Activate() { M_globals::checkmenus(0); }
 
 void displayWindow::Event_Resized() {
     Canvas1->setWidth(Width());
-    Canvas1->setHeight(Height() - 20);
-    scrollbarH->setTop(Height() - 15);
+    scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
-    scrollbarH->setWidth(Width() - 15);
+    scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
     scrollbarH->setValue(0);
     scrollbarH->Refresh(true);
     ScrollBarV->setTop(0);
-    ScrollBarV->setLeft(Width() - 15);
-    ScrollBarV->setHeight(Height() - 15);
+    ScrollBarV->setLeft(Width() - ScrollBarV->Thickness());
+    fitCanvasAbove(scrollbarH->Visible());
     ScrollBarV->Refresh(true);
     checkscrollbarH();
 }
@@ -115,6 +125,7 @@ void displayWindow::checkscrollbarH() {
         bar->setEnabled(needed);
     };
     setUp(scrollbarH, width, Canvas1->Width(), offsetH);
+    fitCanvasAbove(scrollbarH->Visible());
     setUp(ScrollBarV, height, Canvas1->Height(), offsetV);
     scrollbarH->Refresh(true);
     ScrollBarV->Refresh(true);
@@ -190,7 +201,7 @@ void displayWindow::newPictures(int width, int height) {
 
 void displayWindow::drawColumn(int k) {
     const Hexagram& hexagram = *virev[static_cast<size_t>(k - 1)];
-    auto column = ChainDrawing::column(hexagram, k);
+    auto column = ChainDrawing::column(hexagram, k, &layouts);
     const auto count = static_cast<size_t>(std::max(k, virevcount));
     for (auto* shapes : {&abovestr, &belowstr, &namestr})
         if (shapes->size() < count) shapes->resize(count);
@@ -216,7 +227,7 @@ void displayWindow::drawmany(int n) {
 }
 
 void displayWindow::drawTransitionAndColumn(int n) {
-    auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1);
+    auto transition = ChainDrawing::transition(*virev[static_cast<size_t>(n - 2)], n - 1, &layouts);
     // The drawing grows to the chain's width and to the transition text's bottom; the selection
     // frame goes.
     drawbuffer->grow(ChainLogic::chainWidth(virevcount), transition.bottom());
@@ -229,6 +240,8 @@ void displayWindow::drawTransitionAndColumn(int n) {
 
 void displayWindow::drawChain() {
     if (virevcount < 1 || static_cast<int>(virev.size()) < virevcount || !drawbuffer) return;
+    // Fonts may have changed since the texts were laid out last.
+    layouts.clear();
     drawone();
     // The chain string is built once, not once a column.
     for (int k = 2; k <= virevcount; ++k) drawTransitionAndColumn(k);
@@ -339,6 +352,13 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     // The saved-chains window goes first; when the load comes from one of its own handlers, it
     // closes as that handler returns.
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
+    // A chain too long to show is refused before it is read.
+    if (const qsizetype links = chain.count(QChar(';')); links > ChainLogic::MaxChainLength) {
+        MsgBox(QString("This chain holds %1 hexagrams, more than the %2 that a chain may hold. It is not loaded.")
+                   .arg(links)
+                   .arg(ChainLogic::MaxChainLength));
+        return;
+    }
     const auto stored = ChainLogic::readStoredChain(chain);
     if (!stored) {
         MsgBox(M_globals::DamagedChainMessage);
@@ -353,7 +373,8 @@ void displayWindow::DoLoadHexChain(int id, const QString& chain) {
     const int width = ChainLogic::chainWidth(count) + 20;
     const int height = std::min(stored->height, kTallestStart);
     newPictures(width, height);
-    virev = loaded;
+    drawbuffer->reserve(count);
+    virev = std::move(loaded);
     virevcount = count;
     for (auto* shapes : {&abovestr, &belowstr, &namestr}) shapes->clear();
     // The columns and transitions are drawn as a chain built hexagram by hexagram is, each

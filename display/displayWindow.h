@@ -66,6 +66,7 @@ public:
     void AddMenuHandlers() override;
 
     void Canvas1_Open();
+    void fitCanvasAbove(bool horizontalBar);
     void Canvas1_Paint(Graphics& g);
     // A click at canvas point (X, Y) selects, deselects and, in Talk mode, speaks.
     bool Canvas1_MouseDown(int X, int Y);
@@ -94,8 +95,9 @@ public:
     // Redraws every column with the drawing settings in force.
     void redrawchain();
     // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
-    // given; a form that holds no chain is refused with a message and changes nothing. An open
-    // saved-chains window is closed first, in either case. id is not read.
+    // given; a form that holds no chain, or more links than ChainLogic::MaxChainLength, is refused
+    // with a message and changes nothing. An open saved-chains window is closed first, in either
+    // case. id is not read.
     void DoLoadHexChain(int id, const QString& chain);
     // Puts hexagram n in place of the selected one: all False rewrites its two links.
     void doHexEdit(int n, bool all);
@@ -160,6 +162,8 @@ private:
     void drawChain();
     // Hexagram n of the table in use; nullptr (after a message) when it cannot be read.
     std::shared_ptr<Hexagram> readHexagram(int n);
+    // The texts of the drawing, each laid out once.
+    ChainDrawing::TextLayouts layouts;
     // Shows the refusal of an edit, or loads the edited chain behind a header of width x height.
     void applyEdit(const ChainLogic::ChainEdit& edit, int width, int height);
 };

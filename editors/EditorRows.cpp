@@ -49,7 +49,7 @@ bool writeEditedRow(RecordSet& rows) {
 
 bool catalogueAllowsEditing(const QString& table) {
     if (!M_globals::db) return false;
-    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1", {table});
+    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1 COLLATE NOCASE", {table});
     return rows && !rows->isEOF() && rows->Field("isEdible").BooleanValue();
 }
 
@@ -79,6 +79,25 @@ void showRecordSaved() {
 }
 
 void showRecordGone() { MsgBox("The record is no longer in the table, can not save."); }
+
+bool mayLeaveRow(bool unsaved, const QString& row, const QString& table, const std::function<bool()>& save) {
+    if (!unsaved) return true;
+    MessageDialog question;
+    question.Icon = 1;
+    question.Message = "Do you want to save the changes to " + row + " of the table " + table + "?";
+    question.Explanation = "Your changes will be lost if you don't save them.";
+    question.ActionButtonCaption = "Save";
+    question.AlternateActionButtonVisible = true;
+    question.AlternateActionButtonCaption = "Don't Save";
+    question.CancelButtonVisible = true;
+    question.CancelButtonCaption = "Cancel";
+    switch (ShowModal(question)) {
+    case DialogButton::Action: return save();
+    case DialogButton::AlternateAction: return true;
+    case DialogButton::Cancel: return false;
+    }
+    return false;
+}
 
 int stepNumber(int number, int first, int last, bool forward) {
     if (forward) return number == last ? first : number + 1;

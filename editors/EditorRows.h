@@ -4,6 +4,7 @@
 #include "platform/SQLDatabase.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class Graphics;
@@ -34,6 +35,12 @@ void showBlankFieldRefusal();
 void showRecordSaved();
 // The row on show has gone from its table (dropped or changed elsewhere): nothing is saved.
 void showRecordGone();
+
+// Before the row on show is left, or its window closed, while its texts differ from those shown:
+// the question Save / Don't Save / Cancel, naming the row (e.g. "book number 3") and the table.
+// True when the row may be left: nothing unsaved, Don't Save, or Save and `save` answered that it
+// wrote the row; False on Cancel or on a save that wrote nothing, the typed texts then kept.
+bool mayLeaveRow(bool unsaved, const QString& row, const QString& table, const std::function<bool()>& save);
 
 // The next and the previous number within first..last, wrapping round at the ends.
 int stepNumber(int number, int first, int last, bool forward);

@@ -74,6 +74,7 @@ bool TRIGRAMINPUT::Event_KeyDown(const QString& key) {
 }
 
 void TRIGRAMINPUT::wakeup(const QString& table, bool edit) {
+    if (!mayLeaveRow()) return;
     // A table the catalogue keeps from editing is shown, never changed.
     isanedit = edit && EditorRows::catalogueAllowsEditing(table);
     PushButton1->setEnabled(isanedit);
@@ -85,32 +86,54 @@ void TRIGRAMINPUT::wakeup(const QString& table, bool edit) {
     showRow();
 }
 
-bool TRIGRAMINPUT::showRow() {
+void TRIGRAMINPUT::showRow() {
     std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, "NUMBER_BOOLEAN", RECORDNUMBER);
-    bool shown = false;
-    if (rows) {
-        rows->MoveFirst();
-        if (!rows->isEOF()) {
-            StaticText1->setText("NUMBER = " + QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
-            for (int i = 0; i < 9; ++i) EFtri[i]->setText(rows->Field(Columns[i]).StringValue());
-            shownRowid = rows->Field("rowid").IntegerValue();
-            shown = true;
-        }
+    if (rows) rows->MoveFirst();
+    if (rows && !rows->isEOF()) {
+        StaticText1->setText("NUMBER = " + QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+        for (int i = 0; i < 9; ++i) EFtri[i]->setText(rows->Field(Columns[i]).StringValue());
+        shownRowid = rows->Field("rowid").IntegerValue();
         rows->Close();
+        drawtrigram(RECORDNUMBER);
+        PushButton1->setEnabled(isanedit);
+    } else {
+        // Nothing of the row shown before stays on show, and nothing can be recorded.
+        shownRowid = -1;
+        StaticText1->setText("NUMBER = " + QString::number(RECORDNUMBER));
+        for (EditField* field : EFtri) field->setText("");
+        if (tripic) tripic->graphics()->ClearRect(0, 0, tripic->Width(), tripic->Height());
+        Canvas1->Refresh(true);
+        PushButton1->setEnabled(false);
+        // A failed select has shown the engine's message already.
+        if (rows) MsgBox("The table " + my_table + " has no row for trigram number " + QString::number(RECORDNUMBER) + ".");
     }
-    // A number the table has no row for keeps the texts shown, and nothing can be saved over them.
-    if (!shown) shownRowid = -1;
-    drawtrigram(RECORDNUMBER);
-    return shown;
+    takeSnapshot();
+}
+
+void TRIGRAMINPUT::takeSnapshot() {
+    for (int i = 0; i < 9; ++i) shownTexts[static_cast<size_t>(i)] = EFtri[i]->Text();
+}
+
+bool TRIGRAMINPUT::hasUnsavedChange() const {
+    if (!isanedit || shownRowid < 0) return false;
+    for (int i = 0; i < 9; ++i)
+        if (EFtri[i]->Text() != shownTexts[static_cast<size_t>(i)]) return true;
+    return false;
+}
+
+bool TRIGRAMINPUT::mayLeaveRow() {
+    return EditorRows::mayLeaveRow(hasUnsavedChange(), "trigram number " + QString::number(RECORDNUMBER), my_table,
+                                   [this] { return saveRow(); });
 }
 
 void TRIGRAMINPUT::PushButton2_Action() {
+    if (!mayLeaveRow()) return;
     RECORDNUMBER = RECORDNUMBER + 1 > 7 ? 0 : RECORDNUMBER + 1;
     showRow();
 }
 
-void TRIGRAMINPUT::PushButton1_Action() {
-    if (!isanedit) return;
+bool TRIGRAMINPUT::saveRow() {
+    if (!isanedit) return false;
     bool blank = false;
     for (EditField* field : EFtri) {
         QString text = field->Text();
@@ -120,18 +143,21 @@ void TRIGRAMINPUT::PushButton1_Action() {
     }
     if (blank) {
         EditorRows::showBlankFieldRefusal();
-        return;
+        return false;
     }
     if (shownRowid < 0) {
         EditorRows::showRecordGone();
-        return;
+        return false;
     }
     std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
-    if (!rows) return;
+    if (!rows) return false;
     for (int i = 0; i < 9; ++i) rows->Field(Columns[i]).setStringValue(EFtri[i]->Text());
     const bool written = EditorRows::writeEditedRow(*rows);
     rows->Close();
-    if (written) EditorRows::showRecordSaved();
+    if (!written) return false;
+    takeSnapshot();
+    EditorRows::showRecordSaved();
+    return true;
 }
 
 void TRIGRAMINPUT::drawtrigram(int n) {

@@ -32,24 +32,36 @@ public:
     bool isanedit = false;
     std::shared_ptr<Picture> tripic;
 
-    void PushButton1_Action();
+    void PushButton1_Action() { saveRow(); }
     void PushButton2_Action();
     void PushButton3_Action() { Close(); }
     void Event_Open() override;
     void Event_EnableMenuItems() override;
     bool Event_KeyDown(const QString& key) override;
+    bool Event_CancelClose() override { return !mayLeaveRow(); }
     void AddMenuHandlers() override;
     void applyTextFont() override;
     bool _FileHelp_Action();
 
     // Sets the editor up for `table` and shows trigram 0; edit opens it editable, unless the
-    // catalogue keeps the table from editing.
+    // catalogue keeps the table from editing. Unsaved texts of the row on show are asked about
+    // first; Cancel leaves the editor as it is.
     void wakeup(const QString& table, bool edit);
     void drawtrigram(int n);
 
+    // A field's text differs from the text last shown or saved in it, on a row that can be saved.
+    bool hasUnsavedChange() const;
+
 private:
-    // Shows the row of RECORDNUMBER when the table has it; false when it has none.
-    bool showRow();
+    // Shows the row of RECORDNUMBER when the table has it; without it, says so and shows the
+    // number alone, with empty fields, no figure and "RECORD" disabled.
+    void showRow();
+    // "RECORD": true when the nine texts were written.
+    bool saveRow();
+    // Before the row on show is left: asks about unsaved texts (see EditorRows::mayLeaveRow).
+    bool mayLeaveRow();
+    void takeSnapshot();
 
     qint64 shownRowid = -1;  // the row on show, which "RECORD" writes; -1 when none
+    std::array<QString, 9> shownTexts;  // the field texts as last shown or saved
 };

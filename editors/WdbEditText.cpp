@@ -182,6 +182,7 @@ void WdbEditText::ListOfHex_DoubleClick() {
 }
 
 void WdbEditText::wakeup(const QString& table, bool readOnly) {
+    if (!mayLeaveRow()) return;
     UseNumberBook()->setChecked(true);
     UseNumberBoolean()->setChecked(false);
     UsingbooleanNumber = false;
@@ -288,6 +289,7 @@ void WdbEditText::goNext() { step(true); }
 void WdbEditText::goprevious() { step(false); }
 
 void WdbEditText::step(bool forward) {
+    if (!mayLeaveRow()) return;
     const int first = UsingbooleanNumber ? 0 : 1;
     const int last = UsingbooleanNumber ? 63 : 64;
     my_count = EditorRows::stepNumber(my_count, first, last, forward);
@@ -297,14 +299,28 @@ void WdbEditText::step(bool forward) {
 }
 
 void WdbEditText::gotorecord(int n, bool isBoolean) {
+    if (!mayLeaveRow()) return;
     showRow(EditorRows::selectByNumber(my_table, isBoolean ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", n), n, isBoolean);
 }
 
-void WdbEditText::SaveRecordEdit() {
-    if (readOnlyMode || shownRowid < 0) return;
+bool WdbEditText::hasUnsavedChange() {
+    if (readOnlyMode || shownRowid < 0) return false;
+    for (const EditedField& edited : editedFields())
+        if (edited.field->Text() != *edited.snapshot) return true;
+    return false;
+}
+
+bool WdbEditText::mayLeaveRow() {
+    const QString row = UsingbooleanNumber ? "Boolean number " + QString::number(my_boolean)
+                                           : "book number " + QString::number(shownBook);
+    return EditorRows::mayLeaveRow(hasUnsavedChange(), row, my_table, [this] { return SaveRecordEdit(); });
+}
+
+bool WdbEditText::SaveRecordEdit() {
+    if (readOnlyMode || shownRowid < 0) return false;
     // The row on show, by its rowid: the save never reaches another row.
     std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
-    if (!rows) return;
+    if (!rows) return false;
     bool changed = false, blank = false;
     for (const EditedField& edited : editedFields()) {
         QString text = edited.field->Text();
@@ -320,12 +336,13 @@ void WdbEditText::SaveRecordEdit() {
     if (blank) {
         rows->Close();
         EditorRows::showBlankFieldRefusal();
-        return;
+        return false;
     }
     if (changed) {
-        if (!EditorRows::writeEditedRow(*rows)) return;
+        if (!EditorRows::writeEditedRow(*rows)) return false;
         EditorRows::showRecordSaved();
     }
     rows->Close();
     showRow(EditorRows::selectByRowid(my_table, shownRowid), my_count, UsingbooleanNumber);
+    return true;
 }

@@ -64,6 +64,7 @@ public:
     void Event_Activate() override;
     void Event_Open() override;
     void Event_Close() override;
+    bool Event_CancelClose() override { return !mayLeaveRow(); }
     bool Event_KeyDown(const QString& key) override;
     void applyTextFont() override;
     bool _UseNumberBook_Action();
@@ -73,20 +74,25 @@ public:
 
     // Sets the editor up for `table` and shows the row with book number 1. readOnly opens it for
     // viewing only; a table that the catalogue does not mark as editable opens for viewing only too.
+    // Unsaved texts of the row on show are asked about first; Cancel leaves the editor as it is.
     void wakeup(const QString& table, bool readOnly);
     void loadCheckStrings();
     // Shows the current row of rows; neither moves nor closes it.
     void fillDataFields(RecordSet& rows);
-    // Shows the row whose NUMBER_BOOLEAN (isBoolean) or NUMBER_BOOK is n.
+    // Shows the row whose NUMBER_BOOLEAN (isBoolean) or NUMBER_BOOK is n. Like the steps, it asks
+    // about unsaved texts first.
     void gotorecord(int n, bool isBoolean);
     void drawhexagram(int n);
     void fillListbox();
     void goNext();
     void goprevious();
-    void SaveRecordEdit();
+    // True when the row on show holds the texts shown afterwards: nothing changed, or written.
+    bool SaveRecordEdit();
     void UpdateCount();
 
     bool isReadOnly() const { return readOnlyMode; }
+    // A field's text differs from the text last shown in it, on a row that can be recorded.
+    bool hasUnsavedChange();
 
 private:
     // The eleven edited fields with their snapshots and columns, in the order a save goes through.
@@ -102,6 +108,8 @@ private:
     // Empty fields and figure, only the number sought in its label, "record" disabled.
     void showNoRow(int number, bool isBoolean);
     void step(bool forward);
+    // Before the row on show is left: asks about unsaved texts (see EditorRows::mayLeaveRow).
+    bool mayLeaveRow();
 
     qint64 shownRowid = -1;  // the rowid of the row on show; -1 before one is shown
     int shownBook = 0;

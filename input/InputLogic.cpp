@@ -2,6 +2,7 @@
 
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
+#include "platform/Controls.h"
 
 #include <QStringList>
 
@@ -31,12 +32,12 @@ int codeOf(const Lines& lines) {
 
 QString trigramName(int t) {
     const trigramClass* tri = trigram(t);
-    return tri ? tri->name : QString();
+    return tri ? shownLines(tri->name, WindowWidth) : QString();
 }
 
 QString labelText(int t) {
     const trigramClass* tri = trigram(t);
-    return tri ? tri->name + QChar(13) + tri->chat() : QString();
+    return tri ? shownLines(tri->name, WindowWidth) + QChar(13) + shownLines(tri->chat(), WindowWidth) : QString();
 }
 
 QString newHexCaption(bool isEdit, bool checked) {

@@ -19,10 +19,13 @@ int codeOf(const Lines& lines);
 inline int upperTrigram(const Lines& lines) { return codeOf(lines) / 8; }
 inline int lowerTrigram(const Lines& lines) { return codeOf(lines) % 8; }
 
+// The input window's width: its labels show no more of a text than a line this wide holds.
+constexpr int WindowWidth = 606;
 // The name of trigram t of the table in use, a CR and its description; empty for a trigram that
-// is not loaded.
+// is not loaded. Each is cut to what a line of the window can show.
 QString labelText(int t);
-// The name of trigram t of the table in use; empty for a trigram that is not loaded.
+// The name of trigram t of the table in use, cut to what a line of the window can show; empty for
+// a trigram that is not loaded.
 QString trigramName(int t);
 
 // The caption of the check box for the mode and its value.

@@ -47,7 +47,7 @@ InputWindow* InputWindow::instance() { return windowInstance<InputWindow>(); }
 
 InputWindow::InputWindow() {
     setTitle("Hexagram Input");
-    setWidth(606);
+    setWidth(WindowWidth);
     setHeight(302);
     setResizeable(false);
     setMaximizeButton(false);

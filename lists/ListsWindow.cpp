@@ -132,9 +132,10 @@ void ListsWindow::Event_Activate() { M_globals::checkmenus(1); }
 
 QRect ListsWindow::upperRect() const { return QRect(0, 0, Width(), WindowSplit->Top() - 5); }
 
+// The lower pane reaches the window's bottom: a band below it would read as an empty scroll bar.
 QRect ListsWindow::lowerRect() const {
     const int top = WindowSplit->Top() + 20;
-    return QRect(0, top, Width(), std::max(0, Height() - top - 15));
+    return QRect(0, top, Width(), std::max(0, Height() - top));
 }
 
 namespace {
@@ -273,7 +274,7 @@ void ListsWindow::LoadSchema() {
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry = selectRows("Select * from TheTables where table_name = ?1", {name});
+        auto entry = selectRows("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
         // A table without a catalogue row is not listed.
         if (!entry || entry->isEOF()) continue;
         const qint64 type = entry->Field("table_type").IntegerValue();
@@ -452,9 +453,10 @@ bool ListsWindow::_Tablesdelete_Action() {
     const int row = Lschema->ListIndex();
     if (Listis != 2 || row < 0 || Lschema->Cell(row, 2) == "False") return false;
     const QString name = Lschema->Cell(row, 0);
-    // The default tables are what every start and every switch of file falls back on.
+    // The default tables are what every start and every switch of file falls back on. Names
+    // compare as the engine compares them, so no spelling of a table in use lets it be dropped.
     const bool isDefault = isDefaultTable(name);
-    if (isDefault || name == M_globals::TableTri || name == M_globals::TableHex) {
+    if (isDefault || sameTableName(name, M_globals::TableTri) || sameTableName(name, M_globals::TableHex)) {
         MessageDialog inUse;
         inUse.Icon = 0;
         inUse.Message = "The table " + name + (isDefault ? " is a default table," : " is in use,");

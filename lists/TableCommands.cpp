@@ -24,7 +24,9 @@ QString failWith(SQLDatabase& db, const QString& message) {
 
 QString textTableColumns(int kind) { return kind == 0 ? HexColumns : TriColumns; }
 
-bool isDefaultTable(const QString& name) { return name == "ENGLISH_DEFAULT" || name == "TRIGRAMS_DEFAULT"; }
+bool isDefaultTable(const QString& name) {
+    return sameTableName(name, "ENGLISH_DEFAULT") || sameTableName(name, "TRIGRAMS_DEFAULT");
+}
 
 QString copyTextTable(int kind, const QString& source, const QString& name, const QString& creator,
                       const std::function<void(int key)>& progress) {
@@ -66,7 +68,7 @@ QString dropTextTable(const QString& name) {
     SQLDatabase& db = *M_globals::db;
     if (!db.BeginTransaction()) return db.ErrorMessage();
     if (!db.SQLExecute("DROP TABLE " + quoteIdentifier(name))) return failWith(db, db.ErrorMessage());
-    if (!db.SQLExecute("DELETE FROM TheTables WHERE table_name = ?1", {name})) return failWith(db, db.ErrorMessage());
+    if (!db.SQLExecute("DELETE FROM TheTables WHERE table_name = ?1 COLLATE NOCASE", {name})) return failWith(db, db.ErrorMessage());
     if (!db.Commit()) return failWith(db, db.ErrorMessage());
     return {};
 }

@@ -8,7 +8,8 @@
 // The column lists of the two kinds, as CREATE TABLE takes them.
 QString textTableColumns(int kind);
 
-// True for the tables the program falls back on (ENGLISH_DEFAULT, TRIGRAMS_DEFAULT).
+// True for the tables the program falls back on (ENGLISH_DEFAULT, TRIGRAMS_DEFAULT), in any letter
+// case.
 bool isDefaultTable(const QString& name);
 
 // Creates `name` of `kind`, copies the rows of `source` found by NUMBER_BOOLEAN (0..63 or 0..7,
@@ -17,5 +18,6 @@ bool isDefaultTable(const QString& name);
 QString copyTextTable(int kind, const QString& source, const QString& name, const QString& creator,
                       const std::function<void(int key)>& progress = {});
 
-// Drops the table and its catalogue row. Empty on success, else the engine's message.
+// Drops the table and its catalogue rows (named in any letter case). Empty on success, else the
+// engine's message.
 QString dropTextTable(const QString& name);

@@ -9,6 +9,8 @@
 #include "platform/ProgressWheel.h"
 #include "platform/SQLDatabase.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int NameLimit = 18;
@@ -39,7 +41,8 @@ QString nameRefusal(const QString& name) {
             taken << catalogue->Field("table_name").StringValue();
         catalogue->Close();
     }
-    return taken.contains(name, Qt::CaseInsensitive) ? "This Name is in Use, can not use!" : QString();
+    const bool inUse = std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return sameTableName(t, name); });
+    return inUse ? "This Name is in Use, can not use!" : QString();
 }
 
 }  // namespace

@@ -19,8 +19,9 @@ public:
         switch (event->type()) {
         case QEvent::ShortcutOverride: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // A window that its sheet blocks runs no shortcut, and so needs no pass.
             if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-                if (Window* window = windowOf(watched)) runEnablingPass(window);
+                if (Window* window = windowOf(watched); window && !window->blockingSheet()) runEnablingPass(window);
             break;
         }
         case QEvent::MouseButtonPress:
@@ -105,6 +106,13 @@ void Application::Quit(int exitCode) {
     QMetaObject::invokeMethod(
         shortcutWatcher.get(),
         [this] {
+            // Every opened window is asked first, front to back; one that refuses (an editor
+            // whose unsaved change the user keeps) calls the quit off and the program goes on.
+            for (const QPointer<Window>& window : windowSnapshot())
+                if (window && !window->isClosed() && window->isOpened() && window->Event_CancelClose()) {
+                    quitting = false;
+                    return;
+                }
             shutDownNow();
             // Outside the event loop (a test driving the application) there is nothing to end,
             // and an exit then would end every later loop at once.

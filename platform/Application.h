@@ -2,9 +2,11 @@
 // The application object and the order of events the program relies on:
 //  - Start() runs the application's Event_Open first, then opens the windows that were created
 //    before it (in creation order); a window created later opens at once inside its accessor.
-//  - Quit(code) closes every window, front to back, each running its closing handler, then runs
-//    the application's Event_Close, and ends the event loop with that exit code. A quit asked for
-//    during Event_Open ends start-up there: the windows created before it never open.
+//  - Quit(code) first asks every opened window, front to back, whether it may close
+//    (Event_CancelClose); the first refusal calls the quit off. Otherwise it closes every window,
+//    front to back, each running its closing handler, then runs the application's Event_Close,
+//    and ends the event loop with that exit code. A quit asked for during Event_Open ends start-up
+//    there: the windows created before it never open, and nothing is asked.
 //  - The application does not quit when its last window closes; only Quit ends it.
 #include "platform/Menus.h"
 
@@ -46,7 +48,8 @@ public:
     // Start(), then the event loop; the process's exit code.
     int Run();
 
-    // Asks the application to quit with `exitCode`.
+    // Asks the application to quit with `exitCode`; once the asking handler has returned, the
+    // windows are asked and, unless one refuses, the application shuts down.
     void Quit(int exitCode = 0);
     bool quitRequested() const { return quitting; }
     bool hasShutDown() const { return shutDown; }

@@ -40,10 +40,14 @@ void flash(QWidget* window) {
 }  // namespace
 
 void Beep() {
-    ++beeps;
-    QApplication::beep();
     QWidget* window = QApplication::activeWindow();
     if (!window) window = frontWindow();
+    Beep(window);
+}
+
+void Beep(QWidget* window) {
+    ++beeps;
+    QApplication::beep();
     if (!window || !window->isVisible()) return;
     QApplication::alert(window);
     flash(window);

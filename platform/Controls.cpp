@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextEdit>
@@ -18,7 +19,44 @@ QString withCarriageReturns(QString text) {
     return text;
 }
 
+// The most of a text that a tool tip shows.
+constexpr qsizetype kTipCharacters = 2000;
+
 }  // namespace
+
+QString shownLines(const QString& text, double width, bool* cut) {
+    const qsizetype most = charactersShown(width);
+    if (cut) *cut = false;
+    if (text.size() <= most) return text;
+    // Line by line, each line end (CR, LF or CR LF) kept as it stands; a line is copied only as
+    // far as it is shown.
+    QString shown;
+    const QStringView all(text);
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != QChar('\r') && all[end] != QChar('\n')) ++end;
+        QStringView line = all.sliced(start, end - start);
+        if (line.size() > most) {
+            line.truncate(line[most - 1].isHighSurrogate() ? most - 1 : most);
+            shown.append(line);
+            shown.append(QChar(0x2026));
+            if (cut) *cut = true;
+        } else {
+            shown.append(line);
+        }
+        if (end == all.size()) break;
+        const qsizetype ending = all[end] == QChar('\r') && end + 1 < all.size() && all[end + 1] == QChar('\n') ? 2 : 1;
+        shown.append(all.sliced(end, ending));
+        start = end + ending;
+    }
+    return shown;
+}
+
+QString wholeTextTip(const QString& text) {
+    QString shown = displayLines(text.size() > kTipCharacters ? text.left(kTipCharacters) + QChar(0x2026) : text);
+    // As rich text a tool tip wraps its lines.
+    return "<p>" + shown.toHtmlEscaped().replace(QChar('\n'), "<br>") + "</p>";
+}
 
 Control::Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height)
     : self(self), owner(window), name(name) {
@@ -118,13 +156,23 @@ EditField::EditField(Window* window, const QString& name, int left, int top, int
 void EditField::resizeEvent(QResizeEvent*) {
     if (multi) multi->setGeometry(rect());
     else line->setGeometry(rect());
+    if (elideMiddle) showElided(line->hasFocus());
 }
 
-QString EditField::Text() const { return withCarriageReturns(multi ? multi->toPlainText() : line->text()); }
+QString EditField::Text() const {
+    return withCarriageReturns(multi ? multi->toPlainText() : elideMiddle ? wholeText : line->text());
+}
 
 void EditField::setText(const QString& text) {
     if (multi) {
         multi->setPlainText(displayLines(text));
+        return;
+    }
+    if (elideMiddle) {
+        if (text == wholeText) return;
+        wholeText = text;
+        showElided(line->hasFocus());
+        emit TextChange();
         return;
     }
     // QLineEdit cuts a text set beyond its maximum; the maximum grows to take the text whole.
@@ -200,6 +248,41 @@ void EditField::setBorder(bool border) {
     else line->setFrame(border);
 }
 
+void EditField::setElideMiddle(bool elide) {
+    if (!line || elideMiddle == elide) return;
+    if (elide) {
+        wholeText = line->text();
+        line->installEventFilter(this);
+    } else {
+        line->removeEventFilter(this);
+    }
+    elideMiddle = elide;
+    if (elide) showElided(line->hasFocus());
+    else line->setText(wholeText);
+}
+
+bool EditField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == line && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        showElided(event->type() == QEvent::FocusIn);
+    return QWidget::eventFilter(watched, event);
+}
+
+// What the line shows of the whole text: all of it, or, where it is wider than the room for text
+// (the field less its frame and QLineEdit's margin of 2 on each side), its middle elided.
+void EditField::showElided(bool whole) {
+    QString shown = wholeText;
+    if (!whole) {
+        const QMargins margins = line->textMargins();
+        const int frame = line->hasFrame() ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, line) : 0;
+        const int room = line->width() - margins.left() - margins.right() - 2 * frame - 4;
+        shown = line->fontMetrics().elidedText(wholeText, Qt::ElideMiddle, room);
+    }
+    const QSignalBlocker quiet(line);  // what is shown changes, not the text
+    line->setText(shown);
+    line->setToolTip(shown == wholeText ? QString() : wholeText);
+    if (!whole) line->setCursorPosition(0);
+}
+
 void EditField::setScrollbarVertical(bool scrollbar) {
     if (multi) multi->setVerticalScrollBarPolicy(scrollbar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
@@ -233,7 +316,6 @@ StaticText::StaticText(Window* window, const QString& name, int left, int top, i
 
 void StaticText::setText(const QString& text) {
     value = text;
-    QLabel::setText(displayLines(text));
     fitText();
 }
 
@@ -247,26 +329,42 @@ void StaticText::setMultiline(bool multiline) {
     fitText();
 }
 
-void StaticText::fitText() {
+int StaticText::neededWidth() const {
     const int frame = width() - contentsRect().width();
     const int unwrapped = fontMetrics().boundingRect(QRect(0, 0, 32000, 32000), Qt::AlignLeft, QLabel::text()).width() + frame;
-    int needed = unwrapped;
-    if (wordWrap()) {
-        // The narrowest width at which the wrapped lines fit the height, no wider than one line.
-        int low = width(), high = std::max(width(), unwrapped);
-        // A word is never broken: a width narrower than the longest word does not fit either.
-        auto fits = [&](int w) {
-            const QRect wrapped = fontMetrics().boundingRect(QRect(0, 0, w - frame, 32000), Qt::TextWordWrap, QLabel::text());
-            return wrapped.width() <= w - frame && wrapped.height() <= contentsRect().height();
-        };
-        while (low < high) {
-            const int middle = (low + high) / 2;
-            if (fits(middle)) high = middle;
-            else low = middle + 1;
-        }
-        needed = low;
+    if (!wordWrap()) return unwrapped;
+    // The narrowest width at which the wrapped lines fit the height, no wider than one line.
+    int low = width(), high = std::max(width(), unwrapped);
+    // A word is never broken: a width narrower than the longest word does not fit either.
+    auto fits = [&](int w) {
+        const QRect wrapped = fontMetrics().boundingRect(QRect(0, 0, w - frame, 32000), Qt::TextWordWrap, QLabel::text());
+        return wrapped.width() <= w - frame && wrapped.height() <= contentsRect().height();
+    };
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle)) high = middle;
+        else low = middle + 1;
     }
-    growToWidth(needed, alignment());
+    return low;
+}
+
+void StaticText::fitText() {
+    // The widest a label may grow: its window.
+    const int room = std::max(parentWindow()->Width(), width());
+    bool cut = false;
+    QString shown = displayLines(shownLines(value, room, &cut));
+    if (QLabel::text() != shown) QLabel::setText(shown);
+    const int needed = neededWidth();
+    if (needed > room) {
+        // A text the window cannot show whole is cut to the label as it stands, which keeps clear
+        // of its neighbours.
+        QStringList lines = shown.split(QChar('\n'));
+        for (QString& line : lines) line = elidedLine(line, font(), contentsRect().width());
+        QLabel::setText(lines.join(QChar('\n')));
+        cut = true;
+    }
+    setToolTip(cut ? wholeTextTip(value) : QString());
+    if (!cut) growToWidth(needed, alignment());
 }
 
 void StaticText::setTextColor(const Color& colour) {
@@ -335,9 +433,13 @@ ScrollBar::ScrollBar(Window* window, const QString& name, int left, int top, int
                      bool horizontal)
     : QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, window->content()),
       Control(this, window, name, left, top, width, height) {
+    if (horizontal) resize(width, Thickness());
+    else resize(Thickness(), height);
     applyRange();
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::ValueChanged);
 }
+
+int ScrollBar::Thickness() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
 
 void ScrollBar::setMinimum(int value) {
     lowest = value;

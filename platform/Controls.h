@@ -26,6 +26,14 @@ class Window;
 // A picture shared by reference: wells compare pictures by identity.
 using PicturePtr = std::shared_ptr<Picture>;
 
+// A text as a control that shows single lines gives it to Qt: each line cut, after an ellipsis, to
+// what a line `width` pixels wide can show, so that a text of megabytes costs what a short one
+// costs. `cut` tells whether any line was.
+QString shownLines(const QString& text, double width, bool* cut = nullptr);
+// The tool tip of a control that shows its text cut: as much of the whole text as a tool tip can
+// hold, wrapped.
+QString wholeTextTip(const QString& text);
+
 class Control {
 public:
     Control(QWidget* self, Window* window, const QString& name, int left, int top, int width, int height);
@@ -100,6 +108,10 @@ public:
     void setTextColor(const Color& colour);
     void setBackColor(const Color& colour);
     void Refresh(bool eraseBackground = true);
+    // A read-only single-line field then shows a text too long for it elided in the middle, its
+    // beginning and end in sight; the whole text is its tooltip, and shows while the field has the
+    // focus, to be read, selected and copied. Text() is always the whole text.
+    void setElideMiddle(bool elide);
 
     QTextEdit* textEdit() const { return multi; }
     QLineEdit* lineEdit() const { return line; }
@@ -109,14 +121,21 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showElided(bool whole);
+
     QLineEdit* line = nullptr;
     QTextEdit* multi = nullptr;
     int typedLimit = 0;  // 0: no limit
+    bool elideMiddle = false;
+    QString wholeText;  // of an eliding field
 };
 
-// A label; CR in its text breaks the line.
+// A label; CR in its text breaks the line. A text that the window could not show whole even where
+// the label grew to the window's width is cut with an ellipsis to the label's width instead, and
+// the label's tool tip shows its beginning.
 class StaticText : public QLabel, public Control {
     Q_OBJECT
 public:
@@ -135,6 +154,8 @@ protected:
     void fitText() override;
 
 private:
+    // The narrowest width that shows the label's text: one line each, or wrapped into its height.
+    int neededWidth() const;
     QString value;
 };
 
@@ -198,11 +219,14 @@ protected:
 };
 
 // A scroll bar. Maximum keeps the value set even when it is below Minimum (the bar then has no
-// range); ValueChanged follows every change of Value.
+// range); ValueChanged follows every change of Value. It is as thick as the desktop's style draws
+// a scroll bar, whatever thickness the layout gives it; windows place it by Thickness().
 class ScrollBar : public QScrollBar, public Control {
     Q_OBJECT
 public:
     ScrollBar(Window* window, const QString& name, int left, int top, int width, int height, bool horizontal);
+
+    int Thickness() const;
 
     int Minimum() const { return lowest; }
     void setMinimum(int value);

@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Printing.h"
+#include "platform/Window.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -27,7 +28,7 @@ class QtDialogs : public DialogSeam {
 public:
     void msgBox(const QString& text) override {
         if (unattended()) return report("MsgBox", text);
-        QMessageBox box(QApplication::activeWindow());
+        QMessageBox box(dialogOwner());
         box.setText(displayLines(text));
         box.exec();
     }
@@ -37,7 +38,7 @@ public:
             report("MessageDialog", dialog.Message);
             return DialogButton::Action;
         }
-        QMessageBox box(QApplication::activeWindow());
+        QMessageBox box(dialogOwner());
         static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
                                                   QMessageBox::Critical, QMessageBox::Question};
         box.setIcon(dialog.Icon >= 0 && dialog.Icon <= 3 ? icons[dialog.Icon] : QMessageBox::NoIcon);
@@ -63,12 +64,12 @@ public:
         // The database file has no extension: the filter names the type and shows every file.
         if (unattended()) return QString();
         const QString filter = fileType.isEmpty() ? QString() : fileType + " (*)";
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+        return QFileDialog::getOpenFileName(dialogOwner(), QString(), QString(), filter);
     }
 
     std::optional<Color> selectColor(const Color& initial, const QString& prompt) override {
         if (unattended()) return std::nullopt;
-        const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), prompt);
+        const QColor chosen = QColorDialog::getColor(initial, dialogOwner(), prompt);
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
     }
@@ -77,7 +78,7 @@ public:
         if (unattended()) return false;
         QPrinter printer;
         printer.setPageLayout(setup.layout);
-        QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+        QPageSetupDialog dialog(&printer, dialogOwner());
         if (dialog.exec() != QDialog::Accepted) return false;
         setup.layout = printer.pageLayout();
         return true;
@@ -85,7 +86,7 @@ public:
 
     bool printerDialog(QPrinter& printer) override {
         if (unattended()) return false;
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        QPrintDialog dialog(&printer, dialogOwner());
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -123,9 +124,19 @@ QString displayLines(const QString& text) {
 ScriptedDialogs::ScriptedDialogs() : previous(&dialogs()) { setDialogs(this); }
 ScriptedDialogs::~ScriptedDialogs() { setDialogs(previous == this ? nullptr : previous); }
 
-void ScriptedDialogs::msgBox(const QString& text) { messages << text; }
+void ScriptedDialogs::noteOwner() {
+    Window* owner = dialogOwner();
+    owners.push_back(owner);
+    ownerCentres << (owner ? owner->geometry().center() : QPoint());
+}
+
+void ScriptedDialogs::msgBox(const QString& text) {
+    noteOwner();
+    messages << text;
+}
 
 DialogButton ScriptedDialogs::showMessageDialog(const MessageDialog& dialog) {
+    noteOwner();
     questions.push_back(dialog);
     if (buttons.empty()) return DialogButton::Action;
     const DialogButton answer = buttons.front();
@@ -134,6 +145,7 @@ DialogButton ScriptedDialogs::showMessageDialog(const MessageDialog& dialog) {
 }
 
 QString ScriptedDialogs::openFile(const QString& fileType) {
+    noteOwner();
     fileTypes << fileType;
     if (files.empty()) return QString();
     const QString answer = files.front();
@@ -147,6 +159,7 @@ bool ScriptedDialogs::showURL(const QString& url) {
 }
 
 std::optional<Color> ScriptedDialogs::selectColor(const Color& initial, const QString& prompt) {
+    noteOwner();
     colourPrompts << prompt;
     colourInitials.push_back(initial);
     if (colours.empty()) return std::nullopt;
@@ -156,6 +169,7 @@ std::optional<Color> ScriptedDialogs::selectColor(const Color& initial, const QS
 }
 
 bool ScriptedDialogs::pageSetup(PrinterSetup& setup) {
+    noteOwner();
     pageSetupsShown << setup.SetupString();
     if (pageSetups.empty()) return false;
     const std::optional<QString> answer = pageSetups.front();
@@ -164,6 +178,7 @@ bool ScriptedDialogs::pageSetup(PrinterSetup& setup) {
 }
 
 bool ScriptedDialogs::printerDialog(QPrinter& printer) {
+    noteOwner();
     ++printerDialogsShown;
     if (printTargets.empty()) return false;
     const QString file = printTargets.front();

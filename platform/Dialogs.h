@@ -1,19 +1,22 @@
 #pragma once
 // Every modal question the program asks goes through one seam: message boxes, message dialogs
 // with named buttons, the open-file dialog, the colour picker, page setup and the printer dialog.
-// The Qt implementation shows real dialogs; tests install ScriptedDialogs, which answers from a
-// queue and records what was shown.
+// The Qt implementation shows real dialogs, each centred over the window it belongs to
+// (dialogOwner); tests install ScriptedDialogs, which answers from a queue and records what was
+// shown and over which window.
 // Opening a web address in the browser goes through the seam too, so no test starts a browser.
 // With the environment variable YARROWEN_UNATTENDED set (a run of the whole program by a test),
 // the Qt dialogs show nothing: they write their text to standard error and take their defaults.
 #include "platform/Types.h"
 
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <optional>
 
-class QWidget;
 class QPrinter;
 class PrinterSetup;
 
@@ -87,6 +90,10 @@ public:
     int printerDialogsShown = 0;
     QStringList urls;                      // every address handed to the browser
     bool urlsOpen = true;                  // whether something opens them
+    // The window every dialog above was shown over (nullptr: none, the dialog centred on the
+    // screen), and that window's centre then, which is the dialog's centre; in the order shown.
+    std::vector<QPointer<QWidget>> owners;
+    QList<QPoint> ownerCentres;
 
     void msgBox(const QString& text) override;
     DialogButton showMessageDialog(const MessageDialog& dialog) override;
@@ -97,5 +104,6 @@ public:
     bool showURL(const QString& url) override;
 
 private:
+    void noteOwner();
     DialogSeam* previous;
 };

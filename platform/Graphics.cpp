@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +30,22 @@ QFont textFont(const QString& name, int size, bool bold, bool italic, bool under
     // picture and on a printer page.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+qsizetype charactersShown(double width) { return std::max<qsizetype>(64, static_cast<qsizetype>(width)); }
+
+QString elidedLine(const QString& text, const QFont& font, double width) {
+    const QFontMetricsF metrics(font);
+    const qsizetype most = charactersShown(width);
+    if (text.size() <= most && metrics.horizontalAdvance(text) <= width) return text;
+    // Past what a line can show, the text is cut unmeasured; the ellipsis stays if the beginning
+    // happens to fit.
+    QString head = text.left(most);
+    if (head.size() < text.size()) {
+        if (head.back().isHighSurrogate()) head.chop(1);
+        head += QChar(0x2026);
+    }
+    return metrics.elidedText(head, Qt::ElideRight, width);
 }
 
 Graphics::Graphics(QPaintDevice& device) : width(device.width()), height(device.height()) {

@@ -23,6 +23,13 @@ constexpr int kDefaultTextSize = 12;
 // size. Every measure and every drawing of text goes through it.
 QFont textFont(const QString& name, int size, bool bold, bool italic, bool underline);
 
+// One line of text in at most `width` pixels of the font: the whole text when it fits, else its
+// longest beginning that fits followed by an ellipsis. Only as many characters as such a line can
+// show are measured, so a text of megabytes costs no more than a short one.
+QString elidedLine(const QString& text, const QFont& font, double width);
+// The most characters a line `width` pixels wide is taken to show: one a pixel.
+qsizetype charactersShown(double width);
+
 class Graphics {
 public:
     // Draws on the device (a picture's image, or a widget inside its paint event), which must

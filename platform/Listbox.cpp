@@ -13,6 +13,24 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+// The role holding the whole text of a cell that shows it cut.
+constexpr int WholeTextRole = Qt::UserRole + 1;
+// Wider than any list shows a cell.
+constexpr double WidestCell = 4096;
+
+void setCellText(QTreeWidgetItem* item, int column, const QString& text) {
+    bool cut = false;
+    item->setText(column, shownLines(text, WidestCell, &cut));
+    if (cut || item->data(column, WholeTextRole).isValid()) {
+        item->setData(column, WholeTextRole, cut ? QVariant(text) : QVariant());
+        item->setToolTip(column, cut ? wholeTextTip(text) : QString());
+    }
+}
+
+}  // namespace
+
 Listbox::Listbox(Window* window, const QString& name, int left, int top, int width, int height, int columns)
     : QTreeWidget(window->content()), Control(this, window, name, left, top, width, height) {
     setColumnCount(columns);
@@ -54,26 +72,50 @@ void Listbox::setColumnsResizable(bool value) {
     header()->setStretchLastSection(true);
 }
 
+std::vector<int> fitColumnWidths(const std::vector<int>& natural, const std::vector<double>& shares, int available) {
+    const size_t columns = natural.size();
+    auto shown = [&](size_t c) { return shares.empty() || c >= shares.size() || shares[c] > 0; };
+    // What each column wants beyond its content: its share's excess over the content, or, without
+    // shares, room in proportion to the content.
+    std::vector<qint64> beyond(columns, 0);
+    qint64 total = 0, wanted = 0;
+    for (size_t c = 0; c < columns; ++c) {
+        if (!shown(c)) continue;
+        total += natural[c];
+        if (shares.empty()) beyond[c] = natural[c];
+        else if (c < shares.size()) beyond[c] = std::max<qint64>(0, static_cast<qint64>(available * shares[c]) - natural[c]);
+        wanted += beyond[c];
+    }
+    std::vector<int> widths(columns, 0);
+    const qint64 spare = available - total;
+    if (spare >= 0) {
+        for (size_t c = 0; c < columns; ++c) {
+            if (!shown(c)) continue;
+            const qint64 extra = !shares.empty() && wanted <= spare ? beyond[c] : wanted > 0 ? spare * beyond[c] / wanted : 0;
+            widths[c] = static_cast<int>(natural[c] + extra);
+        }
+        return widths;
+    }
+    // Too narrow: the columns above a common cap are cut to it, the cap chosen so that all fit.
+    std::vector<int> sorted;
+    for (size_t c = 0; c < columns; ++c)
+        if (shown(c)) sorted.push_back(natural[c]);
+    std::sort(sorted.begin(), sorted.end());
+    int remaining = available, cap = sorted.empty() ? 0 : sorted.back();
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        const int left = static_cast<int>(sorted.size() - i);
+        if (sorted[i] * static_cast<qint64>(left) > remaining) {
+            cap = remaining / left;
+            break;
+        }
+        remaining -= sorted[i];
+    }
+    for (size_t c = 0; c < columns; ++c)
+        if (shown(c)) widths[c] = std::min(natural[c], std::max(cap, 0));
+    return widths;
+}
+
 void Listbox::applyWidths() {
-    if (widthShares.isEmpty()) return fitColumnsToContents();
-    const int available = viewport()->width();
-    for (int c = 0; c < widthShares.size() && c < columnCount(); ++c) {
-        setColumnHidden(c, widthShares[c] <= 0);
-        setColumnWidth(c, static_cast<int>(available * widthShares[c]));
-    }
-}
-
-void Listbox::fitColumnsLater() {
-    if (widthShares.isEmpty() && !fitPending) {
-        fitPending = true;
-        QTimer::singleShot(0, this, [this] {
-            fitPending = false;
-            fitColumnsToContents();
-        });
-    }
-}
-
-void Listbox::fitColumnsToContents() {
     const int columns = columnCount();
     if (columns == 0) return;
     // The room as if the vertical scroll bar were shown, so that rows added later never push the
@@ -81,29 +123,23 @@ void Listbox::fitColumnsToContents() {
     int available = viewport()->width();
     if (!verticalScrollBar()->isVisibleTo(this)) available -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     std::vector<int> natural(static_cast<size_t>(columns));
-    int total = 0;
-    for (int c = 0; c < columns; ++c) {
+    for (int c = 0; c < columns; ++c)
         natural[c] = std::max(isHeaderHidden() ? 0 : header()->sectionSizeHint(c), sizeHintForColumn(c));
-        total += natural[c];
+    const std::vector<double> shares(widthShares.begin(), widthShares.end());
+    const std::vector<int> widths = fitColumnWidths(natural, shares, available);
+    for (int c = 0; c < columns; ++c) {
+        setColumnHidden(c, c < widthShares.size() && widthShares[c] <= 0);
+        setColumnWidth(c, widths[c]);
     }
-    if (total <= available) {
-        for (int c = 0; c < columns; ++c)
-            setColumnWidth(c, natural[c] + (available - total) * natural[c] / std::max(1, total));
-        return;
-    }
-    // Too narrow: the columns above a common cap are cut to it, the cap chosen so that all fit.
-    std::vector<int> sorted = natural;
-    std::sort(sorted.begin(), sorted.end());
-    int remaining = available, cap = sorted.back();
-    for (size_t i = 0; i < sorted.size(); ++i) {
-        const int left = static_cast<int>(sorted.size() - i);
-        if (sorted[i] * left > remaining) {
-            cap = remaining / left;
-            break;
-        }
-        remaining -= sorted[i];
-    }
-    for (int c = 0; c < columns; ++c) setColumnWidth(c, std::min(natural[c], std::max(cap, 0)));
+}
+
+void Listbox::fitColumnsLater() {
+    if (fitPending) return;
+    fitPending = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending = false;
+        applyWidths();
+    });
 }
 
 void Listbox::resizeEvent(QResizeEvent* event) {
@@ -113,8 +149,28 @@ void Listbox::resizeEvent(QResizeEvent* event) {
 
 void Listbox::AddRow(const QString& firstCell) {
     auto* item = new QTreeWidgetItem(this);
-    item->setText(0, firstCell);
+    setCellText(item, 0, firstCell);
     item->setFlags(item->flags() | Qt::ItemIsDragEnabled);
+}
+
+void Listbox::AddRows(const std::vector<QStringList>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const QStringList& cells : rows) {
+        QStringList shown = cells.mid(0, columnCount());
+        bool anyCut = false;
+        for (QString& cell : shown) {
+            bool cut = false;
+            cell = shownLines(cell, WidestCell, &cut);
+            anyCut = anyCut || cut;
+        }
+        // A new item may be dragged; its cells are set at once.
+        auto* item = new QTreeWidgetItem(shown);
+        if (anyCut)
+            for (qsizetype c = 0; c < shown.size(); ++c) setCellText(item, static_cast<int>(c), cells[c]);
+        items << item;
+    }
+    addTopLevelItems(items);
 }
 
 int Listbox::ListIndex() const {
@@ -150,12 +206,14 @@ void Listbox::setScrollPosition(int row) {
 
 QString Listbox::Cell(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
-    return item ? item->text(column) : QString();
+    if (!item) return QString();
+    const QVariant whole = item->data(column, WholeTextRole);
+    return whole.isValid() ? whole.toString() : item->text(column);
 }
 
 void Listbox::setCell(int row, int column, const QString& text) {
     if (QTreeWidgetItem* item = topLevelItem(row); item && column >= 0 && column < columnCount())
-        item->setText(column, text);
+        setCellText(item, column, text);
 }
 
 QVariant Listbox::CellTag(int row, int column) const {

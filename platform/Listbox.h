@@ -1,15 +1,22 @@
 #pragma once
 // A list of rows and columns: headings, per-cell text, tag, alignment and bold, one selected row,
 // and rows that may be dragged out as text. Rows and columns count from 0; ListIndex is -1 when
-// no row is selected.
+// no row is selected. A cell shows no more of its text than a line can (a longer text is cut, its
+// tool tip showing it whole), and Cell gives the whole text.
 #include "platform/Controls.h"
 
 #include <QTreeWidget>
 #include <QVariant>
 #include <functional>
+#include <vector>
 
 class DragItem;
 class QMimeData;
+
+// The widths of columns whose contents need `natural` pixels in a list `available` pixels wide,
+// given the columns' shares of the width (none: sized to their contents; a share of 0 hides its
+// column, which gets 0).
+std::vector<int> fitColumnWidths(const std::vector<int>& natural, const std::vector<double>& shares, int available);
 
 class Listbox : public QTreeWidget, public Control {
     Q_OBJECT
@@ -21,13 +28,16 @@ public:
     QString Heading(int column) const;
     void setHasHeading(bool value) { setHeaderHidden(!value); }
     // Widths as the framework writes them: "60%, 10%, 10%, 20%" (per cent of the list's width). A
-    // column of width 0 is not shown. Without given widths, each column is as wide as its heading
-    // and cells need, and the spare width is shared in proportion; where the list is too narrow,
-    // only the widest columns give way.
+    // column of width 0 is not shown. A column is never narrower than its heading and cells need
+    // while the list has room for all: a given width is a share that the column takes where it is
+    // more; without given widths the spare width is shared in proportion to the contents. Where the
+    // list is too narrow, only the widest columns give way. See fitColumnWidths.
     void setColumnWidths(const QString& widths);
     void setColumnsResizable(bool value);
 
     void AddRow(const QString& firstCell);
+    // Appends the rows, each given by its cells from column 0 on, in one step.
+    void AddRows(const std::vector<QStringList>& rows);
     void DeleteAllRows() { clear(); }
     int ListCount() const { return topLevelItemCount(); }
     int LastIndex() const { return ListCount() - 1; }
@@ -71,7 +81,6 @@ protected:
 
 private:
     void applyWidths();
-    void fitColumnsToContents();
     // Rows change one cell at a time: the columns are fitted once the changes are done.
     void fitColumnsLater();
     QList<double> widthShares;

@@ -10,6 +10,14 @@ QString quoteIdentifier(const QString& name) {
     return "\"" + inner + "\"";
 }
 
+bool sameTableName(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return false;
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (lower(a[i].unicode()) != lower(b[i].unicode())) return false;
+    return true;
+}
+
 void DatabaseRecord::set(const QString& name, const QVariant& value) {
     for (auto& column : columns) {
         if (column.first.compare(name, Qt::CaseInsensitive) == 0) {
@@ -146,6 +154,8 @@ bool SQLDatabase::Connect() {
         sqlite3_close(db);
         return false;
     }
+    // A lock held briefly by another program (a backup, a sync tool) is waited out.
+    sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
     // Opening is lazy; reading the schema proves the file is a database.
     char* message = nullptr;
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message) != SQLITE_OK) {
@@ -175,6 +185,9 @@ std::shared_ptr<RecordSet> SQLDatabase::SQLSelect(const QString& sql, const QVar
 
     auto set = std::shared_ptr<RecordSet>(new RecordSet);
     set->handle = handle;
+    // The columns are named after the first step: a statement that the engine prepared again,
+    // for a schema another connection changed, then names the columns its rows hold.
+    int rc = sqlite3_step(statement);
     const int columns = sqlite3_column_count(statement);
     bool oneTable = columns > 0;
     for (int c = 0; c < columns; ++c) {
@@ -194,12 +207,11 @@ std::shared_ptr<RecordSet> SQLDatabase::SQLSelect(const QString& sql, const QVar
     }
     if (!oneTable) set->table.clear();
 
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
         QVariantList row;
         row.reserve(columns);
         for (int c = 0; c < columns; ++c) row << columnValue(statement, c);
-        set->rows.push_back(row);
+        set->rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
         handle->setError(engineMessage(handle->db));
@@ -298,7 +310,14 @@ QString DatabaseField::Name() const {
 }
 
 void DatabaseField::assign(const QVariant& value) {
-    if (!records || column < 0 || records->isEOF()) return;
+    // Without a current row there is nothing to set, and Update says so.
+    if (!records || records->isEOF()) return;
+    // A name that is no column of the table (or a column computed by the statement) is kept, so
+    // that Update refuses instead of writing the rest and reporting success.
+    if (column < 0 || records->origins[column].isEmpty()) {
+        if (!records->unknownSet.contains(asked, Qt::CaseInsensitive)) records->unknownSet << asked;
+        return;
+    }
     records->pending[column] = value;
 }
 
@@ -310,15 +329,18 @@ void DatabaseField::setBooleanValue(bool value) { assign(static_cast<qint64>(val
 
 DatabaseField RecordSet::Field(const QString& name) {
     for (int c = 0; c < names.size(); ++c)
-        if (names[c].compare(name, Qt::CaseInsensitive) == 0) return DatabaseField(this, c);
-    return DatabaseField(this, -1);
+        if (names[c].compare(name, Qt::CaseInsensitive) == 0) return DatabaseField(this, c, name);
+    return DatabaseField(this, -1, name);
 }
 
 DatabaseField RecordSet::IdxField(int index) {
-    return DatabaseField(this, index >= 1 && index <= names.size() ? index - 1 : -1);
+    return DatabaseField(this, index >= 1 && index <= names.size() ? index - 1 : -1, QString::number(index));
 }
 
-void RecordSet::Edit() { pending.clear(); }
+void RecordSet::Edit() {
+    pending.clear();
+    unknownSet.clear();
+}
 
 // The WHERE clause that names the current row: by its rowid when the statement selected it,
 // otherwise the first row whose columns all hold the values read.
@@ -346,23 +368,30 @@ bool RecordSet::Update() {
         handle->setError(isEOF() ? "No current row to update" : "This record set cannot be changed");
         return false;
     }
-    if (pending.empty()) return true;
+    // An update that would write less than was set, or nothing, is no success.
+    if (!unknownSet.isEmpty()) {
+        handle->setError(QString("The table %1 has no column %2.").arg(table, unknownSet.join(", ")));
+        return false;
+    }
+    if (pending.empty()) {
+        handle->setError(QString("Nothing was set to write to the table %1.").arg(table));
+        return false;
+    }
     QStringList assignments;
     QVariantList values;
     for (const auto& [column, value] : pending) {
-        if (origins[column].isEmpty()) continue;
         assignments << quoteIdentifier(origins[column]) + " = ?";
         values << value;
     }
     QString where;
     QVariantList whereValues;
-    if (assignments.isEmpty() || !locateRow(where, whereValues)) {
+    if (!locateRow(where, whereValues)) {
         handle->setError("This record set cannot be changed");
         return false;
     }
     values << whereValues;
     const QString sql = QString("UPDATE %1 SET %2 WHERE %3").arg(quoteIdentifier(table), assignments.join(", "), where);
-    if (!execute(*handle, sql, values)) return false;
+    if (!execute(*handle, sql, values) || !changedARow("update")) return false;
     QVariantList& row = rows[static_cast<size_t>(current)];
     for (const auto& [column, value] : pending) row[column] = value;
     pending.clear();
@@ -377,14 +406,24 @@ bool RecordSet::DeleteRecord() {
         handle->setError(isEOF() ? "No current row to delete" : "This record set cannot be changed");
         return false;
     }
-    if (!execute(*handle, QString("DELETE FROM %1 WHERE %2").arg(quoteIdentifier(table), where), values)) return false;
+    if (!execute(*handle, QString("DELETE FROM %1 WHERE %2").arg(quoteIdentifier(table), where), values) ||
+        !changedARow("delete"))
+        return false;
     rows.erase(rows.begin() + current);
     pending.clear();
     return true;
 }
 
+bool RecordSet::changedARow(const char* change) {
+    if (sqlite3_changes(handle->db) > 0) return true;
+    // Deleted or changed beyond recognition since it was read.
+    handle->setError(QString("The row to %1 is no longer in the table %2.").arg(change, table));
+    return false;
+}
+
 void RecordSet::Close() {
     rows.clear();
     pending.clear();
+    unknownSet.clear();
     current = 0;
 }

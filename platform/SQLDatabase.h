@@ -14,6 +14,9 @@ class RecordSet;
 
 // "name" with every inner " doubled: the one way a table or column name enters a statement.
 QString quoteIdentifier(const QString& name);
+// Whether two table names name the same table, as the engine compares them: ASCII letters
+// without regard to case, every other character as it is.
+bool sameTableName(const QString& a, const QString& b);
 
 // Values of one new row, set by column name.
 class DatabaseRecord {
@@ -49,8 +52,11 @@ public:
     QString DatabaseFile() const { return file; }
 
     // Opens the existing file read-write; never creates one. A file that is not an SQLite database
-    // fails. Connecting an open connection again succeeds at once.
+    // fails. Connecting an open connection again succeeds at once. Every operation waits up to
+    // BusyTimeoutMilliseconds for a lock that another connection holds before it fails with the
+    // engine's "database is locked".
     bool Connect();
+    static constexpr int BusyTimeoutMilliseconds = 2000;
     bool isConnected() const;
     void Close();
 
@@ -80,10 +86,11 @@ private:
 };
 
 // A field of the current row of a record set. A column that does not exist reads as empty text, 0
-// and False; setting it does nothing.
+// and False; setting it makes the next Update fail, naming the column.
 class DatabaseField {
 public:
-    DatabaseField(RecordSet* records, int column) : records(records), column(column) {}
+    DatabaseField(RecordSet* records, int column, const QString& asked)
+        : records(records), column(column), asked(asked) {}
     QString StringValue() const;
     qint64 IntegerValue() const;
     double DoubleValue() const;
@@ -99,6 +106,7 @@ private:
     void assign(const QVariant& value);
     RecordSet* records;
     int column;
+    QString asked;  // the name (or number) the field was asked for by
 };
 
 class RecordSet {
@@ -119,7 +127,8 @@ public:
 
     // Edit, Update and DeleteRecord act on the current row by its table and rowid, with bound
     // values. Update writes only the fields set since Edit. They report through the connection's
-    // Error and ErrorMessage and return False on failure.
+    // Error and ErrorMessage and return False on failure; a change that reaches no row fails, and
+    // so does an Update with no field set or with a field the table does not have.
     void Edit();
     bool Update();
     bool DeleteRecord();
@@ -129,6 +138,8 @@ private:
     friend class SQLDatabase;
     friend class DatabaseField;
     bool locateRow(QString& where, QVariantList& values) const;
+    // After an UPDATE or DELETE of the current row: false, with the error set, when it reached none.
+    bool changedARow(const char* change);
 
     std::shared_ptr<SQLiteHandle> handle;
     QString table;                 // the one table all columns come from, or empty
@@ -138,4 +149,5 @@ private:
     std::vector<QVariantList> rows;
     int current = 0;
     std::map<int, QVariant> pending;  // fields set since Edit
+    QStringList unknownSet;           // names set since Edit that are no column of the table
 };

@@ -6,18 +6,18 @@ QString EndOfLine() { return QStringLiteral("\n"); }
 
 QString ReplaceLineEndings(const QString& text, const QString& lineEnd) {
     QString result;
-    result.reserve(text.size());
+    qsizetype copied = 0;  // the characters before this are in result
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == QChar('\r')) {
-            if (i + 1 < text.size() && text.at(i + 1) == QChar('\n')) ++i;
-            result += lineEnd;
-        } else if (c == QChar('\n')) {
-            result += lineEnd;
-        } else {
-            result += c;
-        }
+        if (c != QChar('\r') && c != QChar('\n')) continue;
+        if (copied == 0) result.reserve(text.size());
+        result.append(QStringView(text).sliced(copied, i - copied));
+        result += lineEnd;
+        if (c == QChar('\r') && i + 1 < text.size() && text.at(i + 1) == QChar('\n')) ++i;
+        copied = i + 1;
     }
+    if (copied == 0) return text;  // no line end
+    result.append(QStringView(text).sliced(copied));
     return result;
 }
 

@@ -31,11 +31,16 @@ void RectShape::draw(QPainter& painter, double x, double y) const {
     painter.restore();
 }
 
-void StringShape::draw(QPainter& painter, double x, double y) const {
-    painter.save();
+QFont StringShape::font() const {
     QFont font(TextFont);
     font.setPixelSize(TextSize > 0 ? TextSize : 12);
     font.setBold(Bold);
+    return font;
+}
+
+void StringShape::draw(QPainter& painter, double x, double y) const {
+    painter.save();
+    const QFont font = this->font();
     painter.setFont(font);
     painter.setPen(FillColor);
     const double width = QFontMetricsF(font).horizontalAdvance(Text);

@@ -3,6 +3,7 @@
 // point. Shapes are shared: a group holds references to the shapes appended to it.
 #include "platform/Types.h"
 
+#include <QFont>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -47,6 +48,8 @@ public:
     int TextSize = 12;  // pixels
     bool Bold = false;
     Color FillColor = RGB(0, 0, 0);
+    // The font the text is drawn in.
+    QFont font() const;
     void draw(QPainter& painter, double x, double y) const override;
 };
 

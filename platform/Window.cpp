@@ -164,7 +164,109 @@ private:
     Window* owner;
 };
 
+namespace {
+
+// The window a receiver of events belongs to: a widget's top-level window, or the window whose
+// native window it is.
+Window* windowOfReceiver(QObject* receiver) {
+    if (auto* widget = qobject_cast<QWidget*>(receiver)) return qobject_cast<Window*>(widget->window());
+    if (auto* handle = qobject_cast<QWindow*>(receiver))
+        for (Window* window : WindowList::get().order)
+            if (window->windowHandle() == handle) return window;
+    return nullptr;
+}
+
+bool isModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keeps the user's input from a window that a sheet blocks, as a window-modal dialog does, and
+// answers each try: a press or a key on the blocked window brings its sheet to the front with a
+// beep. Events are caught where they enter, at the native window, and where a test sends them, at
+// a widget.
+class SheetGuard : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::TabletPress:
+        case QEvent::TouchBegin:
+            return refuse(watched, event, true);
+        case QEvent::KeyPress:
+            return refuse(watched, event, !isModifierKey(static_cast<QKeyEvent*>(event)->key()));
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return refuse(watched, event, false, false);  // the drag shows that it cannot drop
+        case QEvent::ShortcutOverride:
+            // Accepted, the shortcut is taken as a plain key, so that no shortcut of the blocked
+            // window fires; the key press that follows gives the cue.
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::HoverLeave:
+        case QEvent::ToolTip:
+            return refuse(watched, event, false);
+        default:
+            return false;
+        }
+    }
+
+private:
+    static Window* blockedWindow(QObject* receiver) {
+        Window* window = windowOfReceiver(receiver);
+        return window && window->blockingSheet() ? window : nullptr;
+    }
+
+    // Keeps the event from a blocked window (accepted or not, as `accept` says); with `cue`, the
+    // window's sheet comes forward with a beep.
+    static bool refuse(QObject* receiver, QEvent* event, bool cue, bool accept = true) {
+        Window* window = blockedWindow(receiver);
+        if (!window) return false;
+        event->setAccepted(accept);
+        if (cue) window->bringSheetForward();
+        return true;
+    }
+};
+
+void guardSheets() {
+    static SheetGuard* guard = nullptr;
+    if (guard || !qApp) return;
+    guard = new SheetGuard;
+    guard->setParent(qApp);
+    qApp->installEventFilter(guard);
+}
+
+}  // namespace
+
 Window::Window() {
+    guardSheets();
     area = new WindowContent(this);
     area->setObjectName("content");
     setCentralWidget(area);
@@ -322,20 +424,56 @@ void Window::setMenuBarVisible(bool visible) {
     setHeight(height);
 }
 
+// The parent is blocked by the platform itself (see SheetGuard), not by Qt's window modality: a
+// window that Qt blocks receives nothing at all, so the user's clicks and keys on it could give no
+// cue.
 void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
     // Changing the window's kind hides it; a window on screen stays there.
     const bool shown = isVisible();
+    QPointer<Window> previous = sheetParent;
     sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     applyFlags();
     winId();
     parent->winId();
     windowHandle()->setTransientParent(parent->windowHandle());
-    setWindowModality(Qt::WindowModal);
     centreOver(parent);
     keepOnScreen();
     if (shown) QMainWindow::setVisible(true);
+    if (previous) previous->showMenusBlocked();
+    parent->showMenusBlocked();
+}
+
+Window* Window::blockingSheet() const {
+    for (Window* other : WindowList::get().order)
+        if (other->sheetParent == this && other->isOpened() && other->isVisible()) {
+            // A sheet over the sheet is the one that takes the input.
+            Window* inner = other->blockingSheet();
+            return inner ? inner : other;
+        }
+    return nullptr;
+}
+
+void Window::bringSheetForward() {
+    Window* sheet = blockingSheet();
+    if (!sheet) return;
+    noteUserInput();
+    sheet->raiseOnScreen();
+    WindowList::get().makeActive(sheet);
+    Beep(sheet);
+}
+
+// A blocked window's menu bar shows disabled, and takes no click, while its sheet is on screen.
+void Window::showMenusBlocked() {
+    if (QWidget* bar = menuWidget()) bar->setEnabled(blockingSheet() == nullptr);
+}
+
+bool Window::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && sheetParent)
+        sheetParent->showMenusBlocked();
+    return handled;
 }
 
 void Window::ShowModalWithin(Window* parent) {
@@ -441,6 +579,10 @@ void Window::open() {
 void Window::showNow() {
     placeForShowing();
     QMainWindow::setVisible(true);
+    raiseOnScreen();
+}
+
+void Window::raiseOnScreen() {
     // Windows without a window system (offscreen) have no stacking to change.
     if (QGuiApplication::platformName() != "offscreen") raise();
 }
@@ -504,9 +646,10 @@ void Window::closeEvent(QCloseEvent* event) {
     }
     // The window system's close box: the window closes as it would by code. A window without one
     // asks for none, but a window manager may draw one all the same (openbox does): the request is
-    // then refused as a refusal is, with a beep that is seen.
+    // then refused as a refusal is, with a beep that is seen. A blocked window points to its sheet.
     event->ignore();
-    if (closeBox) Close();
+    if (blockingSheet()) bringSheetForward();
+    else if (closeBox) Close();
     else Beep();
 }
 
@@ -543,6 +686,13 @@ void Window::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opened || closed) return;
     WindowList& list = WindowList::get();
+    // The window system activated a blocked window (the user clicked it or switched to it): its
+    // sheet takes the activation, as a window-modal dialog does.
+    if (Window* sheet = blockingSheet()) {
+        sheet->raiseOnScreen();
+        list.makeActive(sheet);
+        return;
+    }
     if (list.expectedActive && list.expectedActive != this) return;
     list.expectedActive = nullptr;
     if (list.position(this) != 0) list.moveToFront(this);
@@ -576,6 +726,13 @@ Window* windowAt(int index) {
 }
 
 Window* frontWindow() { return windowAt(0); }
+
+Window* dialogOwner() {
+    Window* front = frontWindow();
+    if (!front || !front->Visible()) return nullptr;
+    front->placeForShowing();
+    return front;
+}
 
 std::vector<QPointer<Window>> windowSnapshot() {
     const auto& order = WindowList::get().order;

@@ -31,7 +31,8 @@ public:
     // Chr(13) for Return) and answers whether it took the key.
     virtual void Event_Open() {}
     virtual void Event_Close() {}
-    virtual bool Event_CancelClose() { return false; }  // true refuses a close by the user or code
+    // True refuses a close by the user or by code, and calls a quit off.
+    virtual bool Event_CancelClose() { return false; }
     virtual void Event_Activate() {}
     virtual void Event_Resized() {}
     virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key) return false; }
@@ -97,8 +98,15 @@ public:
     const WindowMenuState& menuState() const { return menus; }
 
     // Makes this window a sheet over `parent`: a window-modal dialog kept above it and shown
-    // centred over it (or on its screen, see setPlacement).
+    // centred over it (or on its screen, see setPlacement). While the sheet is on screen, the
+    // parent takes no input of the user's: a click, a key or a shortcut on it brings the sheet to
+    // the front with a beep, and the parent's menus show disabled.
     void setSheetParent(Window* parent);
+    // The sheet on screen over this window (where sheets stack, the front one); nullptr when
+    // nothing blocks the window.
+    Window* blockingSheet() const;
+    // What the user's action on a blocked window does: its sheet comes to the front, with a beep.
+    void bringSheetForward();
     // Where a sheet or a window opened from another first shows: centred over the window it
     // belongs to (the default), or centred on that window's screen, for a tool the user works with
     // beside its window.
@@ -112,6 +120,7 @@ public:
     void startUp();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -121,8 +130,10 @@ protected:
 private:
     friend class WindowContent;
     friend class WindowList;
+    friend Window* dialogOwner();
     void open();
     void showNow();
+    void raiseOnScreen();
     void contentResized();
     int menuBarHeight(int width) const;
     void applyFlags();
@@ -133,6 +144,7 @@ private:
     PushButton* buttonWithRole(bool defaultRole) const;
     void placeForShowing();
     void centreOver(const Window* other);
+    void showMenusBlocked();
 
     QWidget* area = nullptr;
     MenuHandlers handlers;
@@ -153,6 +165,10 @@ int WindowCount();
 Window* windowAt(int index);  // nullptr outside 0..WindowCount()-1
 Window* frontWindow();
 std::vector<QPointer<Window>> windowSnapshot();
+// The window a dialog shown now belongs to: the front window. One still opening takes its place
+// on screen first, so that the dialog is centred over the place where the window will show.
+// nullptr when no window is on screen or about to be.
+Window* dialogOwner();
 
 // Opens the windows made before the application's Event_Open, in the order they were made.
 void openWaitingWindows();

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -172,10 +173,10 @@ TEST_F(ChainPageTest, ScrolledPageSelectsUnderTheMouseAndRebuildClearsSelection)
     QStringList links;
     for (int i = 0; i < 17; ++i) links << (i == 8 ? "42,0" : "0,0");
     page->wakeup("0,0;" + links.join(';'));
-    // 530 wide: the eight columns (576) overflow, and three rows (216) overflow the 200 of the page.
+    // 530 wide: the eight columns (576) overflow, and three rows (216) overflow the page's height.
     EXPECT_TRUE(page->SBH->Visible());
     EXPECT_TRUE(page->SBV->Visible());
-    EXPECT_EQ(page->SBV->Maximum(), 216 - 200);
+    EXPECT_EQ(page->SBV->Maximum(), 216 - page->Canvas1->Height());
 
     page->SBV->setMaximum(100);
     page->SBV->setValue(72);
@@ -232,24 +233,28 @@ TEST_F(ChainPageTest, SplitterMovesOnlyWithinItsLimits) {
         int top, expected;
     };
     const Case cases[] = {{200, 200}, {151, 151}, {150, 151}, {239, 239}, {240, 239}, {180, 180}};
+    const int bar = page->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.top);
         drag(c.top);
         EXPECT_EQ(page->Windowsplit->Top(), c.expected);
         // The release lays the window out around the bar.
-        EXPECT_EQ(page->Canvas1->Height(), c.expected - 21);
+        EXPECT_EQ(page->Canvas1->Height(), c.expected - bar - 5);
         EXPECT_EQ(page->EditField1->Top(), c.expected + 20);
-        EXPECT_EQ(page->EditField1->Height(), 350 - (c.expected + 20) - 15);
-        EXPECT_EQ(page->SBH->Top(), c.expected - 16);
+        EXPECT_EQ(page->EditField1->Height(), 350 - (c.expected + 20));
+        EXPECT_EQ(page->SBH->Top(), c.expected - bar);
     }
 }
 
+// The scroll bars are as thick as the style draws them (t); the page ends 5 above the horizontal
+// one, and the text area reaches the window's bottom.
 TEST_F(ChainPageTest, LayoutAtItsOwnSize) {
     ChainPage* page = ChainPage::instance();
     page->setBounds(40, 30, 390, 530);
     StartedProgram::settle();
     page->wakeup(chainOf({0, 1}));
-    const QRect expected[] = {{0, 0, 530, 200}, {0, 205, 530, 16}, {514, 0, 16, 216}, {0, 241, 530, 134}};
+    const int t = page->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QRect expected[] = {{0, 0, 530, 221 - t - 5}, {0, 221 - t, 530, t}, {530 - t, 0, t, 216}, {0, 241, 530, 149}};
     const QWidget* controls[] = {page->Canvas1, page->SBH, page->SBV, page->EditField1};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);

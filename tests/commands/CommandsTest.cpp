@@ -31,7 +31,9 @@ QString commandsDatabase() { return validDatabaseSql({0, 1, 5, 10, 20, 21, 56, 6
 
 class DisplayCommands : public ::testing::Test {
 protected:
-    DisplayCommands() : program(commandsDatabase()), display(displayWindow::instance()) {}
+    DisplayCommands() : program(commandsDatabase()), display(displayWindow::instance()) {
+        StartedProgram::closeInputWindow();
+    }
 
     void build(std::initializer_list<int> codes) {
         for (int code : codes) display->newhex(code, true);
@@ -132,6 +134,7 @@ TEST(DisplayCommandTables, TheItemsAreEnabledByChainLengthAndSelection) {
         SCOPED_TRACE(c.name);
         StartedProgram program(commandsDatabase());
         displayWindow* display = displayWindow::instance();
+        StartedProgram::closeInputWindow();
         for (int code : c.codes) display->newhex(code, true);
         runEnablingPass(display);
         // The enabling pass runs before each menu the user opens between the clicks.
@@ -207,6 +210,7 @@ TEST(DisplayCommandTables, ADroppedHexagramReplacesTheLastOneOrWithOptionIsAdded
         SCOPED_TRACE(c.name);
         StartedProgram program(commandsDatabase());
         displayWindow* display = displayWindow::instance();
+        StartedProgram::closeInputWindow();
         for (int code : c.codes) display->newhex(code, true);
         QMimeData data;
         data.setText(c.text);
@@ -326,7 +330,7 @@ TEST_F(DisplayCommands, TheSettingsWindowIsASheetAndTheChainIsRedrawnHoweverItCl
         QTimer::singleShot(0, [&] {
             HexSettings* settings = findWindow<HexSettings>();
             ASSERT_NE(settings, nullptr);
-            sheet = settings->isVisible() && settings->windowModality() == Qt::WindowModal;
+            sheet = settings->isVisible() && display->blockingSheet() == settings;
             settings->SyangLength->setValue(120);
             QTest::mouseClick(set ? settings->PushButton1 : settings->PushButton2, Qt::LeftButton);
         });
@@ -350,8 +354,7 @@ TEST_F(DisplayCommands, InputEditsAndHelpOpenTheirWindows) {
     clickAt(500);
     for (const char* item : {"Optionsinput", "EditeditHex"}) {
         SCOPED_TRACE(item);
-        if (InputWindow* input = findWindow<InputWindow>()) input->Close();
-        StartedProgram::settle();
+        StartedProgram::closeInputWindow();
         EXPECT_TRUE(choose(item));
         InputWindow* input = findWindow<InputWindow>();
         ASSERT_NE(input, nullptr);
@@ -359,6 +362,7 @@ TEST_F(DisplayCommands, InputEditsAndHelpOpenTheirWindows) {
     }
 
     // A selected transition opens the changing-line editor on its link.
+    StartedProgram::closeInputWindow();
     clickAt(300);
     EXPECT_TRUE(choose("EditeditHex"));
     W69changeInput* editor = findWindow<W69changeInput>();

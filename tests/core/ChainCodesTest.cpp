@@ -68,6 +68,10 @@ TEST(ChainCodes, StringHasText) {
         EXPECT_EQ(DoesStringHaveText(s), c.hasText) << c.input;
         EXPECT_EQ(s, c.after) << c.input;
     }
+    // A comment of a megabyte of blanks before its text.
+    QString blanks = QString(1 << 20, ' ') + "x";
+    EXPECT_TRUE(DoesStringHaveText(blanks));
+    EXPECT_EQ(blanks, "x");
 }
 
 TEST(SharedState, StartValues) {

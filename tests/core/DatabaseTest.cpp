@@ -2,7 +2,11 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <chrono>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -52,6 +56,32 @@ TEST(DatabaseConnect, NeverCreatesAndRefusesOtherFiles) {
 TEST_F(Database, ConnectAgainSucceedsAtOnce) {
     EXPECT_TRUE(db.Connect());
     EXPECT_TRUE(db.isConnected());
+}
+
+// Another program's lock is waited for: a write made while it is held briefly goes through once
+// it is gone; a lock held throughout fails the write with the engine's message, and nothing is
+// written.
+TEST_F(Database, ALockIsWaitedForBeforeAWriteFails) {
+    std::promise<bool> lockTaken;
+    std::thread otherProgram([&] {
+        HeldLock lock(path);
+        lockTaken.set_value(lock.held());
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    });
+    const bool held = lockTaken.get_future().get();
+    EXPECT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('after a wait')")) << db.ErrorMessage().toStdString();
+    otherProgram.join();
+    ASSERT_TRUE(held);
+
+    {
+        HeldLock lock(path);
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(db.BeginTransaction());
+        EXPECT_FALSE(db.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
+        EXPECT_EQ(db.ErrorMessage(), "database is locked");
+        EXPECT_TRUE(db.Rollback());
+    }
+    EXPECT_EQ(column("SELECT word FROM log", "word"), QStringList{"after a wait"});
 }
 
 TEST_F(Database, FieldsByNameAndPosition) {
@@ -118,6 +148,115 @@ TEST_F(Database, UpdateWritesOnlySetFieldsOfTheCurrentRow) {
     byId->Field("flag").setBooleanValue(true);
     ASSERT_TRUE(byId->Update());
     EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "flag"), QStringList({"1", "0", "1"}));
+}
+
+TEST_F(Database, AChangeThatWritesNothingFailsAndSaysWhy) {
+    // Each case edits the current row of its select and expects Update to fail with a message
+    // holding `says`, the table left as it was.
+    struct Case {
+        const char* what;
+        const char* select;
+        std::function<void(RecordSet&)> set;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"a column the table lacks", "SELECT rowid AS rowid, * FROM t",
+         [](RecordSet& rs) { rs.Field("ShortName").setStringValue("s"); }, "The table t has no column ShortName."},
+        {"a known and an unknown column: neither is written", "SELECT rowid AS rowid, * FROM t",
+         [](RecordSet& rs) {
+             rs.Field("note").setStringValue("changed");
+             rs.Field("nosuch").setStringValue("s");
+         },
+         "nosuch"},
+        {"a column the statement computed", "SELECT rowid AS rowid, *, n + 1 AS later FROM t",
+         [](RecordSet& rs) { rs.Field("later").setIntegerValue(7); }, "cannot be changed"},
+        {"a position beyond the columns", "SELECT * FROM t", [](RecordSet& rs) { rs.IdxField(9).setStringValue("s"); },
+         "no column 9"},
+        {"nothing set", "SELECT rowid AS rowid, * FROM t", [](RecordSet&) {}, "Nothing was set"},
+        {"the row deleted since it was read", "SELECT rowid AS rowid, * FROM t",
+         [this](RecordSet& rs) {
+             ASSERT_TRUE(db.SQLExecute("DELETE FROM t WHERE name = 'a'"));
+             rs.Field("note").setStringValue("changed");
+         },
+         "no longer in the table t"},
+        {"the row changed since it was read (no rowid selected)", "SELECT * FROM t",
+         [this](RecordSet& rs) {
+             ASSERT_TRUE(db.SQLExecute("UPDATE t SET n = 9 WHERE name = 'a'"));
+             rs.Field("note").setStringValue("changed");
+         },
+         "no longer in the table t"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(db.SQLExecute("DELETE FROM t"));
+        ASSERT_TRUE(db.SQLExecute("INSERT INTO t VALUES ('a', 1, 1, 'x'), ('b', 2, 0, 'y')"));
+        auto rs = db.SQLSelect(c.select);
+        ASSERT_TRUE(rs);
+        rs->Edit();
+        c.set(*rs);
+        const QStringList before = column("SELECT * FROM t ORDER BY rowid", "note");
+        EXPECT_FALSE(rs->Update());
+        EXPECT_TRUE(db.Error());
+        EXPECT_TRUE(db.ErrorMessage().contains(c.says)) << db.ErrorMessage().toStdString();
+        EXPECT_EQ(column("SELECT * FROM t ORDER BY rowid", "note"), before);
+    }
+
+    // A new Edit starts afresh: the unknown name of the failed update is forgotten.
+    auto rs = db.SQLSelect("SELECT rowid AS rowid, * FROM t");
+    ASSERT_TRUE(rs);
+    rs->Edit();
+    rs->Field("nosuch").setStringValue("s");
+    EXPECT_FALSE(rs->Update());
+    rs->Edit();
+    rs->Field("note").setStringValue("z");
+    EXPECT_TRUE(rs->Update()) << db.ErrorMessage().toStdString();
+    EXPECT_FALSE(db.Error());
+}
+
+TEST_F(Database, ColumnsChangedByAnotherConnectionAreNamedAsTheyNowAre) {
+    ASSERT_TRUE(db.SQLSelect("SELECT * FROM t"));  // the schema as this connection first read it
+    ASSERT_TRUE(createDatabase(path, "ALTER TABLE t DROP COLUMN n"));
+    auto rs = db.SQLSelect("SELECT * FROM t WHERE name = 'a'");
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->FieldCount(), 3);
+    EXPECT_EQ(rs->Field("note").StringValue(), "x");
+    EXPECT_EQ(rs->Field("n").StringValue(), "");
+}
+
+TEST_F(Database, DeleteRecordOfARowGoneSinceItWasReadFails) {
+    auto rs = db.SQLSelect("SELECT rowid AS rowid, * FROM t WHERE name = 'a'");
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(db.SQLExecute("DELETE FROM t WHERE name = 'a'"));
+    EXPECT_FALSE(rs->DeleteRecord());
+    EXPECT_TRUE(db.ErrorMessage().contains("no longer in the table t")) << db.ErrorMessage().toStdString();
+    EXPECT_EQ(rs->RecordCount(), 1);
+}
+
+TEST_F(Database, TableNamesCompareAsTheEngineComparesThem) {
+    // The engine refuses a second table whose name it takes for the first one's.
+    struct Case {
+        const char* first;
+        const char* second;
+    };
+    const Case cases[] = {
+        {"English_Default", "ENGLISH_DEFAULT"},
+        {"trigrams_default", "TRIGRAMS_DEFAULT"},
+        {"abc", "abd"},
+        {"abc", "abc "},
+        {"\u00e4rger", "\u00c4RGER"},  // letters beyond ASCII keep their case
+    };
+    for (const Case& c : cases) {
+        const QString first = QString::fromUtf8(c.first), second = QString::fromUtf8(c.second);
+        SCOPED_TRACE((first + " / " + second).toStdString());
+        ASSERT_TRUE(db.SQLExecute("CREATE TABLE " + quoteIdentifier(first) + " (v)"));
+        const bool engineSame = !db.SQLExecute("CREATE TABLE " + quoteIdentifier(second) + " (v)");
+        EXPECT_EQ(sameTableName(first, second), engineSame);
+        EXPECT_EQ(sameTableName(second, first), engineSame);
+        EXPECT_TRUE(db.SQLExecute("DROP TABLE " + quoteIdentifier(first)));
+        if (!engineSame) {
+            EXPECT_TRUE(db.SQLExecute("DROP TABLE " + quoteIdentifier(second)));
+        }
+    }
 }
 
 TEST_F(Database, DeleteRecordRemovesTheCurrentRowOnly) {

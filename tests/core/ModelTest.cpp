@@ -38,6 +38,33 @@ TEST(Preferences, NoRowOrNoTableKeepsTheFonts) {
     }
 }
 
+TEST(Preferences, AWriteThatCannotBeMadeSaysWhyAndChangesNothing) {
+    struct Case {
+        const char* change;
+        std::vector<std::pair<QString, QString>> values;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"ALTER TABLE ProgramPrefs DROP COLUMN DisplayW", {{"DisplayW", "1,2,3,4"}},
+         "The table ProgramPrefs has no column DisplayW."},
+        {"ALTER TABLE ProgramPrefs DROP COLUMN font_short",  // the others are not written either
+         {{"font_above", "Changed"}, {"font_short", "Changed"}},
+         "The table ProgramPrefs has no column font_short."},
+        {"DELETE FROM ProgramPrefs", {{"DisplayW", "1,2,3,4"}}, "The table ProgramPrefs has no row to store the settings in."},
+        {"DROP TABLE ProgramPrefs", {{"DisplayW", "1,2,3,4"}}, "no such table: ProgramPrefs"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        ProgramDatabase database;
+        database.exec(c.change);
+        const QByteArray before = fileHash(database.file());
+        ScriptedDialogs dialogs;
+        EXPECT_FALSE(writeFirstPrefsRow(c.values));
+        EXPECT_EQ(dialogs.messages, QStringList{c.says});
+        EXPECT_EQ(fileHash(database.file()), before);
+    }
+}
+
 TEST(TrigramTable, FillsTheEightObjectsByTheirOwnNumber) {
     ProgramDatabase database;  // its rows are stored 7 down to 0
     const auto objects = tridata;

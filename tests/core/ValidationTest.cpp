@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -13,43 +14,61 @@ const QString CR(QChar(13));
 
 }  // namespace
 
-TEST(Validation, AcceptsOrRefusesWithItsMessages) {
+TEST(Validation, AcceptsOrRefusesWithOneMessage) {
     struct Case {
         const char* what;
         const char* change;  // SQL run on a valid file first
-        bool passes;
-        QStringList messages;
+        int spoiledPageOf;   // 0, or 1 / 2: the root page of ProgramPrefs zeroed / of ENGLISH_DEFAULT random
+        QString says;        // what is wrong, as the message tells it; empty: the file passes
     };
     const Case cases[] = {
-        {"a valid file", "", true, {}},
+        {"a valid file", "", 0, {}},
         {"names in another letter case", "ALTER TABLE HexChains RENAME TO Renaming; ALTER TABLE Renaming RENAME TO HEXCHAINS;"
                                          "UPDATE TheTables SET table_name = 'HEXCHAINS' WHERE table_name = 'HexChains';",
-         true, {}},
+         0, {}},
+        {"a catalogue row naming its table in another letter case",
+         "UPDATE TheTables SET table_name = 'hexchains' WHERE table_name = 'HexChains';", 0, {}},
         {"any table type", "UPDATE TheTables SET table_type = 7 WHERE table_name = 'Commentary';"
-                           "UPDATE TheTables SET table_type = -3 WHERE table_name = 'HexChains';",
-         true, {}},
-        {"a catalogue row for a table the file lacks", "INSERT INTO TheTables VALUES ('Gone', 0, 1, 1, 'x');", true, {}},
-        {"a required table missing", "DROP TABLE HexChains; DROP TABLE TRIGRAMS_DEFAULT;", false,
-         {"Required Table HexChains not found. " + CR + "Connection to this database is being stopped."}},
-        {"an empty file", "DROP TABLE ProgramPrefs; DROP TABLE TheTables; DROP TABLE Commentary;"
-                          "DROP TABLE Dictionary_Default; DROP TABLE ENGLISH_DEFAULT; DROP TABLE HexChains;"
-                          "DROP TABLE TRIGRAMS_DEFAULT;",
-         false, {"Required Table ProgramPrefs not found. " + CR + "Connection to this database is being stopped."}},
-        {"a table without a catalogue row", "CREATE TABLE Extra (v varchar);", false,
-         {"Missing table from TheTables, aborting operation."}},
+                           "UPDATE TheTables SET table_type = -3 WHERE table_name = 'HexChains';"
+                           "UPDATE TheTables SET table_type = 5 WHERE table_name = 'ENGLISH_DEFAULT';",
+         0, {}},
+        {"a catalogue row for a table the file lacks", "INSERT INTO TheTables VALUES ('Gone', 0, 1, 1, 'x');", 0, {}},
         {"a quote in a table name", "CREATE TABLE \"it's\" (v varchar);"
                                     "INSERT INTO TheTables VALUES ('it''s', 0, 1, 1, 'x');",
-         true, {}},
-        {"a catalogue that cannot be read", "ALTER TABLE TheTables RENAME COLUMN table_name TO tname;", false,
-         {"Error in Database accessing TheTables info,aborting the opening of this database: error is..." + CR +
-          "no such column: table_name"}},
+         0, {}},
+        // Only the tables put in use at start must be complete; a copy is checked when put in use.
+        {"an incomplete copy of a text table", "CREATE TABLE MY_HEX (NUMBER_BOOLEAN integer, NAME varchar);"
+                                               "INSERT INTO TheTables VALUES ('MY_HEX', 0, 1, 1, 'me');",
+         0, {}},
+        {"a required table missing", "DROP TABLE HexChains; DROP TABLE TRIGRAMS_DEFAULT;", 0,
+         "Required Table HexChains not found. " + CR + "Connection to this database is being stopped."},
+        {"no tables at all", "DROP TABLE ProgramPrefs; DROP TABLE TheTables; DROP TABLE Commentary;"
+                             "DROP TABLE Dictionary_Default; DROP TABLE ENGLISH_DEFAULT; DROP TABLE HexChains;"
+                             "DROP TABLE TRIGRAMS_DEFAULT;",
+         0, "Required Table ProgramPrefs not found. " + CR + "Connection to this database is being stopped."},
+        {"a table without a catalogue row", "CREATE TABLE Extra (v varchar);", 0,
+         "Missing table from TheTables, aborting operation." + CR + "The table Extra has no row there."},
+        {"a catalogue that cannot be read", "ALTER TABLE TheTables RENAME COLUMN table_name TO tname;", 0,
+         "Error in Database accessing TheTables info,aborting the opening of this database: error is..." + CR +
+             "no such column: table_name"},
+        {"columns missing from the default hexagram table",
+         "ALTER TABLE ENGLISH_DEFAULT DROP COLUMN JUDGEMENT; ALTER TABLE ENGLISH_DEFAULT DROP COLUMN ShortName;", 0,
+         "The table ENGLISH_DEFAULT is not complete and can not be used." + CR + "It has no column JUDGEMENT, ShortName."},
+        {"a zeroed page", "", 1, "The file is damaged." + CR + "Page "},
+        {"random bytes over a page", "", 2, "The file is damaged." + CR},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TestFolder folder;
         const QString path = folder.path("candidate");
         ASSERT_TRUE(createDatabase(path, validDatabaseSql() + c.change));
-        const QByteArray before = fileHash(path);
+        if (c.spoiledPageOf == 1) {
+            ASSERT_TRUE(spoilPage(path, rootPage(path, "ProgramPrefs"), false));
+        }
+        if (c.spoiledPageOf == 2) {
+            ASSERT_TRUE(spoilPage(path, rootPage(path, "ENGLISH_DEFAULT"), true));
+        }
+        const QByteArray before = fileBytes(path);
         ScriptedDialogs dialogs;
         bool passes = false;
         {
@@ -58,16 +77,54 @@ TEST(Validation, AcceptsOrRefusesWithItsMessages) {
             ASSERT_TRUE(candidate.Connect());
             passes = App::checkDatabase(candidate);
         }
-        EXPECT_EQ(passes, c.passes);
-        EXPECT_EQ(dialogs.messages, c.messages);
-        EXPECT_EQ(fileHash(path), before);  // validation changes nothing
+        EXPECT_EQ(passes, c.says.isEmpty());
+        if (c.says.isEmpty()) {
+            EXPECT_EQ(dialogs.messages, QStringList());
+        } else {
+            ASSERT_EQ(dialogs.messages.size(), 1);
+            const QString& message = dialogs.messages[0];
+            EXPECT_TRUE(message.startsWith("Database for file candidate" + CR + "Does Not Pass as a yarrowen database." +
+                                           CR + c.says))
+                << message.toStdString();
+            EXPECT_TRUE(message.endsWith(CR + "Nothing has been written to it. If it holds your work, restore it from "
+                                              "a copy." + CR + "Returning Unchanged to Current Database Connection."))
+                << message.toStdString();
+        }
+        EXPECT_EQ(fileBytes(path), before);  // validation changes nothing
     }
 }
 
-TEST(StartupConnection, MissingFileAndFailedConnect) {
+// The checks that open a file find what is wrong with each unusable file from what it holds,
+// before the engine may write to it, and leave it as it was.
+TEST(DatabaseCheck, FindsWhatIsWrongWithoutWritingToTheFile) {
+    for (const UnusableDatabase& file : unusableDatabases()) {
+        SCOPED_TRACE(file.what);
+        TestFolder folder;
+        const QString path = folder.path("file");
+        ASSERT_TRUE(file.make(path));
+        const QByteArray before = fileBytes(path);
+        SQLDatabase db;
+        DatabaseFault fault = openDatabaseFile(db, path);
+        if (!fault) fault = checkDatabaseContents(db);
+        db.Close();
+        EXPECT_TRUE(fault.problem.startsWith(file.says)) << fault.problem.toStdString();
+        EXPECT_EQ(fileBytes(path), before);
+        EXPECT_EQ(QFile::exists(path + "-journal"), false);
+    }
+
+    TestFolder folder;
+    SQLDatabase db;
+    EXPECT_EQ(openDatabaseFile(db, folder.path("nothing here")).problem, "The file could not be found.");
+    EXPECT_FALSE(db.isConnected());
+    ASSERT_TRUE(createDatabase(folder.path("valid"), validDatabaseSql()));
+    EXPECT_FALSE(openDatabaseFile(db, folder.path("valid")));
+    EXPECT_FALSE(checkDatabaseContents(db));
+}
+
+TEST(StartupConnection, MissingFileAndAFileThatFailsItsCheck) {
     ScriptedDialogs dialogs;
     M_globals::f_db.clear();
-    App::getdatabase();
+    EXPECT_FALSE(App::getdatabase());
     ASSERT_TRUE(M_globals::db);
     EXPECT_FALSE(M_globals::db->isConnected());
     EXPECT_EQ(dialogs.messages, QStringList({"No file"}));
@@ -79,8 +136,11 @@ TEST(StartupConnection, MissingFileAndFailedConnect) {
     junk.close();
     M_globals::f_db = folder.path("junk");
     M_globals::font_text = "kept";
-    App::getdatabase();
-    EXPECT_EQ(dialogs.messages.last(), "no database connection");
+    EXPECT_FALSE(App::getdatabase());
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages.last().startsWith("Database for file " + folder.path("junk")));
+    EXPECT_TRUE(dialogs.messages.last().endsWith(CR + "yarrowen will now shut down."));
+    EXPECT_FALSE(M_globals::db->isConnected());
     EXPECT_EQ(M_globals::font_text, "kept");
     M_globals::db.reset();
     M_globals::f_db.clear();
@@ -91,7 +151,7 @@ TEST(StartupConnection, ConnectsAndLoadsTheFonts) {
     ASSERT_TRUE(createDatabase(folder.path("db"), validDatabaseSql()));
     ScriptedDialogs dialogs;
     M_globals::f_db = folder.path("db");
-    App::getdatabase();
+    EXPECT_TRUE(App::getdatabase());
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(M_globals::db->isConnected());
     EXPECT_EQ(M_globals::font_judgement, "DejaVu Serif");

@@ -1,4 +1,4 @@
-// Checks the content of the shipped database file "i_virev_DB", which the build places in the
+// Checks the content of the shipped database file "i_virev_DB.shipped", which the build places in the
 // test's working directory (the bin folder beside the program). The file is read through the
 // SQLite C API, read-only, and at the end through the program's own validation and loaders.
 #include "app/App.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-const char* kDatabaseFile = "i_virev_DB";
+const char* kDatabaseFile = "i_virev_DB.shipped";
 
 // One value of a result row: its SQLite type and its text.
 struct Value {

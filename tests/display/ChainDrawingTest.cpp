@@ -291,6 +291,65 @@ TEST_F(TallTexts, ThePictureGrowsToHoldTheWholeText) {
     }
 }
 
+TEST_F(TallTexts, TheCanvasShowsEveryPartOfATallDrawingAsTheDrawingHoldsIt) {
+    display->Show();
+    build({63, 0, 21});
+    const QImage whole = drawing();
+    const int width = display->Canvas1->Width(), height = display->Canvas1->Height();
+    ASSERT_GT(whole.height(), 2 * height);
+    // Scrolled down, across and back up: each view is the drawing's part at the scroll offsets.
+    for (const QPoint scroll : {QPoint(0, 0), QPoint(0, 500), QPoint(300, 700), QPoint(600, 0),
+                                QPoint(0, display->ScrollBarV->Maximum()), QPoint(0, 0)}) {
+        SCOPED_TRACE(QString("scrolled to %1, %2").arg(scroll.x()).arg(scroll.y()).toStdString());
+        display->scrollbarH->setValue(scroll.x());
+        display->ScrollBarV->setValue(scroll.y());
+        const QImage shown = display->Canvas1->grab().toImage().convertToFormat(whole.format());
+        const int w = std::min(width, whole.width() - scroll.x());
+        EXPECT_TRUE(shown.copy(0, 0, w, height) == whole.copy(scroll.x(), scroll.y(), w, height));
+    }
+}
+
+class LongNames : public DisplayTest {
+protected:
+    // Hexagram 0 and trigram 7 have names of 100 000 characters.
+    LongNames()
+        : DisplayTest(QString("UPDATE ENGLISH_DEFAULT SET NAME = '%1' WHERE NUMBER_BOOLEAN = 0;"
+                              "UPDATE TRIGRAMS_DEFAULT SET NAME = '%1' WHERE NUMBER_BOOLEAN = 7;")
+                          .arg(QString("Receptive ").repeated(10000))) {}
+};
+
+TEST_F(LongNames, ACaptionTooLongForItsColumnIsCutWithAnEllipsis) {
+    build({0, 63});
+    struct Caption {
+        const char* what;
+        std::shared_ptr<StringShape> shape;
+        QString whole;  // empty: cut
+    } captions[] = {
+        {"name 1", display->namestr[0], QString()},
+        {"above 2", display->abovestr[1], QString()},
+        {"below 1", display->belowstr[0], "below: tri0"},
+        {"name 2", display->namestr[1], "name63"},
+    };
+    for (const Caption& c : captions) {
+        SCOPED_TRACE(c.what);
+        const double width = QFontMetricsF(c.shape->font()).horizontalAdvance(c.shape->Text);
+        if (!c.whole.isEmpty()) {
+            EXPECT_EQ(c.shape->Text, c.whole);
+            continue;
+        }
+        EXPECT_TRUE(c.shape->Text.endsWith(QChar(0x2026)));
+        EXPECT_LE(width, ChainDrawing::CaptionWidth);
+        EXPECT_GT(width, ChainDrawing::CaptionWidth - 60);
+    }
+    // The cut name stays within its column, clear of the gap after it (where the short text of a
+    // transition of one line stands higher up).
+    emptyChain();
+    build({0, 1});
+    const QImage image = drawing();
+    EXPECT_FALSE(hasInk(image, 125 + ChainDrawing::CaptionWidth / 2 + 2, 85, 30, 20));
+    EXPECT_TRUE(hasInk(image, 125 + ChainDrawing::CaptionWidth / 2 - 40, 85, 30, 20));
+}
+
 TEST_F(ChainDrawing_, DoupdateRedrawsWithTheSettingsInForceAndRefitsTheScrollBars) {
     build({63, 0, 21});
     display->scrollbarH->setValue(300);

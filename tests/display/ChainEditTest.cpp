@@ -84,6 +84,37 @@ TEST_F(ChainEdits, AStoredFormThatHoldsNoChainLeavesTheChainShown) {
     }
 }
 
+TEST_F(ChainEdits, AChainLongerThanTheLimitIsRefusedAndOneAtTheLimitLoads) {
+    // Links alternating between two hexagrams, each changing every line toward the next.
+    auto chainOf = [](int links) {
+        QStringList text;
+        for (int i = 0; i < links; ++i) text << (i % 2 ? "0," : "63,") + QString(i + 1 < links ? "63" : "0");
+        return text.join(';');
+    };
+    build({63, 0, 21});
+    clickAt(500);
+    for (const int links : {ChainLogic::MaxChainLength + 1, 4 * ChainLogic::MaxChainLength}) {
+        SCOPED_TRACE(links);
+        program.dialogs.messages.clear();
+        const auto picture = display->drawbuffer;  // held, so its address cannot come back
+        display->DoLoadHexChain(-1, "0,500;" + chainOf(links));
+        ASSERT_EQ(program.dialogs.messages.size(), 1);
+        EXPECT_TRUE(program.dialogs.messages[0].contains(QString::number(links)));
+        EXPECT_TRUE(program.dialogs.messages[0].contains(QString::number(ChainLogic::MaxChainLength)));
+        EXPECT_EQ(display->theHexChain, "63,63;0,21;21,0");
+        EXPECT_EQ(display->virevcount, 3);
+        EXPECT_EQ(display->drawbuffer, picture);
+        EXPECT_EQ(display->selbuffer->Count(), 1);
+    }
+    program.dialogs.messages.clear();
+    const QString longest = chainOf(ChainLogic::MaxChainLength);
+    display->DoLoadHexChain(-1, "0,500;" + longest);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+    EXPECT_EQ(display->virevcount, ChainLogic::MaxChainLength);
+    EXPECT_EQ(display->theHexChain, longest);
+    EXPECT_EQ(display->drawbuffer->Width(), ChainLogic::chainWidth(ChainLogic::MaxChainLength) + 20);
+}
+
 TEST_F(ChainEdits, TheLoaderDrawsWhatTheChainNeedsWhateverHeightTheHeaderGives) {
     const QString tall = QString("UPDATE ENGLISH_DEFAULT SET JUDGEMENT = '%1' WHERE NUMBER_BOOLEAN = 63;")
                              .arg(QStringList(300, "word").join(' '));

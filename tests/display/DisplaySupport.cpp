@@ -13,7 +13,7 @@ QString displayDatabaseSql(const QString& moreSql) {
 
 DisplayTest::DisplayTest(const QString& moreSql) : program(displayDatabaseSql(moreSql)) {
     display = displayWindow::instance();
-    StartedProgram::settle();
+    StartedProgram::closeInputWindow();
     M_globals::isspeaking = false;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace StyledTextDrawing;
 
@@ -35,10 +36,10 @@ QStringList runTexts(const FormattedText& ft) {
     return texts;
 }
 
-// The width the layout gives a text in the test font.
-int widthOf(const QString& text, int size = 12) {
+// The width the layout gives a text in the test font, or in `font`.
+int widthOf(const QString& text, int size = 12, const QString& font = Font) {
     DrawnSection section;
-    section.TextFont = Font;
+    section.TextFont = font;
     section.TextSize = size;
     section.SectionText = text;
     return section.SectionWidth();
@@ -70,6 +71,17 @@ QStringList layoutLines(const StyledText& st, int width, std::vector<int>* lineW
         }
     }
     return lines;
+}
+
+// Prose of about `size` characters: words of 1 to 13 letters, capitals after a full stop,
+// punctuation, and now and then two blanks in a row.
+QString prose(int size) {
+    const QStringList words = {"Heaven", "above,", "the", "lake", "below:", "the", "superior", "man", "discriminates",
+                               "between", "high", "and", "low.", "Thus", "he", "fortifies", "the", "thinking", "of",
+                               "the", "people.", "Perseverance", "furthers;", "no", "blame.", "A", "T", "V", "W,"};
+    QString text;
+    for (int i = 0; text.size() < size; ++i) text += words[(i * 7 + i / 5) % words.size()] + (i % 17 == 16 ? "  " : " ");
+    return text;
 }
 
 }  // namespace
@@ -345,6 +357,62 @@ TEST(StyledTextLayout, AMegabyteOfTextIsLaidOutWhole) {
     EXPECT_TRUE(rest->Text() == ReplaceLineEndings(text, EOL).mid(drawn));
 }
 
+TEST(StyledTextLayout, EachLineHoldsTheMostWholeWordsThatFit) {
+    const QString text = prose(3000);
+    struct Case {
+        const char* font;
+        int size;
+        int width;
+    };
+    const Case cases[] = {
+        {"DejaVu Sans", 12, 230}, {"DejaVu Serif", 10, 168}, {"DejaVu Serif", 17, 300},
+        {"DejaVu Sans Mono", 12, 150}, {"DejaVu Sans", 12, 97},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 %2 at %3").arg(c.font).arg(c.size).arg(c.width).toStdString());
+        StyleRun r = run(text, false, c.size);
+        r.Font = c.font;
+        const QStringList lines = layoutLines(styled({r}), c.width);
+        ASSERT_EQ(lines.join(""), text);
+        // Every line but the last fits strictly, and would not with the next word and its blank.
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            SCOPED_TRACE(lines[i].toStdString());
+            const QString& next = lines[i + 1];
+            const QString nextWord = next.left(next.indexOf(' ') + 1);
+            EXPECT_LT(widthOf(lines[i], c.size, c.font), c.width);
+            EXPECT_GE(widthOf(lines[i] + (nextWord.isEmpty() ? next : nextWord), c.size, c.font), c.width);
+        }
+    }
+}
+
+TEST(StyledTextLayout, ALaidOutTextDrawsAnyBandOfItsLinesAsTheWholeTextIsDrawn) {
+    const int width = 180, h = lineHeightOf(12);
+    StyledText mixed = styled({run(prose(300)), run("in italics" + CR, true, 15), run(prose(200) + CR + "centred")});
+    mixed.setParagraphAlignment(mixed.ParagraphCount() - 1, 2);
+    const StyledText plain = styled({run(prose(600))});
+    auto draw = [&](const std::function<void(Graphics&)>& how) {
+        auto picture = NewPicture(200, 1000, 32);
+        how(*picture->graphics());
+        return picture->image();
+    };
+    for (const StyledText* st : {static_cast<const StyledText*>(&mixed), &plain}) {
+        const LaidOutText laid(*st, width);
+        EXPECT_EQ(laid.Height(), StyledTextHeight(*NewPicture(1, 1, 32)->graphics(), *st, width));
+        const QImage whole = draw([&](Graphics& g) { DrawStyledText(g, *st, 5, 3, width); });
+        EXPECT_TRUE(draw([&](Graphics& g) { laid.draw(g, 5, 3); }) == whole);
+    }
+    // Rows 2h + 1 to 4h of the text reach into its lines 2, 3 and 4 (from 0): those are drawn, as
+    // in the whole text, and nothing else is.
+    const LaidOutText laid(plain, width);
+    ASSERT_GT(laid.LineCount(), 6);
+    const QImage whole = draw([&](Graphics& g) { DrawStyledText(g, plain, 5, 3, width); });
+    const QImage band = draw([&](Graphics& g) { laid.draw(g, 5, 3, 2 * h + 1, 4 * h + 1); });
+    EXPECT_TRUE(band.copy(0, 3 + 2 * h, 200, 3 * h) == whole.copy(0, 3 + 2 * h, 200, 3 * h));
+    EXPECT_EQ(lastInkedRow(band.copy(0, 0, 200, 3 + 2 * h)), -1);
+    EXPECT_EQ(lastInkedRow(band.copy(0, 3 + 5 * h, 200, 1000 - 3 - 5 * h)), -1);
+    EXPECT_GE(lastInkedRow(band), 3 + 4 * h);
+}
+
 TEST(StyledTextLayout, LinesAreAlignedByTheirParagraph) {
     // Full blocks fill their advance, so the first dark column is where the line starts.
     const QString blocks = QString(3, QChar(0x2588));
@@ -431,6 +499,7 @@ TEST(StyledTextLayout, HeightIsTheHeightDrawn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int height = StyledTextHeight(g, c.text, c.width);
+        EXPECT_EQ(LaidOutText(c.text, c.width).Height(), height);
         // Everything fits into exactly that height, and not into one unit less.
         EXPECT_EQ(DrawStyledText(g, c.text, 0, 0, c.width, height), nullptr);
         EXPECT_NE(DrawStyledText(g, c.text, 0, 0, c.width, height - 1), nullptr);

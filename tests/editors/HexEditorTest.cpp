@@ -206,14 +206,18 @@ TEST(HexEditor, ABlankFieldRefusesTheWholeSave) {
     EXPECT_EQ(value(program, "SELECT count(*) FROM MY_HEX WHERE ShortName='short'"), "1");
 }
 
-TEST(HexEditor, CommandWClosesWithoutSaving) {
+TEST(HexEditor, CommandWClosesAnUnchangedEditorWithoutAsking) {
+    // With changed texts it asks first: see EditorUnsavedChanges.
     StartedProgram program(editorDatabaseSql());
-    WdbEditText* editor = openEditor("MY_HEX", false);
-    typeInto(editor->efall, "unsaved");
-    QPointer<WdbEditText> open(editor);
-    QTest::keyClick(editor->efall->textEdit(), Qt::Key_W, Qt::ControlModifier);
-    StartedProgram::settle();
-    EXPECT_TRUE(!open || open->isClosed());
+    const Qt::KeyboardModifiers withW[] = {Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier};  // w and W
+    for (Qt::KeyboardModifiers modifiers : withW) {
+        WdbEditText* editor = openEditor("MY_HEX", false);
+        QPointer<WdbEditText> open(editor);
+        QTest::keyClick(editor->efall->textEdit(), Qt::Key_W, modifiers);
+        StartedProgram::settle();
+        EXPECT_TRUE(!open || open->isClosed());
+    }
+    EXPECT_TRUE(program.dialogs.questions.empty());
     EXPECT_EQ(value(program, "SELECT all_nines FROM MY_HEX WHERE NUMBER_BOOLEAN=0"), "all0");
 }
 
@@ -263,10 +267,12 @@ TEST(HexEditor, ATableDroppedWhileOpenIsReportedAndNothingIsWritten) {
     typeInto(editor->EFname, "changed");
     ASSERT_TRUE(M_globals::db->SQLExecute("DROP TABLE MY_HEX"));
     clickOn(editor->PBrecord);
+    program.dialogs.buttons = {DialogButton::AlternateAction};  // the typed name cannot be kept: "Don't Save"
     clickOn(editor->PBnext);
     ASSERT_EQ(program.dialogs.messages.size(), 2u);
     EXPECT_TRUE(program.dialogs.messages[0].contains("MY_HEX"));
-    EXPECT_TRUE(program.dialogs.questions.empty());
+    ASSERT_EQ(program.dialogs.questions.size(), 1u);  // no "Record has been saved."
+    EXPECT_EQ(program.dialogs.questions[0].AlternateActionButtonCaption, "Don't Save");
     // Nothing of the table that has gone stays on show.
     EXPECT_EQ(editor->STBook->Text(), "book = 2,");
     EXPECT_EQ(editor->EFname->Text(), "");

@@ -3,6 +3,7 @@
 
 #include "editors/TRIGRAMINPUT.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,4 +83,46 @@ TEST(TrigramEditor, RecordWritesTheNineTextsOrRefusesABlankOne) {
     EXPECT_EQ(readValue(program.databasePath(), "SELECT NAME || '|' || adjective || '|' || verb FROM MY_TRI WHERE NUMBER_BOOLEAN=1"),
               "lake |joyous|verb1");
     EXPECT_EQ(readValue(program.databasePath(), "SELECT count(*) FROM MY_TRI WHERE adjective='joyous'"), "1");
+}
+
+TEST(TrigramEditor, AMissingRowIsReportedAndShownEmpty) {
+    // MY_GAP lacks the trigrams 0 and 3.
+    StartedProgram program(editorDatabaseSql() +
+                           "CREATE TABLE MY_GAP AS SELECT * FROM MY_TRI WHERE NUMBER_BOOLEAN NOT IN (0, 3);"
+                           "INSERT INTO TheTables VALUES ('MY_GAP', 1, 1, 0, 'test');");
+    TRIGRAMINPUT* editor = openTrigramEditor("MY_TRI", true);
+    ASSERT_EQ(editor->EFtri[0]->Text(), "tri0");
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        int number;
+        const char* message;  // nullptr: the row is there
+    };
+    const Case cases[] = {
+        {"open", [&] { editor->wakeup("MY_GAP", true); }, 0, "The table MY_GAP has no row for trigram number 0."},
+        {"NEXT", [&] { clickOn(editor->PushButton2); }, 1, nullptr},
+        {"NEXT", [&] { clickOn(editor->PushButton2); }, 2, nullptr},
+        {"NEXT", [&] { clickOn(editor->PushButton2); }, 3, "The table MY_GAP has no row for trigram number 3."},
+        {"NEXT", [&] { clickOn(editor->PushButton2); }, 4, nullptr},
+    };
+    const Color ink = RGB(50, 50, 5), white = RGB(255, 255, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("%1 to %2").arg(c.what).arg(c.number).toStdString());
+        program.dialogs.messages.clear();
+        c.act();
+        StartedProgram::settle();
+        EXPECT_EQ(program.dialogs.messages, c.message ? QStringList{c.message} : QStringList{});
+        EXPECT_EQ(editor->StaticText1->Text(), QString("NUMBER = %1").arg(c.number));
+        EXPECT_EQ(editor->EFtri[0]->Text(), c.message ? QString() : QString("tri%1").arg(c.number));
+        EXPECT_EQ(editor->EFtri[8]->Text(), c.message ? QString() : QString("adj%1").arg(c.number));
+        EXPECT_EQ(editor->PushButton1->Enabled(), c.message == nullptr);
+        EXPECT_EQ(editor->tripic->Pixel(10, 22), c.message ? white : ink);  // the bottom line, or no figure
+    }
+    // Typing on a missing row records nothing and is not asked about.
+    editor->wakeup("MY_GAP", true);
+    typeInto(editor->EFtri[0], "nothing to record");
+    clickOn(editor->PushButton1);
+    clickOn(editor->PushButton2);
+    EXPECT_TRUE(program.dialogs.questions.empty());
+    EXPECT_EQ(readValue(program.databasePath(), "SELECT count(*) FROM MY_GAP WHERE NAME = 'nothing to record'"), "0");
 }

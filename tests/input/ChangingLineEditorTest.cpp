@@ -49,7 +49,7 @@ TEST(ChangingLineEditor, WakeUpShowsTheLinesOfTheCodeAndOldMarkersOfTheMaskAndNo
         EXPECT_EQ(shownMask(editor->STCHGnew), 0);
     }
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(displayWindow::instance()->blockingSheet(), editor);
     EXPECT_EQ(editor->windowHandle()->transientParent(), displayWindow::instance()->windowHandle());
 }
 

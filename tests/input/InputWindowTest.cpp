@@ -4,15 +4,20 @@
 
 #include "app/AppResources.h"
 #include "app/WHelp.h"
+#include "chains/Wtext.h"
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
+#include "platform/Beep.h"
 #include "platform/Graphics.h"
 #include "platform/Random.h"
 #include "platform/SQLDatabase.h"
 
+#include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,7 +141,7 @@ TEST(InputWindowSetUp, TheFirstStartProposesTheHexagramOfTwoRandomDrawsLowerFirs
         EXPECT_FALSE(input->CBnewHex->Enabled());
         EXPECT_FALSE(input->CBnewHex->Value());
         // A sheet over the display window: the display window waits, other windows do not.
-        EXPECT_EQ(input->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(displayWindow::instance()->blockingSheet(), input);
         EXPECT_EQ(input->windowHandle()->transientParent(), displayWindow::instance()->windowHandle());
         EXPECT_TRUE(input->acceptDrops());
         // "set" at once makes the proposal the first hexagram of the chain.
@@ -365,4 +370,74 @@ TEST(InputWindowHelp, WindowHelpShowsTheInputHelpAndKeepsTheWindowOpen) {
     EXPECT_EQ(WHelp::instance()->EditField1->Text(), INPUTWINDOWHELP());
     EXPECT_EQ(openInputWindow(), input);
     EXPECT_FALSE(input->isClosed());
+}
+
+// While the input window is open over it, the display window takes none of the user's input, as
+// a window-modal dialog's window does; but no try goes unanswered: the input window comes to the
+// front with a beep seen over it. The display window's menus show disabled meanwhile.
+TEST(InputWindowSheet, TheDisplayWindowItBlocksPointsToItAndDoesNothing) {
+    StartedProgram program(everyHexagramSql());
+    displayWindow* display = displayWindow::instance();
+    InputWindow* input = openInputWindow();
+    ASSERT_NE(input, nullptr);
+    showChain(display, {5, 10});
+    QWidget* bar = display->menuWidget();
+    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_TRUE(input->menuWidget()->isEnabled());
+
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        bool cue;  // the input window comes to the front, with a beep
+    };
+    const Case cases[] = {
+        {"a click on the drawing", [&] { clickOn(display->Canvas1, QPoint(100, 100)); }, true},
+        {"a click sent to the canvas itself", [&] { QTest::mouseClick(display->Canvas1, Qt::LeftButton, {}, QPoint(100, 100)); }, true},
+        {"a click on the menu bar", [&] { clickOn(bar, QPoint(15, bar->height() / 2)); }, true},
+        {"Ctrl+T (Text)", [&] { QTest::keyClick(display, Qt::Key_T, Qt::ControlModifier); }, true},
+        {"Ctrl+Q (Quit)", [&] { QTest::keyClick(display, Qt::Key_Q, Qt::ControlModifier); }, true},
+        {"a plain key", [&] { QTest::keyClick(display, Qt::Key_Right); }, true},
+        {"the window system's close box", [&] { static_cast<QWidget*>(display)->close(); }, true},
+        {"Ctrl alone", [&] { QTest::keyClick(display, Qt::Key_Control); }, false},
+        {"a dropped hexagram", [&] { dropText(display, "0,5,05"); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(ChooseMenuItem(input, "FileHelp"));  // another window in front
+        StartedProgram::settle();
+        WHelp* help = findWindow<WHelp>();
+        ASSERT_EQ(frontWindow(), help);
+        delete input->findChild<QWidget*>("beepFlash");
+        const int beeps = beepCount();
+
+        c.act();
+        StartedProgram::settle();
+        EXPECT_EQ(beepCount(), beeps + (c.cue ? 1 : 0));
+        EXPECT_EQ(frontWindow(), c.cue ? static_cast<Window*>(input) : help);
+        if (c.cue) {
+            EXPECT_EQ(QApplication::activeWindow(), input);
+            EXPECT_NE(input->findChild<QWidget*>("beepFlash"), nullptr);  // the beep is seen over the input window
+        }
+        // Nothing reached the display window.
+        EXPECT_EQ(display->theHexChain, "5,15;10,0");
+        EXPECT_FALSE(display->isrecordtoedit);
+        EXPECT_EQ(findWindow<Wtext>(), nullptr);
+        EXPECT_FALSE(program.app().quitRequested());
+        EXPECT_FALSE(display->isClosed());
+        EXPECT_EQ(openInputWindow(), input);
+    }
+
+    // The window system activating the display window activates the input window instead.
+    display->activateWindow();
+    StartedProgram::settle();
+    EXPECT_EQ(QApplication::activeWindow(), input);
+
+    // Once the input window is closed, the display window is the user's again.
+    input->Close();
+    StartedProgram::settle();
+    EXPECT_TRUE(bar->isEnabled());
+    const int beeps = beepCount();
+    clickOn(display->Canvas1, QPoint(100, 100));
+    EXPECT_TRUE(display->isrecordtoedit);
+    EXPECT_EQ(beepCount(), beeps);
 }

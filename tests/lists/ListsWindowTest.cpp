@@ -12,12 +12,21 @@
 
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QHeaderView>
 #include <QStyle>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QChar CR(13);
+
+// The cell's text fits its column, at the cell's own font, within the margins the style keeps.
+bool shownWhole(const Listbox* list, int row, int column) {
+    const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    QFont font = list->font();
+    font.setBold(list->topLevelItem(row)->font(column).bold());
+    return QFontMetrics(font).horizontalAdvance(list->Cell(row, column)) <= list->columnWidth(column) - margins;
+}
 
 TEST(ListsWindowModes, EachDataBaseCommandShowsItsListOnTopAndItsPaneBelow) {
     StartedProgram program;
@@ -40,9 +49,9 @@ TEST(ListsWindowModes, EachDataBaseCommandShowsItsListOnTopAndItsPaneBelow) {
             EXPECT_EQ(!control->isHidden(), shown) << name;
             EXPECT_EQ(control->isEnabled(), shown) << name;
         }
-        // The design size: the list above the bar at 230, the pane below it.
+        // The design size: the list above the bar at 230, the pane below it down to the bottom.
         EXPECT_EQ(lists->findChild<QWidget*>(c.upper)->geometry(), QRect(0, 0, lists->Width(), 225));
-        EXPECT_EQ(lists->findChild<QWidget*>(c.lower)->geometry(), QRect(0, 250, lists->Width(), lists->Height() - 265));
+        EXPECT_EQ(lists->findChild<QWidget*>(c.lower)->geometry(), QRect(0, 250, lists->Width(), lists->Height() - 250));
     }
 }
 
@@ -127,24 +136,49 @@ TEST(ListsWindowRows, ColumnsAreSizedToWhatTheyHold) {
                            "UPDATE ENGLISH_DEFAULT SET NAME = 'A name long enough to need room' WHERE NUMBER_BOOLEAN = 21;");
     ListsWindow* lists = openLists(0);
     Listbox* list = lists->ListHex;
-    const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    auto shownWhole = [&](int row, int column) {
-        QFont font = list->font();
-        font.setBold(list->topLevelItem(row)->font(column).bold());
-        return QFontMetrics(font).horizontalAdvance(list->Cell(row, column)) <= list->columnWidth(column) - margins;
-    };
     for (const int width : {530, 330}) {
         SCOPED_TRACE(width);
         lists->setWidth(width);
         StartedProgram::settle();
         for (int row = 0; row < list->ListCount(); ++row)
-            for (const int column : {0, 2, 3, 4, 5}) EXPECT_TRUE(shownWhole(row, column)) << row << "," << column;
+            for (const int column : {0, 2, 3, 4, 5}) EXPECT_TRUE(shownWhole(list, row, column)) << row << "," << column;
         EXPECT_LT(list->columnWidth(0), list->columnWidth(1));
         EXPECT_LT(list->columnWidth(5), list->columnWidth(1));
     }
     lists->setWidth(530);
     StartedProgram::settle();
-    EXPECT_TRUE(shownWhole(2, 1));
+    EXPECT_TRUE(shownWhole(list, 2, 1));
+}
+
+// The catalogue's columns take their shares of the width ("60%, 10%, 10%, 20%"), but never less
+// than their heading and cells need: the type reads "0 = Hex" whole on the window's first opening
+// as on any later one, and in a narrow window the name column gives way.
+TEST(ListsWindowRows, TheCatalogueColumnsShowTheirWholeTextsOnEveryOpening) {
+    StartedProgram program;
+    struct Case {
+        const char* what;
+        int width;  // 0: as the window opens
+    } cases[] = {{"first opening", 0}, {"second opening", 0}, {"narrow", 330}, {"wide", 900}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ListsWindow* lists = openLists(2);
+        ASSERT_NE(lists, nullptr);
+        if (c.width) lists->setWidth(c.width);
+        StartedProgram::settle();
+        Listbox* list = lists->Lschema;
+        ASSERT_EQ(list->ListCount(), 2);
+        int total = 0;
+        for (int column = 0; column < 4; ++column) {
+            EXPECT_GE(list->header()->sectionSize(column), list->header()->sectionSizeHint(column)) << column;
+            for (int row = 0; row < list->ListCount(); ++row) EXPECT_TRUE(shownWhole(list, row, column)) << row << "," << column;
+            total += list->columnWidth(column);
+        }
+        EXPECT_LE(total, list->viewport()->width());  // nothing to scroll sideways
+        if (c.width == 330) EXPECT_GT(list->columnWidth(0), list->columnWidth(1));
+        else EXPECT_GT(list->columnWidth(0), list->viewport()->width() / 2);  // the name column's share
+        if (QString(c.what) != "first opening") lists->Close();
+        StartedProgram::settle();
+    }
 }
 
 TEST(ListsWindowRows, TheCatalogueListsTextTablesAndAClickListsTheTablesColumns) {
@@ -205,6 +239,7 @@ TEST(ListsWindowCommands, ADraggedHexagramRowDroppedOnTheDisplayWindowBecomesIts
     std::unique_ptr<QMimeData> dragged(lists->ListHex->dragData(2));
     ASSERT_TRUE(dragged);
     displayWindow* display = displayWindow::instance();
+    StartedProgram::closeInputWindow();
     const QPoint at(display->width() / 2, display->height() / 2);
     QDragEnterEvent enter(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(display, &enter);

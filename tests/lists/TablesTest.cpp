@@ -77,10 +77,12 @@ TEST_F(TablesTest, UsePutsTheSelectedTableInUseAndReloadsTheTrigrams) {
 
 TEST_F(TablesTest, UseOfAnotherHexagramTableShowsItsTextsInEveryWindowKeepingChainAndSelection) {
     displayWindow* display = displayWindow::instance();
+    StartedProgram::closeInputWindow();  // its sheet blocks clicks on the display
     for (int code : {0, 21, 42}) display->newhex(code, true);
     const QString chain = display->theHexChain;
     // Hexagram 2 selected, the text window and the chain page open.
-    QTest::mouseClick(display->Canvas1, Qt::LeftButton, {}, QPoint(ChainLogic::columnX(2) + 100, 50));
+    display->scrollbarH->setValue(ChainLogic::columnX(2));
+    QTest::mouseClick(display->Canvas1, Qt::LeftButton, {}, QPoint(100, 50));
     ASSERT_TRUE(display->hasValidSelection(false));
     ChooseMenuItem(display, "OptionsText");
     ChooseMenuItem(display, "OptionsChainWindow");
@@ -151,6 +153,22 @@ TEST_F(TablesTest, UseRefusesAnIncompleteTableWithAMessageAndChangesNothing) {
     EXPECT_EQ(M_globals::TableTri, "TRIGRAMS_DEFAULT");
 }
 
+// The editor opens over the lists window, and what it says while it opens is centred over it.
+TEST_F(TablesTest, AMessageOfAnEditorThatIsOpeningShowsOverTheEditor) {
+    ASSERT_TRUE(M_globals::db->SQLExecute("DELETE FROM MyHex WHERE NUMBER_BOOK = 1"));
+    ListsWindow* lists = catalogueWith(program, "MyHex");
+    program.dialogs.messages.clear();
+    program.dialogs.owners.clear();
+    program.dialogs.ownerCentres.clear();
+    EXPECT_TRUE(ChooseMenuItem(lists, "Tablesedit"));
+    StartedProgram::settle();
+    auto* editor = findWindow<WdbEditText>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(program.dialogs.messages, QStringList{"The table MyHex has no row for book number 1."});
+    EXPECT_EQ(program.dialogs.owners.at(0), editor);
+    EXPECT_EQ(program.dialogs.ownerCentres.at(0), editor->geometry().center());
+}
+
 TEST_F(TablesTest, ShowAndEditOpenTheEditorOfTheTablesKindForViewingOrEditing) {
     struct Case { const char* table; const char* item; bool editable; };
     const Case cases[] = {
@@ -215,6 +233,63 @@ TEST_F(TablesTest, TheTableInUseAndATableNotEditableAreNotDeleted) {
     EXPECT_TRUE(ChooseMenuItem(lists, "archiveexport"));
     EXPECT_EQ(program.dialogs.messages, QStringList{"Feature not coded yet."});
     EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "10");
+}
+
+TEST_F(TablesTest, NoLetterCaseLetsADefaultTableOrATableInUseBeDeleted) {
+    // The defaults stored in other letter cases and made editable, as a file may hold them; the
+    // tables in use named in yet other cases.
+    ASSERT_TRUE(createDatabase(program.databasePath(),
+                               "ALTER TABLE ENGLISH_DEFAULT RENAME TO Renaming; ALTER TABLE Renaming RENAME TO English_Default;"
+                               "ALTER TABLE TRIGRAMS_DEFAULT RENAME TO Renaming; ALTER TABLE Renaming RENAME TO trigrams_default;"
+                               "UPDATE TheTables SET table_name = 'English_Default' WHERE table_name = 'ENGLISH_DEFAULT';"
+                               "UPDATE TheTables SET table_name = 'trigrams_default' WHERE table_name = 'TRIGRAMS_DEFAULT';"
+                               "UPDATE TheTables SET isEdible = 1;"));
+    M_globals::TableHex = "MYHEX";
+    M_globals::TableTri = "mytri";
+    struct Case { const char* table; const char* message; };
+    const Case cases[] = {
+        {"English_Default", "The table English_Default is a default table,"},
+        {"trigrams_default", "The table trigrams_default is a default table,"},
+        {"MyHex", "The table MyHex is in use,"},
+        {"MyTri", "The table MyTri is in use,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.table);
+        program.dialogs.questions.clear();
+        program.dialogs.buttons = {DialogButton::Action};  // "Delete", were it asked
+        ListsWindow* lists = catalogueWith(program, c.table);
+        EXPECT_TRUE(ChooseMenuItem(lists, "Tablesdelete"));
+        ASSERT_EQ(program.dialogs.questions.size(), 1u);
+        EXPECT_EQ(program.dialogs.questions[0].Message, c.message);
+        EXPECT_EQ(value(program, QString("SELECT count(*) FROM sqlite_master WHERE name = '%1'").arg(c.table)), "1");
+    }
+    EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "10");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join(" | ").toStdString();
+}
+
+TEST_F(TablesTest, ACatalogueRowInAnotherLetterCaseServesItsTable) {
+    ASSERT_TRUE(createDatabase(program.databasePath(), "UPDATE TheTables SET table_name = 'FULLHEX' WHERE table_name = 'FullHex'"));
+    ListsWindow* lists = catalogueWith(program, "FullHex");
+    const int row = lists->Lschema->ListIndex();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(lists->Lschema->Cell(row, 1), "0 = Hex");
+    EXPECT_EQ(lists->Lschema->Cell(row, 2), "True");
+
+    EXPECT_TRUE(ChooseMenuItem(lists, "Tablesedit"));
+    StartedProgram::settle();
+    auto* editor = findWindow<WdbEditText>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->isReadOnly());
+    editor->Close();
+    StartedProgram::settle();
+
+    // Deleted, the table takes its catalogue row with it.
+    program.dialogs.buttons = {DialogButton::Action};
+    lists = catalogueWith(program, "FullHex");
+    EXPECT_TRUE(ChooseMenuItem(lists, "Tablesdelete"));
+    EXPECT_EQ(value(program, "SELECT count(*) FROM sqlite_master WHERE name = 'FullHex'"), "0");
+    EXPECT_EQ(value(program, "SELECT count(*) FROM TheTables WHERE table_name = 'FULLHEX'"), "0");
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join(" | ").toStdString();
 }
 
 // The dialog as the copy command opens it on `table`, with the fields typed. A name holding a tab

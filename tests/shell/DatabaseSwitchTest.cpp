@@ -8,9 +8,12 @@
 #include "input/InputWindow.h"
 #include "platform/SQLDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -42,11 +45,6 @@ struct Snapshot {
     }
 };
 
-QString refusal(const QString& fileName) {
-    return "Database for file " + fileName + CR + "Does Not Pass as a yarrowen database." + CR +
-           "Returning Unchanged to Current Database Connection.";
-}
-
 }  // namespace
 
 TEST(DatabaseSwitch, CancellingTheQuestionOrTheFileDialogChangesNothing) {
@@ -75,63 +73,69 @@ TEST(DatabaseSwitch, CancellingTheQuestionOrTheFileDialogChangesNothing) {
     before.expectUnchanged();
 }
 
-TEST(DatabaseSwitch, RefusesAFileThatIsNotAYarrowenDatabaseAndChangesNothing) {
+// A file that fails its check is refused with one message that names it, says what is wrong and
+// the engine's reason; the file in use stays, and the refused file is left as it was, byte for
+// byte.
+TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
     const QString valid = validDatabaseSql();
-    const QString required = "Required Table %1 not found. " + QString(CR) + "Connection to this database is being stopped.";
     struct Case {
         const char* what;
-        QString sql;            // empty: the file is plain text
-        QStringList messages;   // before the refusal ("%F": the file's name)
-        bool refusalFollows;
-    } cases[] = {
-        {"plain text", QString(),
-         {"No database Connection for file named %F." + QString(CR) + "Returning Unchanged to Current Database Connection."},
-         false},
-        {"no tables at all", "CREATE TABLE x (a); DROP TABLE x;", {required.arg("ProgramPrefs")}, true},
-        {"no HexChains", valid + "DROP TABLE HexChains; DROP TABLE TRIGRAMS_DEFAULT;", {required.arg("HexChains")}, true},
-        {"a table missing from the catalogue", valid + "CREATE TABLE Extra (a);",
-         {"Missing table from TheTables, aborting operation."}, true},
+        std::function<bool(const QString& path)> make;
+        bool locked;  // another program holds the file locked throughout
+        QString says;
     };
+    auto sql = [](const QString& text) { return [=](const QString& path) { return createDatabase(path, text); }; };
+    std::vector<Case> cases = {
+        {"no tables at all", sql("CREATE TABLE x (a); DROP TABLE x;"), false, "Required Table ProgramPrefs not found. "},
+        {"no HexChains", sql(valid + "DROP TABLE HexChains; DROP TABLE TRIGRAMS_DEFAULT;"), false,
+         "Required Table HexChains not found. "},
+        {"a table missing from the catalogue", sql(valid + "CREATE TABLE Extra (a);"), false,
+         "Missing table from TheTables, aborting operation."},
+        {"a catalogue that cannot be read",
+         sql(valid + "DROP TABLE TheTables; CREATE TABLE TheTables (name varchar, table_type integer);"), false,
+         "Error in Database accessing TheTables info,aborting the opening of this database: error is..." + QString(CR) +
+             "no such column: table_name"},
+        {"a locked file", sql(valid), true, "The file could not be opened." + QString(CR) + "database is locked"},
+    };
+    for (const UnusableDatabase& unusable : unusableDatabases()) cases.push_back({unusable.what, unusable.make, false, unusable.says});
+
+    // One program refuses them all, one after another.
+    StartedProgram program;
+    M_globals::TableHex = "MY_HEX";
+    const Snapshot before = Snapshot::take();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        StartedProgram program;
-        M_globals::TableHex = "MY_HEX";
-        const Snapshot before = Snapshot::take();
+        program.dialogs.messages.clear();
         TestFolder other;
         const QString file = other.path("candidate");
-        if (c.sql.isEmpty()) {
-            QFile text(file);
-            ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-            text.write("just some text, long enough to be read as a header of a file");
-        } else {
-            ASSERT_TRUE(createDatabase(file, c.sql));
-        }
-        QStringList expected;
-        for (const QString& message : c.messages) expected << QString(message).replace("%F", "candidate");
-        if (c.refusalFollows) expected << refusal("candidate");
+        ASSERT_TRUE(c.make(file));
+        const QByteArray contents = fileBytes(file);
+        std::unique_ptr<HeldLock> lock;
+        if (c.locked) lock = std::make_unique<HeldLock>(file);
 
         program.dialogs.files = {file};
         EXPECT_FALSE(program.app()._DataBaseOpen_Action());
-        EXPECT_EQ(program.dialogs.messages, expected);
+        lock.reset();
+        ASSERT_EQ(program.dialogs.messages.size(), 1) << program.dialogs.messages.join("|").toStdString();
+        const QString& message = program.dialogs.messages[0];
+        const QString head = c.locked ? "No database Connection for file named candidate." + QString(CR)
+                                      : "Database for file candidate" + QString(CR) + "Does Not Pass as a yarrowen database." + CR;
+        EXPECT_TRUE(message.startsWith(head + c.says)) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.locked ? "If another program is using it, close that program and try again"
+                                              : "If it holds your work, restore it from a copy."))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(CR + QString("Returning Unchanged to Current Database Connection.")));
         before.expectUnchanged();
+        EXPECT_EQ(fileBytes(file), contents);
+        EXPECT_EQ(QDir(other.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"candidate"});
     }
-}
-
-TEST(DatabaseSwitch, RefusesAFileWhoseCatalogueCannotBeRead) {
-    StartedProgram program;
-    const Snapshot before = Snapshot::take();
-    TestFolder other;
-    ASSERT_TRUE(createDatabase(other.path("broken"), validDatabaseSql() + "DROP TABLE TheTables;"
-                                                     "CREATE TABLE TheTables (name varchar, table_type integer);"));
-    program.dialogs.files = {other.path("broken")};
-    program.app()._DataBaseOpen_Action();
-    ASSERT_EQ(program.dialogs.messages.size(), 2);
-    const QString prefix = "Error in Database accessing TheTables info,aborting the opening of this database: error is..." +
-                           QString(CR);
-    EXPECT_TRUE(program.dialogs.messages[0].startsWith(prefix)) << program.dialogs.messages[0].toStdString();
-    EXPECT_GT(program.dialogs.messages[0].size(), prefix.size());  // the engine's message follows
-    EXPECT_EQ(program.dialogs.messages[1], refusal("broken"));
-    before.expectUnchanged();
+    // The program goes on with the file in use, without another word.
+    program.dialogs.messages.clear();
+    M_globals::TableHex = "ENGLISH_DEFAULT";
+    displayWindow::instance()->newhex(21, true);
+    StartedProgram::settle();
+    EXPECT_EQ(displayWindow::instance()->virevcount, 1);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
 }
 
 TEST(DatabaseSwitch, AcceptsNamesInAnotherLetterCaseAndAnyCatalogueType) {
@@ -215,25 +219,38 @@ class StubbornWindow : public Window {
 public:
     bool Event_CancelClose() override {
         ++asked;
-        return true;
+        return refuse;
     }
     int asked = 0;
+    bool refuse = true;
 };
 
 }  // namespace
 
-TEST(DatabaseSwitch, AWindowThatRefusesToCloseIsAskedOnce) {
+// A window that refuses to close (an editor keeping unsaved changes) is asked once and stops the
+// switch: the file in use stays, with the display window and its chain, and nothing more is said.
+TEST(DatabaseSwitch, AWindowThatRefusesToCloseStopsTheSwitch) {
     StartedProgram program;
+    displayWindow* display = displayWindow::instance();
+    display->newhex(21, true);
     auto* stubborn = new StubbornWindow();
     stubborn->startUp();
+    std::shared_ptr<SQLDatabase> connection = M_globals::db;
+    const QString inUse = M_globals::f_db;
     TestFolder other;
     ASSERT_TRUE(createDatabase(other.path("third"), validDatabaseSql()));
     program.dialogs.files = {other.path("third")};
     program.app()._DataBaseOpen_Action();
     EXPECT_EQ(stubborn->asked, 1);
     EXPECT_FALSE(stubborn->isClosed());
-    EXPECT_EQ(M_globals::f_db, other.path("third"));
-    EXPECT_NE(findWindow<displayWindow>(), nullptr);
+    EXPECT_EQ(M_globals::f_db, inUse);
+    EXPECT_EQ(M_globals::db, connection);
+    EXPECT_TRUE(connection->isConnected());
+    EXPECT_EQ(findWindow<displayWindow>(), display);
+    EXPECT_FALSE(display->isClosed());
+    EXPECT_EQ(display->virevcount, 1);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty());
+    stubborn->refuse = false;
 }
 
 TEST(DatabaseSwitch, CopyOnlyShowsItsMessage) {

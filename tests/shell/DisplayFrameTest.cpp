@@ -19,12 +19,17 @@
 #include "input/W69changeInput.h"
 #include "lists/TableInputWindow.h"
 #include "lists/ListsWindow.h"
+#include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/Printing.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,6 +172,61 @@ TEST(WindowsOnScreen, EveryWindowOfTheProgramOpensWhollyOnTheScreen) {
     }
 }
 
+// No window ends in a band that reads as an empty scroll bar: each text area reaches its window's
+// bottom edge, shows a vertical scroll bar only while its text overflows, as thick as the style
+// draws one, and never a horizontal one; scrolled to its end, it shows its last line whole.
+TEST(WindowsOnScreen, TextAreasReachTheBottomAndShowTheirLastLineWhole) {
+    StartedProgram program;
+    StartedProgram::closeInputWindow();
+    displayWindow* display = displayWindow::instance();
+    display->newhex(63, true);
+    display->newhex(62, true);
+    struct Case {
+        const char* name;
+        std::function<EditField*()> open;
+    } cases[] = {
+        {"text", [&] {
+             EXPECT_TRUE(ChooseMenuItem(display, "OptionsText"));
+             return findWindow<Wtext>()->EF1;
+         }},
+        {"chain page", [&] {
+             display->Show();
+             EXPECT_TRUE(ChooseMenuItem(display, "OptionsChainWindow"));
+             return findWindow<ChainPage>()->EditField1;
+         }},
+        {"lists", [&] {
+             EXPECT_TRUE(ChooseMenuItem(frontWindow(), "DataBaseCurrentHexDataTable"));
+             return findWindow<ListsWindow>()->EFRecord;
+         }},
+    };
+    QStringList lines;
+    for (int i = 1; i <= 60; ++i) lines << QString("line %1").arg(i);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditField* field = c.open();
+        ASSERT_NE(field, nullptr);
+        QTextEdit* edit = field->textEdit();
+        const int bar = edit->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        field->setText("one line");
+        StartedProgram::settle();
+        EXPECT_EQ(field->geometry().bottom(), field->parentWindow()->content()->height() - 1);
+        EXPECT_FALSE(edit->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
+
+        field->setText(lines.join(QChar(13)));
+        StartedProgram::settle();
+        EXPECT_TRUE(edit->verticalScrollBar()->isVisible());
+        EXPECT_EQ(edit->verticalScrollBar()->width(), bar);
+        EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
+        edit->moveCursor(QTextCursor::End);
+        edit->ensureCursorVisible();
+        StartedProgram::settle();
+        const QRect last = edit->cursorRect();
+        EXPECT_GE(last.top(), 0);
+        EXPECT_LT(last.bottom(), edit->viewport()->height());
+    }
+}
+
 TEST(DisplayBounds, AWindowLargerThanTheScreenShrinksToIt) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     StartedProgram program(databaseSql("tri", "DejaVu Sans", "0,0,5000,6000"));
@@ -176,18 +236,18 @@ TEST(DisplayBounds, AWindowLargerThanTheScreenShrinksToIt) {
     EXPECT_GT(display->Width(), area.width() - 40);
 }
 
+// The scroll bars are as thick as the style draws them (t), each along its edge. The canvas fills
+// the window, except that it ends 5 above the horizontal bar while that shows; the vertical bar
+// then ends at it.
 TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {
     StartedProgram program(databaseSql("tri", "DejaVu Sans", "44,10,500,600"));
     displayWindow* display = displayWindow::instance();
     StartedProgram::settle();
-    EXPECT_EQ(display->Canvas1->Left(), 0);
-    EXPECT_EQ(display->Canvas1->Top(), 0);
-    EXPECT_EQ(display->Canvas1->Width(), 600);
-    EXPECT_EQ(display->Canvas1->Height(), 480);
-    EXPECT_EQ(display->scrollbarH->Top(), 485);
-    EXPECT_EQ(display->scrollbarH->Width(), 585);
-    EXPECT_EQ(display->ScrollBarV->Left(), 585);
-    EXPECT_EQ(display->ScrollBarV->Height(), 485);
+    const int t = display->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int above = 500 - t - 5;  // the canvas's height over the horizontal bar
+    EXPECT_EQ(display->Canvas1->geometry(), QRect(0, 0, 600, 500));
+    EXPECT_EQ(display->scrollbarH->geometry(), QRect(0, 500 - t, 600 - t, t));
+    EXPECT_EQ(display->ScrollBarV->geometry(), QRect(600 - t, 0, t, 500));
     EXPECT_EQ(display->scrollbarH->PageStep(), 430);
     EXPECT_EQ(display->scrollbarH->LineStep(), 50);
     EXPECT_EQ(display->ScrollBarV->PageStep(), 50);
@@ -196,18 +256,18 @@ TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {
     EXPECT_FALSE(display->scrollbarH->Visible());
     EXPECT_FALSE(display->ScrollBarV->Visible());
     EXPECT_FALSE(display->ScrollBarV->Enabled());
-    display->newhex(63, true);
+    display->newhex(63, true);  // a drawing of 250 x 500 that fits the window
     EXPECT_FALSE(display->scrollbarH->Visible());
-    EXPECT_TRUE(display->ScrollBarV->Visible());
-    EXPECT_EQ(display->ScrollBarV->Maximum(), 20);
+    EXPECT_FALSE(display->ScrollBarV->Visible());
 
     struct Case {
         int width, height;
         bool horizontal, vertical;
     } cases[] = {
-        {600, 480, false, false},  // exactly the canvas: no scrolling
-        {601, 480, true, false},   // one pixel wider
-        {600, 481, false, true},
+        {600, 500, false, false},  // exactly the window: no scrolling
+        {600, 501, false, true},   // one pixel higher
+        {601, above, true, false}, // one pixel wider: the canvas ends above the bar
+        {601, above + 1, true, true},
         {1290, 900, true, true},
     };
     for (const Case& c : cases) {
@@ -218,8 +278,10 @@ TEST(DisplayFrame, TheCanvasAndScrollBarsFollowTheWindowAndTheDrawing) {
         EXPECT_EQ(display->scrollbarH->Enabled(), c.horizontal);
         EXPECT_EQ(display->ScrollBarV->Visible(), c.vertical);
         EXPECT_EQ(display->ScrollBarV->Enabled(), c.vertical);
+        EXPECT_EQ(display->Canvas1->Height(), c.horizontal ? above : 500);
+        EXPECT_EQ(display->ScrollBarV->Height(), c.horizontal ? 500 - t : 500);
         EXPECT_EQ(display->scrollbarH->Maximum(), c.width - 600);
-        EXPECT_EQ(display->ScrollBarV->Maximum(), c.height - 480);
+        EXPECT_EQ(display->ScrollBarV->Maximum(), c.height - display->Canvas1->Height());
         EXPECT_EQ(display->offsetH, 0);
         EXPECT_EQ(display->offsetV, 0);
     }

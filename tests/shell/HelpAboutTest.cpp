@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QUrl>
 #include <QTest>
 #include <QTextEdit>
@@ -197,6 +198,50 @@ TEST(About, ShowsTheDatabaseAndTheTablesInUseAsOfItsLastActivation) {
     EXPECT_TRUE(ChooseMenuItem(frontWindow(), "FileAboutyarrowen"));
     EXPECT_NE(findWindow<aboutWindow>(), about);
     EXPECT_EQ(findWindow<aboutWindow>()->stHex->Text(), "OTHER_HEX");
+}
+
+// The database's path shows whole where it fits; a longer one shows its beginning and its file
+// name with the middle elided, the whole path at hand as the tooltip and while the field has the
+// focus.
+TEST(About, TheDatabasePathShowsWholeOrElidedInTheMiddleWithTheWholePathAtHand) {
+    StartedProgram program;
+    const QString connected = M_globals::f_db;
+    const QString deep = "/home/someone/a folder of studies/the book of changes/yarrowen-0.6.02/build/bin/i_virev_DB";
+    for (const QString& path : {QFileInfo(connected).absoluteFilePath(), deep}) {
+        SCOPED_TRACE(path.toStdString());
+        M_globals::f_db = path;
+        EXPECT_TRUE(ChooseMenuItem(frontWindow(), "FileAboutyarrowen"));
+        aboutWindow* about = findWindow<aboutWindow>();
+        ASSERT_NE(about, nullptr);
+        StartedProgram::settle();
+        QLineEdit* line = about->EFdatabase->lineEdit();
+        const QString shown = line->text();
+        EXPECT_EQ(about->EFdatabase->Text(), path);
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->width() - 4);  // nothing cut at the end
+        const bool fits = line->fontMetrics().horizontalAdvance(path) <= line->width() - 4;
+        EXPECT_EQ(path == deep, !fits);  // the long one needs more room than the field has
+        if (fits) {
+            EXPECT_EQ(shown, path);
+            EXPECT_EQ(line->toolTip(), "");
+        } else {
+            EXPECT_TRUE(shown.startsWith("/home/")) << shown.toStdString();
+            EXPECT_TRUE(shown.endsWith("/i_virev_DB")) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QChar(0x2026)));
+            EXPECT_EQ(line->toolTip(), path);
+            line->setFocus();
+            StartedProgram::settle();
+            ASSERT_TRUE(line->hasFocus());
+            EXPECT_EQ(line->text(), path);
+            line->selectAll();
+            EXPECT_EQ(about->EFdatabase->SelText(), path);
+            about->PushButton1->setFocus();
+            StartedProgram::settle();
+            EXPECT_EQ(line->text(), shown);
+        }
+        about->Close();
+        StartedProgram::settle();
+    }
+    M_globals::f_db = connected;
 }
 
 TEST(About, UpdatesOpensTheReadmeBesideTheProgramOrSaysWhereItIs) {

@@ -3,6 +3,8 @@
 #include "platform/Application.h"
 #include "platform/Beep.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Listbox.h"
 #include "platform/Window.h"
 
 #include <QCoreApplication>
@@ -76,6 +78,12 @@ public:
 using OwnerWindow = SizedWindow<0>;
 using OpenedWindow = SizedWindow<1>;
 
+// A window that says something while it opens, before it is on screen.
+class TellingWindow : public SizedWindow<2> {
+public:
+    void Event_Open() override { MsgBox("opening"); }
+};
+
 QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 }  // namespace
@@ -135,7 +143,7 @@ TEST_F(PlatformFixture, ASheetStaysInFrontOfItsParent) {
     FirstKind* parent = windowInstance<FirstKind>();
     SecondKind* sheet = windowInstance<SecondKind>();
     sheet->setSheetParent(parent);
-    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(parent->blockingSheet(), sheet);
     EXPECT_TRUE(sheet->isVisible());  // a window on screen stays there as it becomes a sheet
     parent->Show();
     EXPECT_EQ(windowAt(0), sheet);
@@ -215,7 +223,9 @@ TEST_F(PlatformFixture, ALabelOrButtonGrowsToItsWholeTextAboutItsAlignment) {
         case Case::AtLeftEdge: EXPECT_EQ(label->Left(), 0); break;
         case Case::AtWindowEdge: EXPECT_EQ(label->Left() + label->Width(), 300); break;
         }
-        if (c.expect != Case::Kept) EXPECT_GE(label->Width(), needed);
+        if (c.expect != Case::Kept) {
+            EXPECT_GE(label->Width(), needed);
+        }
         EXPECT_EQ(label->Top(), 10);
         EXPECT_EQ(label->Height(), c.height);
     }
@@ -225,6 +235,66 @@ TEST_F(PlatformFixture, ALabelOrButtonGrowsToItsWholeTextAboutItsAlignment) {
     button->setCaption(longText);
     EXPECT_GT(button->Width(), button->fontMetrics().horizontalAdvance(longText));
     EXPECT_NEAR(button->Left() + button->Width() / 2.0, 120, 1);
+}
+
+// A text far too long for any window is shown cut, with an ellipsis, to what the window holds; the
+// program reads it back whole, and the tool tip shows it.
+TEST_F(PlatformFixture, AHugeTextIsShownCutToItsWindowAndKeptWhole) {
+    auto* window = windowInstance<FirstKind>();
+    window->setWidth(300);
+    const QString huge = QString("Heaven ").repeated(150000);  // a megabyte
+    struct Case {
+        const char* name;
+        QString text;
+        bool multiline;
+    };
+    const Case cases[] = {
+        {"one line", huge, false},
+        {"wrapped", huge, true},
+        {"a short line under a huge one", huge + QChar(13) + "the lake", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* label = new StaticText(window, "label", 20, 10, 100, 40, "");
+        label->setMultiline(c.multiline);
+        label->setText(c.text);
+        EXPECT_EQ(label->Text(), c.text);
+        EXPECT_GE(label->Left(), 0);
+        EXPECT_LE(label->Left() + label->Width(), 300);
+        const QStringList lines = label->QLabel::text().split('\n');
+        EXPECT_TRUE(lines.first().endsWith(QChar(0x2026)));
+        const QRect room = label->contentsRect();
+        const QRect shown = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 32000),
+                                                              c.multiline ? Qt::TextWordWrap : 0, label->QLabel::text());
+        EXPECT_LE(shown.width(), room.width());
+        if (c.multiline) {
+            EXPECT_LE(shown.height(), room.height());
+        }
+        EXPECT_EQ(lines.last(), lines.size() > 1 ? "the lake" : lines.first());
+        EXPECT_TRUE(label->toolTip().contains("Heaven Heaven"));
+        EXPECT_LT(label->toolTip().size(), 3000);
+        // Shortened again, the text is whole and needs no tip.
+        label->setText("the lake");
+        EXPECT_EQ(label->QLabel::text(), "the lake");
+        EXPECT_TRUE(label->toolTip().isEmpty());
+        delete label;
+    }
+    auto* list = new Listbox(window, "list", 0, 60, 300, 100, 2);
+    list->AddRows({{huge, "1"}, {"short", huge}});
+    list->AddRow("added");
+    list->setCell(2, 1, huge);
+    for (const auto& [row, column] : {std::pair{0, 0}, {1, 1}, {2, 1}}) {
+        SCOPED_TRACE(QString("row %1, column %2").arg(row).arg(column).toStdString());
+        EXPECT_EQ(list->Cell(row, column), huge);
+        EXPECT_LT(list->topLevelItem(row)->text(column).size(), 5000);
+        EXPECT_TRUE(list->topLevelItem(row)->text(column).endsWith(QChar(0x2026)));
+        EXPECT_TRUE(list->topLevelItem(row)->toolTip(column).contains("Heaven Heaven"));
+    }
+    EXPECT_EQ(list->Cell(0, 1), "1");
+    EXPECT_EQ(list->Cell(1, 0), "short");
+    list->setCell(2, 1, "short again");
+    EXPECT_EQ(list->Cell(2, 1), "short again");
+    EXPECT_TRUE(list->topLevelItem(2)->toolTip(1).isEmpty());
 }
 
 TEST_F(PlatformFixture, ReturnAndEscapePushTheDefaultAndTheCancelButton) {
@@ -325,6 +395,51 @@ TEST_F(PlatformFixture, WindowsOpenWhollyOnTheScreenAndOverTheWindowTheyCameFrom
     }
 }
 
+// A dialog belongs to the front window of the platform's list, whatever window the window system
+// has made active meanwhile; one still opening is first placed where it will show, so the dialog
+// is centred over it there.
+TEST_F(PlatformFixture, ADialogIsCentredOverTheWindowItBelongsToEvenOneStillOpening) {
+    ScriptedDialogs dialogs;
+    MsgBox("no window");
+    const QRect area = availableArea();
+    OwnerWindow::size = {300, 200};
+    OwnerWindow::position = area.topLeft() + QPoint(10, 40);
+    OwnerWindow* owner = windowInstance<OwnerWindow>();
+    TellingWindow::size = {500, 400};  // over a window in the corner: moved on to the screen
+    TellingWindow::position = std::nullopt;
+    TellingWindow* opened = windowInstance<TellingWindow>();
+    owner->Show();
+    MsgBox("behind");
+    ASSERT_EQ(dialogs.messages, QStringList({"no window", "opening", "behind"}));
+    ASSERT_EQ(dialogs.owners.size(), 3u);
+    EXPECT_EQ(dialogs.owners[0], nullptr);
+    EXPECT_EQ(dialogs.owners[1], opened);
+    EXPECT_EQ(dialogs.ownerCentres[1], opened->geometry().center());  // where it came on screen
+    EXPECT_NE(opened->geometry().center(), owner->geometry().center());
+    EXPECT_EQ(dialogs.owners[2], owner);
+}
+
+TEST(ListColumns, EachColumnKeepsItsContentsWidthWhileAllFitAndTakesItsShareWhereItIsMore) {
+    struct Case {
+        const char* name;
+        std::vector<int> natural;
+        std::vector<double> shares;
+        int available;
+        std::vector<int> expected;
+    } cases[] = {
+        {"contents, room to spare in proportion", {50, 100}, {}, 300, {100, 200}},
+        {"contents, too narrow: the widest cut", {50, 200, 60}, {}, 200, {50, 90, 60}},
+        {"shares that all hold their contents", {100, 52, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {312, 52, 52, 104}},
+        {"a share below its contents: the others give way", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 520, {304, 62, 51, 102}},
+        {"shares, too narrow: the widest cut", {100, 62, 40, 50}, {0.6, 0.1, 0.1, 0.2}, 200, {55, 55, 40, 50}},
+        {"a share of 0 hides its column", {100, 60}, {1.0, 0.0}, 300, {300, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fitColumnWidths(c.natural, c.shares, c.available), c.expected);
+    }
+}
+
 TEST_F(PlatformFixture, ABeepIsAlsoSeenAsABriefTintOverTheWindowInFront) {
     FirstKind* back = windowInstance<FirstKind>();
     SecondKind* front = windowInstance<SecondKind>();
@@ -362,6 +477,50 @@ TEST_F(PlatformFixture, AWindowWithoutACloseBoxAsksForNoneAndRefusesAClose) {
     plain->close();
     EXPECT_TRUE(plain->isClosed());
     EXPECT_EQ(beepCount(), beeps + 1);
+}
+
+namespace {
+
+// A window that refuses to close while it is told to, counting the times it is asked (beyond its
+// own life, since a closed window is deleted).
+class RefusingWindow : public NotingWindow {
+public:
+    bool refuse = true;
+    static inline int asked = 0;
+    bool Event_CancelClose() override {
+        ++asked;
+        return refuse;
+    }
+};
+
+}  // namespace
+
+TEST(PlatformQuit, AWindowThatRefusesToCloseCallsTheQuitOff) {
+    Application application;
+    application.Start();
+    RefusingWindow::asked = 0;
+    FirstKind* first = windowInstance<FirstKind>();
+    RefusingWindow* refusing = windowInstance<RefusingWindow>();
+    const QPointer<Window> firstAlive(first), refusingAlive(refusing);
+
+    application.Quit(3);
+    settle();
+    EXPECT_EQ(RefusingWindow::asked, 1);
+    EXPECT_FALSE(application.hasShutDown());
+    EXPECT_FALSE(application.quitRequested());
+    EXPECT_EQ(WindowCount(), 2);  // neither the refusing window nor the other one closed
+    EXPECT_FALSE(first->events.contains("close"));
+
+    refusing->refuse = false;
+    application.Quit(4);
+    settle();
+    EXPECT_EQ(RefusingWindow::asked, 2);  // asked once more, and not again while closing
+    EXPECT_TRUE(application.hasShutDown());
+    EXPECT_EQ(application.exitCode(), 4);
+    EXPECT_EQ(WindowCount(), 0);
+    settle();
+    EXPECT_FALSE(firstAlive);
+    EXPECT_FALSE(refusingAlive);
 }
 
 TEST_F(PlatformFixture, BoundsSetByCodeAtTheLimitsOfIntAreHeldWithoutOverflow) {

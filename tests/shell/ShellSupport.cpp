@@ -1,6 +1,7 @@
 #include "ShellSupport.h"
 
 #include "core/M_globals.h"
+#include "input/InputWindow.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
@@ -54,6 +55,11 @@ void StartedProgram::settle() {
 
 void StartedProgram::quit() {
     application->Quit(0);
+    settle();
+}
+
+void StartedProgram::closeInputWindow() {
+    if (InputWindow* input = findWindow<InputWindow>()) input->Close();
     settle();
 }
 

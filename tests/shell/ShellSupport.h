@@ -29,6 +29,9 @@ public:
     static void settle();
     // Quits as File > Quit does and lets the quit finish.
     void quit();
+    // Closes the input window that start-up shows as a sheet over the display window, as the user
+    // does before working in the display window, which takes no input while it is open.
+    static void closeInputWindow();
 
 private:
     void start(std::unique_ptr<App> app);

@@ -14,7 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 
 namespace {
@@ -108,20 +110,32 @@ TEST(StartUp, AMissingDatabaseEndsStartUpWithOneMessageAndNoWindow) {
     EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
-TEST(StartUp, AFileThatDoesNotConnectLeavesAProgramThatReadsNothingAndSavesNothing) {
-    const QByteArray contents = "this is not a database file, but a text file of some length";
-    StartedProgram program(StartedProgram::RawFile{contents});
-    ASSERT_TRUE(program.started);
-    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
-    ASSERT_EQ(WindowCount(), 2);
-    EXPECT_EQ(displayWindow::instance()->Height(), 312);  // the layout's bounds
-    ASSERT_EQ(M_globals::tridata.size(), 8u);
-    EXPECT_TRUE(M_globals::tridata[0]->name.isEmpty());
-    program.quit();
-    EXPECT_EQ(program.dialogs.messages, QStringList{"no database connection"});
-    QFile file(program.databasePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), contents);
+// A start-up file that fails its check ends start-up as a missing one does: one message that
+// names the file and what is wrong, no window, exit code 0, and the file as it was, byte for byte
+// (nothing is written to it, not even the windows' bounds at quit).
+TEST(StartUp, AnUnusableFileEndsStartUpWithOneMessageAndIsLeftAsItWas) {
+    for (const UnusableDatabase& unusable : unusableDatabases()) {
+        SCOPED_TRACE(unusable.what);
+        TestFolder made;
+        ASSERT_TRUE(unusable.make(made.path("file")));
+        const QByteArray contents = fileBytes(made.path("file"));
+        StartedProgram program(StartedProgram::RawFile{contents});
+        EXPECT_FALSE(program.started);
+        ASSERT_EQ(program.dialogs.messages.size(), 1) << program.dialogs.messages.join("|").toStdString();
+        const QString& message = program.dialogs.messages[0];
+        EXPECT_TRUE(message.contains(program.databasePath())) << message.toStdString();
+        EXPECT_TRUE(message.contains(QChar(13) + unusable.says)) << message.toStdString();
+        EXPECT_TRUE(message.contains("restore it from a copy")) << message.toStdString();
+        EXPECT_TRUE(program.app().hasShutDown());
+        EXPECT_EQ(program.app().exitCode(), 0);
+        EXPECT_EQ(WindowCount(), 0);
+        ASSERT_TRUE(M_globals::db);
+        EXPECT_FALSE(M_globals::db->isConnected());
+        program.quit();
+        EXPECT_EQ(program.dialogs.messages.size(), 1);
+        EXPECT_EQ(fileBytes(program.databasePath()), contents);
+        EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"i_virev_DB"});
+    }
 }
 
 TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
@@ -140,22 +154,33 @@ TEST(Quit, TheWindowsStoreTheirBoundsBeforeTheDatabaseCloses) {
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
 }
 
-// The program as a user runs it, in a folder without its database: one message, exit code 0, and
-// no file made. A plug-in library beside it that does not load says why on standard error.
-TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile) {
+// The program as a user runs it: without its database, on a damaged one, and on one that another
+// program holds locked throughout. Each ends with exit code 0 after one message, makes no file
+// and leaves the database as it was. A plug-in library beside it that does not load says why on
+// standard error.
+TEST(ProgramRun, WithoutAUsableDatabaseTheProgramEndsWithExitCodeZeroAndOneMessage) {
     const QString built = QCoreApplication::applicationDirPath();
     const QString library = PluginHost::libraryFileName();
+    const QByteArray builtLibrary = fileBytes(QDir(built).filePath(library));
+    const auto validDatabase = [](const QString& path) { return createDatabase(path, validDatabaseSql()); };
     struct Case {
-        const char* name;
+        const char* what;
+        std::function<bool(const QString& path)> make;  // none: no database file
+        bool locked;
+        const char* says;
         QByteArray libraryBytes;  // the file beside the program; empty: none
         const char* reason;       // on standard error; empty: nothing about the library
     } cases[] = {
-        {"no library", "", "The plug-in library could not be loaded"},
-        {"not a library", "this is text, not a shared library", "The plug-in library could not be loaded"},
-        {"the built library", fileBytes(QDir(built).filePath(library)), ""},
+        {"no database", nullptr, false, "MsgBox: No database found, gonna shut down", builtLibrary, ""},
+        {"a damaged database", unusableDatabases()[0].make, false, "The file is damaged.", builtLibrary, ""},
+        {"a locked database", validDatabase, true, "database is locked", builtLibrary, ""},
+        {"no library", nullptr, false, "MsgBox: No database found, gonna shut down", "",
+         "The plug-in library could not be loaded"},
+        {"not a library", nullptr, false, "MsgBox: No database found, gonna shut down",
+         "this is text, not a shared library", "The plug-in library could not be loaded"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.what);
         TestFolder folder;
         const QString program = folder.path("yarrowen");
         ASSERT_TRUE(QFile::copy(QDir(built).filePath("yarrowen"), program));
@@ -166,6 +191,14 @@ TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile)
             file.write(c.libraryBytes);
             files << library;
         }
+        const QString database = folder.path("i_virev_DB");
+        if (c.make) {
+            ASSERT_TRUE(c.make(database));
+            files << "i_virev_DB";
+        }
+        const QByteArray contents = fileBytes(database);
+        std::unique_ptr<HeldLock> lock;
+        if (c.locked) lock = std::make_unique<HeldLock>(database);
         QProcess run;
         run.setWorkingDirectory(folder.path(""));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -174,10 +207,11 @@ TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile)
         run.setProcessEnvironment(environment);
         run.start(program, {});
         ASSERT_TRUE(run.waitForFinished(30000)) << "the program did not end";
+        lock.reset();
         EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(run.exitCode(), 0);
         const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
-        EXPECT_EQ(errors.count("MsgBox: No database found, gonna shut down"), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count(c.says), 1) << errors.toStdString();
         EXPECT_EQ(errors.count("MsgBox:"), 1) << errors.toStdString();
         if (*c.reason) {
             // The reason names the file that did not load.
@@ -190,5 +224,6 @@ TEST(ProgramRun, WithoutItsDatabaseTheProgramEndsWithExitCodeZeroAndMakesNoFile)
         left.sort();
         files.sort();
         EXPECT_EQ(left, files);
+        EXPECT_EQ(fileBytes(database), contents);
     }
 }

@@ -83,7 +83,7 @@ void expectWholeTexts(Window* window, const QString& state) {
 }
 
 QByteArray shippedDatabase() {
-    QFile file("i_virev_DB");  // beside the tests, in the bin folder
+    QFile file("i_virev_DB.shipped");  // beside the tests, in the bin folder
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
 }

@@ -6,6 +6,8 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QtEndian>
+#include <random>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -34,6 +36,8 @@ bool createDatabase(const QString& path, const QString& sql) {
         sqlite3_close(db);
         return false;
     }
+    // A test's file need not survive a crash: no waiting for the disk after each statement.
+    sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
     char* message = nullptr;
     const bool ok = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK;
     if (!ok) ADD_FAILURE() << "createDatabase: " << (message ? message : "");
@@ -89,3 +93,88 @@ ProgramDatabase::~ProgramDatabase() {
 }
 
 void ProgramDatabase::exec(const QString& sql) { EXPECT_TRUE(createDatabase(path, sql)); }
+
+bool spoilPage(const QString& path, int page, bool randomBytes) {
+    QFile file(path);
+    if (page < 1 || !file.open(QIODevice::ReadWrite)) return false;
+    // The page size is the big-endian number at offset 16 of the header; 1 stands for 65536.
+    const QByteArray header = file.read(100);
+    if (header.size() < 100) return false;
+    int pageSize = qFromBigEndian<quint16>(header.constData() + 16);
+    if (pageSize == 1) pageSize = 65536;
+    const qint64 offset = static_cast<qint64>(page - 1) * pageSize;
+    if (offset + pageSize > file.size()) return false;
+    QByteArray bytes(pageSize, '\0');
+    if (randomBytes) {
+        std::mt19937 generator(20);
+        for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
+    }
+    return file.seek(offset) && file.write(bytes) == pageSize;
+}
+
+int rootPage(const QString& path, const QString& table) {
+    sqlite3* db = nullptr;
+    int page = 0;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?1", -1,
+                               &statement, nullptr) == SQLITE_OK) {
+            const QByteArray name = table.toUtf8();
+            sqlite3_bind_text(statement, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+            if (sqlite3_step(statement) == SQLITE_ROW) page = sqlite3_column_int(statement, 0);
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return page;
+}
+
+HeldLock::HeldLock(const QString& path) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
+        locked = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+HeldLock::~HeldLock() {
+    if (locked) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A valid database with a page of one table's spoiled.
+std::function<bool(const QString&)> spoiledTable(const char* table, bool randomBytes) {
+    return [=](const QString& path) {
+        return createDatabase(path, validDatabaseSql()) && spoilPage(path, rootPage(path, table), randomBytes);
+    };
+}
+
+std::function<bool(const QString&)> validDatabaseWith(const QString& change) {
+    return [=](const QString& path) { return createDatabase(path, validDatabaseSql() + change); };
+}
+
+}  // namespace
+
+const std::vector<UnusableDatabase>& unusableDatabases() {
+    const QChar CR(13);
+    static const std::vector<UnusableDatabase> files = {
+        {"a zeroed page", spoiledTable("ProgramPrefs", false), "The file is damaged."},
+        {"random bytes over a page", spoiledTable("ENGLISH_DEFAULT", true), "The file is damaged."},
+        {"a 0-byte file", [](const QString& path) { return writeFile(path, {}); },
+         "The file is empty (0 bytes): it holds no database."},
+        {"a text file",
+         [](const QString& path) { return writeFile(path, "Hexagram notes, kept as text.\nNot a database.\n"); },
+         "The file is not a database file."},
+        {"no default hexagram table",
+         validDatabaseWith("DROP TABLE ENGLISH_DEFAULT; DELETE FROM TheTables WHERE table_name = 'ENGLISH_DEFAULT';"),
+         "Required Table ENGLISH_DEFAULT not found. " + QString(CR) + "Connection to this database is being stopped."},
+        {"a column missing from the default trigram table",
+         validDatabaseWith("ALTER TABLE TRIGRAMS_DEFAULT DROP COLUMN ANIMAL;"),
+         "The table TRIGRAMS_DEFAULT is not complete and can not be used." + QString(CR) + "It has no column ANIMAL."},
+    };
+    return files;
+}

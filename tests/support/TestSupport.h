@@ -5,8 +5,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <ostream>
 #include <vector>
+
+struct sqlite3;
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -56,4 +59,34 @@ public:
 private:
     TestFolder folder;
     QString path;
+};
+
+// A database file that must not be used, how to make it, and a line of the one message that
+// refuses it. Each is a valid database spoiled in one way, or a file that is no database at all.
+struct UnusableDatabase {
+    const char* what;
+    std::function<bool(const QString& path)> make;
+    QString says;
+};
+const std::vector<UnusableDatabase>& unusableDatabases();
+
+// Writes over page `page` (counted from 1) of a database file: zeros, or bytes of a fixed
+// pseudo-random sequence. False when the file has no such page.
+bool spoilPage(const QString& path, int page, bool randomBytes);
+// The root page of `table` in the database file; 0 when there is no such table.
+int rootPage(const QString& path, const QString& table);
+
+// Another connection holding an exclusive lock on a database file for its lifetime, as another
+// program writing to the file would; it writes nothing.
+class HeldLock {
+public:
+    explicit HeldLock(const QString& path);
+    ~HeldLock();
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return locked; }
+
+private:
+    sqlite3* db = nullptr;
+    bool locked = false;
 };

@@ -1,5 +1,6 @@
 // Switching the whole program to another database file, and the "Copy ..." message.
 #include "app/App.h"
+#include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "platform/Dialogs.h"
@@ -7,6 +8,7 @@
 #include "platform/Window.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QChar CR(13);
@@ -27,24 +29,23 @@ bool App::_DataBaseOpen_Action() {
     if (file.isEmpty()) return false;
     const QString name = QFileInfo(file).fileName();
 
-    // The candidate serves the validation only; it goes when the command ends.
+    // The candidate serves the validation only; it goes when the command ends. Neither step writes
+    // to the file.
     SQLDatabase candidate;
-    candidate.setDatabaseFile(file);
-    if (!candidate.Connect()) {
-        MsgBox("No database Connection for file named " + name + "." + CR +
-               "Returning Unchanged to Current Database Connection.");
+    if (const DatabaseFault fault = openDatabaseFile(candidate, file)) {
+        MsgBox(databaseFaultMessage(name, fault, switchRefused));
         return false;
     }
-    if (!checkDatabase(candidate)) {
-        MsgBox("Database for file " + name + CR + "Does Not Pass as a yarrowen database." + CR +
-               "Returning Unchanged to Current Database Connection.");
-        return false;
-    }
+    if (!checkDatabase(candidate)) return false;
 
-    // Each window of a snapshot is asked once, so a window that refuses to close cannot hold the
-    // switch in a loop. The windows store their bounds through the old connection as they close.
-    for (const QPointer<Window>& window : windowSnapshot())
-        if (window && !window->isClosed()) window->Close();
+    // Each window is asked once, the display window last: a window that refuses to close (an
+    // editor keeping unsaved changes) stops the switch with the file in use and the chain still
+    // on screen. The windows store their bounds through the old connection as they close.
+    std::vector<QPointer<Window>> windows = windowSnapshot();
+    std::stable_partition(windows.begin(), windows.end(),
+                          [](const QPointer<Window>& window) { return !qobject_cast<displayWindow*>(window.data()); });
+    for (const QPointer<Window>& window : windows)
+        if (window && !window->isClosed() && !window->Close()) return false;
 
     if (M_globals::db) M_globals::db->Close();
     M_globals::f_db = file;
