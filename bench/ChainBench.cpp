@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "chains/ChainPage.h"
 #include "chains/Wtext.h"
+#include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "platform/Graphics.h"
 
@@ -40,9 +41,9 @@ void benchChain() {
                 second, links, lastFive, lastFive / second, median(adds), *std::max_element(adds.begin(), adds.end()));
 
     // The stored form as the saved-chains window writes it.
-    const QString stored = QString("%1,%2;").arg(display->drawbuffer->Width()).arg(display->drawbuffer->Height()) +
-                           display->theHexChain;
-    const QString header = QString("0,%1;").arg(display->drawbuffer->Height());
+    const QString stored =
+        M_globals::storedChainForm(display->drawbuffer->Width(), display->drawbuffer->Height(), display->theHexChain);
+    const QString header = M_globals::storedChainForm(0, display->drawbuffer->Height(), QString());
     const double load64 = timeMs([&] {
         display->DoLoadHexChain(-1, stored);
         settle();

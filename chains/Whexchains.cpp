@@ -238,7 +238,7 @@ void Whexchains::saveHexChain() {
         MsgBox(nothingToSave);
         return;
     }
-    const QString chain = HexChainsTable::storedForm(display->drawbuffer->Width(), display->drawbuffer->Height(),
+    const QString chain = M_globals::storedChainForm(display->drawbuffer->Width(), display->drawbuffer->Height(),
                                                      display->theHexChain);
     const QString name = ef1[0]->Text();
     QString test = name;

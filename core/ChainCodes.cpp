@@ -85,6 +85,10 @@ QString chainText(const std::vector<ChainLink>& links) {
     return records.join(';');
 }
 
+QString storedChainForm(int width, int height, const QString& chain) {
+    return QString("%1,%2;").arg(width).arg(height) + chain;
+}
+
 bool DoesStringHaveText(QString& s) {
     // The leading blanks go at once, so that a text of a million blanks costs what it holds.
     qsizetype blanks = 0;

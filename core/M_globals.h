@@ -95,6 +95,8 @@ struct ChainLink {
 std::optional<std::vector<ChainLink>> readChainLinks(const QString& chain);
 // The chain string of these links, as the program writes it.
 QString chainText(const std::vector<ChainLink>& links);
+// A chain's stored form: the header "width,height;" of its drawing, then the chain string.
+QString storedChainForm(int width, int height, const QString& chain);
 // A text of digits alone (at most 18) as its value; nothing for any other text.
 std::optional<qint64> wholeNumber(const QString& text);
 // What a reader of a chain says when its text is damaged.

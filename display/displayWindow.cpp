@@ -391,7 +391,7 @@ void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit, int width, int 
         MsgBox(edit.refusal);
         return;
     }
-    DoLoadHexChain(-1, QString("%1,%2;").arg(width).arg(height) + edit.chain);
+    DoLoadHexChain(-1, M_globals::storedChainForm(width, height, edit.chain));
 }
 
 void displayWindow::doHexEdit(int n, bool all) {

@@ -34,8 +34,8 @@ protected:
     }
     // The stored form of the chain the display window shows now.
     QString shownStoredForm() const {
-        return QString("%1,%2;").arg(chains.display->drawbuffer->Width()).arg(chains.display->drawbuffer->Height()) +
-               chains.display->theHexChain;
+        return M_globals::storedChainForm(chains.display->drawbuffer->Width(), chains.display->drawbuffer->Height(),
+                                          chains.display->theHexChain);
     }
     void addRow(const QString& name, const QString& comment, const QString& chain) {
         ASSERT_TRUE(M_globals::db->SQLExecute("INSERT INTO HexChains VALUES (?1, ?2, ?3)", {name, comment, chain}));
