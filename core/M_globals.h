@@ -4,6 +4,7 @@
 #include "platform/Types.h"
 
 #include <QString>
+#include <QVariantList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@ class SQLDatabase;
 class PrinterSetup;
 class Random;
 class Picture;
+class RecordSet;
 class trigramClass;
 
 namespace M_globals {
@@ -115,6 +117,9 @@ void LoadPrefs();
 // so does a table without a row; without a connection nothing is written and nothing is said.
 bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values);
 bool fontavailable(const QString& name);
+// The rows a select on db finds; nullptr without a connection, or when the select fails, after the
+// engine's message was shown.
+std::shared_ptr<RecordSet> selectShowingFailure(const QString& sql, const QVariantList& values = {});
 void loadtritable(const QString& table);
 
 // Applies the menu profile of a window kind to the shared menu bar: 0 the display window, 1 the

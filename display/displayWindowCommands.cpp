@@ -109,14 +109,9 @@ bool displayWindow::_Optionsinput_Action() {
 
 // The book commands put the hexagram of a book number in place of the chain's last one.
 void displayWindow::showBookNumber(int number) {
-    SQLDatabase* db = M_globals::db.get();
-    if (!db) return;
-    auto rows = db->SQLSelect("select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1",
-                              {number});
-    if (!rows || db->Error()) {
-        MsgBox(db->ErrorMessage());
-        return;
-    }
+    auto rows = M_globals::selectShowingFailure(
+        "select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1", {number});
+    if (!rows) return;
     rows->MoveFirst();
     if (rows->isEOF()) return;  // a table without that book number: nothing changes
     const qint64 code = rows->Field("NUMBER_BOOLEAN").IntegerValue();

@@ -51,17 +51,9 @@ QString trigramRecordText(RecordSet& row) {
     return text;
 }
 
-// A select that the lists read from; a failure shows the engine's message and gives nothing.
-std::shared_ptr<RecordSet> selectRows(const QString& sql, const QVariantList& values = {}) {
-    if (!M_globals::db) return nullptr;
-    auto rows = M_globals::db->SQLSelect(sql, values);
-    if (!rows) MsgBox(M_globals::db->ErrorMessage());
-    return rows;
-}
-
 // The record text of the row a select of one key finds; empty when it finds none.
 QString foundRecordText(const QString& sql, int key, QString (*text)(RecordSet&)) {
-    auto found = selectRows(sql, {key});
+    auto found = M_globals::selectShowingFailure(sql, {key});
     if (!found) return QString();
     found->MoveFirst();
     const QString result = found->isEOF() ? QString() : text(*found);
@@ -225,7 +217,8 @@ void ListsWindow::applyTextFont() {
 
 void ListsWindow::LoadHexagrams() {
     ListHex->DeleteAllRows();
-    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
+    auto rows =
+        M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListHex->AddRow(twoDigits(rows->Field("NUMBER_BOOK").IntegerValue()));
@@ -246,7 +239,7 @@ void ListsWindow::LoadHexagrams() {
 
 void ListsWindow::LoadTrigrams() {
     ListTri->DeleteAllRows();
-    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableTri));
+    auto rows = M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableTri));
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListTri->AddRow(rows->Field("NAME").StringValue());
@@ -274,7 +267,8 @@ void ListsWindow::LoadSchema() {
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry = selectRows("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
+        auto entry =
+            M_globals::selectShowingFailure("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
         // A table without a catalogue row is not listed.
         if (!entry || entry->isEOF()) continue;
         const qint64 type = entry->Field("table_type").IntegerValue();
