@@ -48,7 +48,7 @@ inline int Used_HexWidth = 0;
 inline int Used_GapLength = 0;
 inline int Used_YinLength = 0;
 
-// Line ordinals "1st".."6th" at 1..6; element 0 stays empty.
+// Line ordinals "1st".."6th" at 1..6 (lineOrdinal); element 0 stays empty.
 inline std::vector<QString> firsttosixth(7);
 
 // Font names.
@@ -82,6 +82,9 @@ int Hex69sToHex(int hex, int mask);
 QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
+
+// The ordinal of line 1..6, "1st".."6th"; empty for any other number.
+QString lineOrdinal(int line);
 
 // A hexagram code or a change mask: six lines, 0..63.
 inline bool isSixLines(qint64 n) { return n >= 0 && n <= 63; }

@@ -35,9 +35,9 @@ QString trigramWord(qint64 t) {
 QString recordText(RecordSet& row) {
     QString text = row.Field("China_phonics").StringValue() + CR + row.Field("DESCRIPTION").StringValue() + CR +
                    row.Field("JUDGEMENT").StringValue() + CR + CR;
-    const char* labels[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
     const char* columns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
-    for (int k = 0; k < 6; ++k) text += QString(labels[k]) + " place:  " + row.Field(columns[k]).StringValue() + CR;
+    for (int k = 0; k < 6; ++k)
+        text += M_globals::lineOrdinal(k + 1) + " place:  " + row.Field(columns[k]).StringValue() + CR;
     return text;
 }
 
