@@ -80,8 +80,8 @@ void displayWindow::Event_Open() {
     Canvas1_Open();
     // Bounds that give no size or lie off every screen leave the layout's.
     restoreWindowBounds(*this, "DisplayW");
-    newPictures(250, 500);
-    scrollbarH->setPageStep(430);  // one column: 250 of hexagram and 180 of transition
+    newPictures(ChainLogic::ColumnWidth, 500);
+    scrollbarH->setPageStep(ChainLogic::Pitch);  // one column: its hexagram and its transition
     InputWindow::instance()->wakeup(0, false);
     scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
@@ -260,7 +260,7 @@ void displayWindow::redrawchain() {
 }
 
 void displayWindow::doupdate() {
-    newPictures(250, 500);
+    newPictures(ChainLogic::ColumnWidth, 500);
     redrawchain();
     checkscrollbarH();
 }
@@ -429,7 +429,7 @@ void displayWindow::Do6and9EditLong(int mask) {
 void displayWindow::deleteHex() {
     if (virevcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
     const auto edited = ChainLogic::deleteHexagram(theHexChain, virevcount, recordtoedit);
-    if (edited) applyEdit(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
+    if (edited) applyEdit(*edited, drawbuffer->Width() - ChainLogic::Pitch, drawbuffer->Height());
 }
 
 // ---- Speech ----

@@ -35,7 +35,8 @@ public:
     // window is.
     HexagramList virev;
     int virevcount = 0;
-    // The drawn chain, made at open as 250 x 500; the selection overlay is painted over it.
+    // The drawn chain, made at open one column wide and 500 high; the selection overlay is painted
+    // over it.
     std::shared_ptr<ChainPicture> drawbuffer;
     // The captions and the name of column k at entry k - 1, made anew by each drawing of it.
     std::vector<std::shared_ptr<StringShape>> abovestr;
