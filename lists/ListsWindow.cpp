@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int BarHeight = 15;
-const QChar CR(13);
 const char* const TrigramWords = "earth,thunder,water,lake,mountain,fire,wind,heaven";
 
 QString twoDigits(qint64 n) { return QString("%1").arg(n, 2, 10, QChar('0')); }

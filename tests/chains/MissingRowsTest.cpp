@@ -13,12 +13,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString CR(QChar(13));
-
-}  // namespace
-
 TEST(MissingRows, EachActionSaysThemOnceInTheSameWords) {
     ChainsProgram chains;  // codes 0, 1, 8, 9, 21, 42, 62, 63
     displayWindow* display = chains.display;

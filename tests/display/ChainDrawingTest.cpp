@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
 const QColor Upper(30, 30, 200), Lower(30, 100, 100), White(255, 255, 255);
 
 // What a refused newhex must leave as it was.

@@ -6,7 +6,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
 const QString NotImplemented = "Feature not implemented in this version of program!  Sorry.";
 const QString Damaged = "This chain cannot be loaded: its stored text is damaged.";
 

@@ -22,8 +22,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 QString label(int t) { return QString("tri%1").arg(t) + CR + QString("The body%1 of the animal%1.").arg(t); }
 
 int shownCode(const InputWindow* input) { return shownCode(input->iwYY); }
