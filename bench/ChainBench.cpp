@@ -45,7 +45,7 @@ void benchChain() {
         M_globals::storedChainForm(display->drawbuffer->Width(), display->drawbuffer->Height(), display->theHexChain);
     const QString header = M_globals::storedChainForm(0, display->drawbuffer->Height(), QString());
     const double load64 = timeMs([&] {
-        display->DoLoadHexChain(-1, stored);
+        display->DoLoadHexChain(stored);
         settle();
     });
     std::printf("load of %d links: %.0f ms\n", links, load64);
@@ -68,7 +68,7 @@ void benchChain() {
 
     constexpr int longChain = 256;
     const double load256 = timeMs([&] {
-        display->DoLoadHexChain(-1, header + walkChain(longChain));
+        display->DoLoadHexChain(header + walkChain(longChain));
         settle();
     });
     std::printf("load of %d links: %.0f ms (%.2f x the load of %d)\n", longChain, load256, load256 / load64, links);

@@ -216,9 +216,8 @@ int Whexchains::selectedRow() const {
 void Whexchains::loadSelected() {
     const int row = selectedRow();
     if (row < 0) return;
-    const int id = static_cast<int>(leadingInteger(ListBox1->Cell(row, 1)));
     // The loader checks the stored form and closes this window.
-    displayWindow::instance()->DoLoadHexChain(id, ListBox1->Cell(row, 2));
+    displayWindow::instance()->DoLoadHexChain(ListBox1->Cell(row, 2));
 }
 
 void Whexchains::warn(int row, const QString& text) {

@@ -82,7 +82,7 @@ void displayWindow::Event_Open() {
     restoreWindowBounds(*this, "DisplayW");
     newPictures(ChainLogic::ColumnWidth, 500);
     scrollbarH->setPageStep(ChainLogic::Pitch);  // one column: its hexagram and its transition
-    InputWindow::instance()->wakeup(0, false);
+    InputWindow::instance()->wakeup(false);
     scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
     scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
@@ -347,8 +347,7 @@ bool displayWindow::Canvas1_MouseDown(int X, int Y) {
 
 // ---- Loading and editing ----
 
-void displayWindow::DoLoadHexChain(int id, const QString& chain) {
-    Q_UNUSED(id)
+void displayWindow::DoLoadHexChain(const QString& chain) {
     // The saved-chains window goes first; when the load comes from one of its own handlers, it
     // closes as that handler returns.
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
@@ -391,7 +390,7 @@ void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit, int width, int 
         MsgBox(edit.refusal);
         return;
     }
-    DoLoadHexChain(-1, M_globals::storedChainForm(width, height, edit.chain));
+    DoLoadHexChain(M_globals::storedChainForm(width, height, edit.chain));
 }
 
 void displayWindow::doHexEdit(int n, bool all) {

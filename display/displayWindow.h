@@ -98,8 +98,8 @@ public:
     // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
     // given; a form that holds no chain, or more links than ChainLogic::MaxChainLength, is refused
     // with a message and changes nothing. An open saved-chains window is closed first, in either
-    // case. id is not read.
-    void DoLoadHexChain(int id, const QString& chain);
+    // case.
+    void DoLoadHexChain(const QString& chain);
     // Puts hexagram n in place of the selected one: all False rewrites its two links.
     void doHexEdit(int n, bool all);
     void doHexEditChangeOne(int n);

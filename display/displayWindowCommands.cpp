@@ -103,7 +103,7 @@ bool displayWindow::_FileHelp_Action() {
 }
 
 bool displayWindow::_Optionsinput_Action() {
-    InputWindow::instance()->wakeup(1, false);
+    InputWindow::instance()->wakeup(false);
     return false;
 }
 
@@ -166,7 +166,7 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
 bool displayWindow::_EditeditHex_Action() {
     if (virevcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
     if (!recordtoeditis6and9) {
-        InputWindow::instance()->wakeup(1, true);
+        InputWindow::instance()->wakeup(true);
         return false;
     }
     const auto links = M_globals::readChainLinks(theHexChain).value_or(std::vector<M_globals::ChainLink>());
@@ -177,7 +177,7 @@ bool displayWindow::_EditeditHex_Action() {
 }
 
 bool displayWindow::_OptionsText_Action() {
-    Wtext::instance()->wakeup(1);
+    Wtext::instance()->wakeup();
     return false;
 }
 

@@ -134,7 +134,7 @@ TEST_F(SavedChains, SaveStoresTheShownChainUnderTheNameAndCommentAsTypedAndClose
     EXPECT_FALSE(isOpen());
 
     // Stored and loaded back, the chain is the one that was shown.
-    chains.display->DoLoadHexChain(-1, "0,500;0,0");
+    chains.display->DoLoadHexChain("0,500;0,0");
     Whexchains* again = open(2);
     clickRow(again->ListBox1, 0);
     clickOn(again->PBsave);
@@ -347,7 +347,7 @@ TEST_F(SavedChains, ALoadFromTheWindowClosesItOnlyAfterItsHandlerHasReturned) {
 
 TEST_F(SavedChains, ALoadThatComesFromElsewhereClosesTheWindowAtOnce) {
     open(0);
-    chains.display->DoLoadHexChain(-1, "0,500;1,8;9,0");
+    chains.display->DoLoadHexChain("0,500;1,8;9,0");
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(chains.display->theHexChain, "1,8;9,0");
 }
