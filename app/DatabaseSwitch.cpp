@@ -10,10 +10,6 @@
 #include <QFileInfo>
 #include <algorithm>
 
-namespace {
-const QChar CR(13);
-}
-
 bool App::_DataBaseOpen_Action() {
     MessageDialog confirm;
     confirm.Icon = 3;

@@ -49,14 +49,13 @@ void aboutWindow::PushButton1_Action() { Close(); }
 
 // Where nothing opens the README, the user learns where it is.
 void aboutWindow::PushButton3_Action() {
-    const QChar CR(13);
     const QString path = QUrl(projectHomeAddress()).toLocalFile();
     if (!QFileInfo::exists(path)) {
-        MsgBox("The README is not beside the program, where it belongs:" + QString(CR) + path);
+        MsgBox("The README is not beside the program, where it belongs:" + CR + path);
         return;
     }
     if (!ShowURL(projectHomeAddress()))
-        MsgBox("Nothing on this computer opens the README. It is here:" + QString(CR) + path);
+        MsgBox("Nothing on this computer opens the README. It is here:" + CR + path);
 }
 
 void aboutWindow::PushButton4_Action() { MsgBox(creditsText()); }
@@ -79,7 +78,6 @@ QString projectHomeAddress() {
 }
 
 QString creditsText() {
-    const QChar CR(13);
     return QString("Sources for default database:  ") + CR +
            "1) I Virev, the Book of Changes: its classic text (traditional, anonymous)" + CR +
            "2) The English hexagram and trigram texts written for yarrowen (the yarrowen contributors)" + CR + CR +

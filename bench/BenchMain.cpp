@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "platform/SQLDatabase.h"
+#include "platform/Types.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ QString prose(qsizetype size, qsizetype paragraphLength) {
         state ^= state << 5;
         text += words[static_cast<qsizetype>(state % static_cast<quint32>(words.size()))];
         if (text.size() - paragraph > paragraphLength) {
-            text += QChar(13);
+            text += CR;
             paragraph = text.size();
         } else {
             text += ' ';

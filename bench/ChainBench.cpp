@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "chains/ChainPage.h"
 #include "chains/Wtext.h"
+#include "core/M_globals.h"
 #include "display/displayWindow.h"
 #include "platform/Graphics.h"
 
@@ -40,11 +41,11 @@ void benchChain() {
                 second, links, lastFive, lastFive / second, median(adds), *std::max_element(adds.begin(), adds.end()));
 
     // The stored form as the saved-chains window writes it.
-    const QString stored = QString("%1,%2;").arg(display->drawbuffer->Width()).arg(display->drawbuffer->Height()) +
-                           display->theHexChain;
-    const QString header = QString("0,%1;").arg(display->drawbuffer->Height());
+    const QString stored =
+        M_globals::storedChainForm(display->drawbuffer->Width(), display->drawbuffer->Height(), display->theHexChain);
+    const QString header = M_globals::storedChainForm(0, display->drawbuffer->Height(), QString());
     const double load64 = timeMs([&] {
-        display->DoLoadHexChain(-1, stored);
+        display->DoLoadHexChain(stored);
         settle();
     });
     std::printf("load of %d links: %.0f ms\n", links, load64);
@@ -67,7 +68,7 @@ void benchChain() {
 
     constexpr int longChain = 256;
     const double load256 = timeMs([&] {
-        display->DoLoadHexChain(-1, header + walkChain(longChain));
+        display->DoLoadHexChain(header + walkChain(longChain));
         settle();
     });
     std::printf("load of %d links: %.0f ms (%.2f x the load of %d)\n", longChain, load256, load256 / load64, links);

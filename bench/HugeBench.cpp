@@ -84,8 +84,8 @@ void benchHugeText() {
             edit.setFont(textFont("DejaVu Sans", 14, false, false, false));
             window.show();
             settle();
-            QString both = judgement + QChar(13) + first;
-            both.replace(QChar(13), QChar(10));
+            QString both = judgement + CR + first;
+            both.replace(CR, QChar(10));
             floorMs = timeMs([&] {
                 edit.setPlainText(both);
                 layOutWhole(&edit);

@@ -38,7 +38,7 @@ QString pageList(const std::vector<std::shared_ptr<Hexagram>>& hexagrams) {
     QString list;
     for (size_t i = 0; i < hexagrams.size(); ++i) {
         const int row = static_cast<int>(i) / CellsPerRow + 1, col = static_cast<int>(i) % CellsPerRow + 1;
-        list += QString::number(row) + "." + QString::number(col) + ":  " + hexagrams[i]->name + QChar(13);
+        list += QString::number(row) + "." + QString::number(col) + ":  " + hexagrams[i]->name + CR;
     }
     return list;
 }
@@ -53,9 +53,9 @@ QString trigramName(int number) {
 }  // namespace
 
 QString hexagramText(const Hexagram& h) {
-    const QString indent = QString(QChar(13)) + "       ";
-    QString text = h.name + " = (" + trigramName(h.above) + ")/(" + trigramName(h.below) + ")" + QChar(13);
-    text += indent + h.description + indent + h.judgement + QChar(13);
+    const QString indent = CR + "       ";
+    QString text = h.name + " = (" + trigramName(h.above) + ")/(" + trigramName(h.below) + ")" + CR;
+    text += indent + h.description + indent + h.judgement + CR;
     for (int line = 1; line <= 6; ++line)
         if (h.places[static_cast<size_t>(line)])
             text += indent + "Line " + QString::number(line) + " change:  " + h.placesSTR[static_cast<size_t>(line)];

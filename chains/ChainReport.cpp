@@ -13,8 +13,6 @@ namespace ChainReport {
 
 namespace {
 
-const QString CR(QChar(13));
-
 class Report {
 public:
     QString text;

@@ -30,10 +30,6 @@ std::shared_ptr<RecordSet> selectRow(SQLDatabase& db, qint64 id, QString& error)
 
 }  // namespace
 
-QString storedForm(int width, int height, const QString& chain) {
-    return QString("%1,%2;").arg(width).arg(height) + chain;
-}
-
 Listing list() {
     Listing listing;
     SQLDatabase* db = connection(listing.error);

@@ -8,9 +8,6 @@
 
 namespace HexChainsTable {
 
-// The stored form of a chain: the drawing's width and height, then the chain string.
-QString storedForm(int width, int height, const QString& chain);
-
 struct Row {
     QString name;
     qint64 id = 0;  // the rowid

@@ -216,9 +216,8 @@ int Whexchains::selectedRow() const {
 void Whexchains::loadSelected() {
     const int row = selectedRow();
     if (row < 0) return;
-    const int id = static_cast<int>(leadingInteger(ListBox1->Cell(row, 1)));
     // The loader checks the stored form and closes this window.
-    displayWindow::instance()->DoLoadHexChain(id, ListBox1->Cell(row, 2));
+    displayWindow::instance()->DoLoadHexChain(ListBox1->Cell(row, 2));
 }
 
 void Whexchains::warn(int row, const QString& text) {
@@ -238,7 +237,7 @@ void Whexchains::saveHexChain() {
         MsgBox(nothingToSave);
         return;
     }
-    const QString chain = HexChainsTable::storedForm(display->drawbuffer->Width(), display->drawbuffer->Height(),
+    const QString chain = M_globals::storedChainForm(display->drawbuffer->Width(), display->drawbuffer->Height(),
                                                      display->theHexChain);
     const QString name = ef1[0]->Text();
     QString test = name;

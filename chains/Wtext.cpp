@@ -83,7 +83,7 @@ bool Wtext::_OptionsChainWindow_Action() {
     return false;
 }
 
-void Wtext::wakeup(int) {
+void Wtext::wakeup() {
     EF1->setText(QString());
     EF1->Refresh();
     const displayWindow* display = displayWindow::instance();

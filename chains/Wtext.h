@@ -28,8 +28,8 @@ public:
     void applyTextFont() override;
     bool _OptionsChainWindow_Action();
 
-    // Writes the report of the display window's chain into EF1; the argument is not read.
-    void wakeup(int mode);
+    // Writes the report of the display window's chain into EF1.
+    void wakeup();
 
-    void refreshAfterTablesChanged() override { wakeup(1); }
+    void refreshAfterTablesChanged() override { wakeup(); }
 };

@@ -43,6 +43,11 @@ QString getYinYangCharString(int n) {
     return text.left(3) + " " + text.right(3);
 }
 
+QString lineOrdinal(int line) {
+    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    return line >= 1 && line <= 6 ? QString(ordinals[line - 1]) : QString();
+}
+
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge) {
     const QStringList fields = chain.split(';');
     const int count = static_cast<int>(fields.size());
@@ -83,6 +88,10 @@ QString chainText(const std::vector<ChainLink>& links) {
     QStringList records;
     for (const ChainLink& link : links) records << QString("%1,%2").arg(link.code).arg(link.mask);
     return records.join(';');
+}
+
+QString storedChainForm(int width, int height, const QString& chain) {
+    return QString("%1,%2;").arg(width).arg(height) + chain;
 }
 
 bool DoesStringHaveText(QString& s) {

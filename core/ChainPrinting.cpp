@@ -12,8 +12,6 @@ namespace M_globals {
 
 namespace {
 
-const QChar CR(13);
-
 // The page must hold one block and the left edge of the text column.
 bool pageHoldsBlock(int pageHeight, int pageWidth, int blockHeight, int textLeft) {
     if (pageHeight < blockHeight || pageWidth < textLeft) {

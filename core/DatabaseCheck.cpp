@@ -2,13 +2,12 @@
 
 #include "core/TextTables.h"
 #include "platform/SQLDatabase.h"
+#include "platform/Types.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-const QChar CR(13);
 
 // The first 16 bytes of every SQLite 3 database file.
 const QByteArray SQLiteHeader("SQLite format 3\0", 16);
@@ -87,7 +86,7 @@ DatabaseFault checkCatalogue(SQLDatabase& db, RecordSet& tables) {
         auto entry = db.SQLSelect("Select * from TheTables where table_name = ? COLLATE NOCASE", {name});
         if (db.Error() || !entry) return fails(CatalogueError, db.ErrorMessage());
         if (entry->isEOF())
-            return fails("Missing table from TheTables, aborting operation." + QString(CR) + "The table " + name +
+            return fails("Missing table from TheTables, aborting operation." + CR + "The table " + name +
                     " has no row there.");
     }
     return {};

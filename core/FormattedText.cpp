@@ -26,7 +26,7 @@ StyleRun FormattedTextRun::ToStyleRun() const {
 
 FormattedText::FormattedText(const StyledText& st) {
     const QString lineEnd = EndOfLine();
-    const QChar CR(13), LF(10);
+    const QChar LF(10);
     int start = 0;          // of style run i in st
     int paragraph = 0;      // the first paragraph that may hold it: runs start in text order
     bool afterCR = false;   // the text so far ends with a CR

@@ -188,5 +188,5 @@ ReadProblemsSaidOnce::ReadProblemsSaidOnce() { ++gatherings; }
 ReadProblemsSaidOnce::~ReadProblemsSaidOnce() {
     if (--gatherings > 0 || keptProblems.isEmpty()) return;
     const QStringList problems = std::exchange(keptProblems, QStringList());
-    MsgBox(problems.join(QChar(13)));
+    MsgBox(problems.join(CR));
 }

@@ -4,6 +4,7 @@
 #include "platform/Types.h"
 
 #include <QString>
+#include <QVariantList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@ class SQLDatabase;
 class PrinterSetup;
 class Random;
 class Picture;
+class RecordSet;
 class trigramClass;
 
 namespace M_globals {
@@ -46,7 +48,7 @@ inline int Used_HexWidth = 0;
 inline int Used_GapLength = 0;
 inline int Used_YinLength = 0;
 
-// Line ordinals "1st".."6th" at 1..6; element 0 stays empty.
+// Line ordinals "1st".."6th" at 1..6 (lineOrdinal); element 0 stays empty.
 inline std::vector<QString> firsttosixth(7);
 
 // Font names.
@@ -81,6 +83,9 @@ QString getYinYangCharString(int n);
 QString HexChainChangeLink(const QString& chain, const QString& link, int index, bool merge);
 bool DoesStringHaveText(QString& s);
 
+// The ordinal of line 1..6, "1st".."6th"; empty for any other number.
+QString lineOrdinal(int line);
+
 // A hexagram code or a change mask: six lines, 0..63.
 inline bool isSixLines(qint64 n) { return n >= 0 && n <= 63; }
 
@@ -95,6 +100,8 @@ struct ChainLink {
 std::optional<std::vector<ChainLink>> readChainLinks(const QString& chain);
 // The chain string of these links, as the program writes it.
 QString chainText(const std::vector<ChainLink>& links);
+// A chain's stored form: the header "width,height;" of its drawing, then the chain string.
+QString storedChainForm(int width, int height, const QString& chain);
 // A text of digits alone (at most 18) as its value; nothing for any other text.
 std::optional<qint64> wholeNumber(const QString& text);
 // What a reader of a chain says when its text is damaged.
@@ -113,6 +120,9 @@ void LoadPrefs();
 // so does a table without a row; without a connection nothing is written and nothing is said.
 bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values);
 bool fontavailable(const QString& name);
+// The rows a select on db finds; nullptr without a connection, or when the select fails, after the
+// engine's message was shown.
+std::shared_ptr<RecordSet> selectShowingFailure(const QString& sql, const QVariantList& values = {});
 void loadtritable(const QString& table);
 
 // Applies the menu profile of a window kind to the shared menu bar: 0 the display window, 1 the

@@ -29,9 +29,8 @@ void setStartValues() {
     Used_GapLength = gapLengthFor(Used_yangLength, Used_YinGapPercent);
     Used_YinLength = yinLengthFor(Used_yangLength, Used_GapLength);
 
-    const char* ordinals[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
     firsttosixth.assign(7, QString());
-    for (int k = 1; k <= 6; ++k) firsttosixth[static_cast<size_t>(k)] = ordinals[k - 1];
+    for (int k = 1; k <= 6; ++k) firsttosixth[static_cast<size_t>(k)] = lineOrdinal(k);
 
     TableHex = "ENGLISH_DEFAULT";
     TableTri = "TRIGRAMS_DEFAULT";

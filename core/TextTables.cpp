@@ -7,8 +7,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 const QStringList HexIntegers{"NUMBER_BOOLEAN", "NUMBER_BOOK", "above", "below"};
 const QStringList HexTexts{"NAME",   "DESCRIPTION", "JUDGEMENT", "first",         "second",    "third",
                            "fourth", "fifth",       "sixth",     "China_phonics", "all_nines", "ShortName"};

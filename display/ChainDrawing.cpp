@@ -75,7 +75,6 @@ Column column(const Hexagram& hexagram, int k, TextLayouts* layouts) {
     c.name = caption(hexagram.name, M_globals::font_title, centre, r.top + r.hexH + r.T + 5, layouts);
     c.figureX = x0 + Int((ChainLogic::ColumnWidth - M_globals::Used_yangLength) / 2.0);
     c.figureY = r.top;
-    const QString CR(QChar(13));
     auto laid = laidOut(hexagram.description + CR + CR + hexagram.judgement, M_globals::font_judgement, 12,
                         Column::textWidth, layouts);
     c.text = std::move(laid.text);

@@ -4,6 +4,7 @@
 // holds the transition text toward hexagram k + 1. Lengths are pixels of the drawing, y downward.
 #include "core/Hexagram.h"
 #include "core/StyledTextDrawing.h"
+#include "display/ChainLogic.h"
 #include "platform/Graphics.h"
 #include "platform/StyledText.h"
 #include "platform/VectorShapes.h"
@@ -15,7 +16,7 @@ namespace ChainDrawing {
 
 // A caption is cut, and ends in an ellipsis, where it is wider than its column: so it keeps clear
 // of the transition texts beside it.
-constexpr int CaptionWidth = 250;
+constexpr int CaptionWidth = ChainLogic::ColumnWidth;
 
 // Texts laid out for a drawing. Equal texts in the same font, size and width are laid out once, so
 // a chain that shows a hexagram many times holds its texts and their lines once.
@@ -82,7 +83,7 @@ struct Transition {
     int x = 0, y = 0;
     int height = 0;
     static constexpr int margin = 6;
-    static constexpr int width = 180 - 2 * margin;
+    static constexpr int width = ChainLogic::GapWidth - 2 * margin;
     int bottom() const { return y + height; }
 };
 Transition transition(const Hexagram& from, int j, TextLayouts* layouts = nullptr);

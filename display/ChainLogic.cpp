@@ -10,7 +10,6 @@
 namespace ChainLogic {
 
 namespace {
-const QChar CR(13);
 const QChar Tab(9);
 
 }  // namespace
@@ -84,7 +83,7 @@ ChainEdit changeTransition(const QString& chain, int count, int k, int mask) {
     const bool hasNextToNext = k + 1 < count;
     const int c = hasNextToNext ? links[static_cast<size_t>(k + 1)].code : 0;
     if (hasNextToNext && next == c)
-        return {chain, "Changed Next Hexagram = NextToNext Hexagram" + QString(CR) + "Can not do so."};
+        return {chain, "Changed Next Hexagram = NextToNext Hexagram" + CR + "Can not do so."};
     QString edited = M_globals::HexChainChangeLink(chain, link(a, mask), k, false);
     edited = M_globals::HexChainChangeLink(edited, link(next, hasNextToNext ? M_globals::TwoHex(next, c) : 0), k + 1, false);
     return {edited, QString()};

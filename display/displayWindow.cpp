@@ -80,9 +80,9 @@ void displayWindow::Event_Open() {
     Canvas1_Open();
     // Bounds that give no size or lie off every screen leave the layout's.
     restoreWindowBounds(*this, "DisplayW");
-    newPictures(250, 500);
-    scrollbarH->setPageStep(430);  // one column: 250 of hexagram and 180 of transition
-    InputWindow::instance()->wakeup(0, false);
+    newPictures(ChainLogic::ColumnWidth, 500);
+    scrollbarH->setPageStep(ChainLogic::Pitch);  // one column: its hexagram and its transition
+    InputWindow::instance()->wakeup(false);
     scrollbarH->setTop(Height() - scrollbarH->Thickness());
     scrollbarH->setLeft(0);
     scrollbarH->setWidth(Width() - ScrollBarV->Thickness());
@@ -260,7 +260,7 @@ void displayWindow::redrawchain() {
 }
 
 void displayWindow::doupdate() {
-    newPictures(250, 500);
+    newPictures(ChainLogic::ColumnWidth, 500);
     redrawchain();
     checkscrollbarH();
 }
@@ -347,8 +347,7 @@ bool displayWindow::Canvas1_MouseDown(int X, int Y) {
 
 // ---- Loading and editing ----
 
-void displayWindow::DoLoadHexChain(int id, const QString& chain) {
-    Q_UNUSED(id)
+void displayWindow::DoLoadHexChain(const QString& chain) {
     // The saved-chains window goes first; when the load comes from one of its own handlers, it
     // closes as that handler returns.
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
@@ -391,7 +390,7 @@ void displayWindow::applyEdit(const ChainLogic::ChainEdit& edit, int width, int 
         MsgBox(edit.refusal);
         return;
     }
-    DoLoadHexChain(-1, QString("%1,%2;").arg(width).arg(height) + edit.chain);
+    DoLoadHexChain(M_globals::storedChainForm(width, height, edit.chain));
 }
 
 void displayWindow::doHexEdit(int n, bool all) {
@@ -429,7 +428,7 @@ void displayWindow::Do6and9EditLong(int mask) {
 void displayWindow::deleteHex() {
     if (virevcount < 2 || !hasValidSelection(false) || !drawbuffer) return;
     const auto edited = ChainLogic::deleteHexagram(theHexChain, virevcount, recordtoedit);
-    if (edited) applyEdit(*edited, drawbuffer->Width() - 430, drawbuffer->Height());
+    if (edited) applyEdit(*edited, drawbuffer->Width() - ChainLogic::Pitch, drawbuffer->Height());
 }
 
 // ---- Speech ----

@@ -35,7 +35,8 @@ public:
     // window is.
     HexagramList virev;
     int virevcount = 0;
-    // The drawn chain, made at open as 250 x 500; the selection overlay is painted over it.
+    // The drawn chain, made at open one column wide and 500 high; the selection overlay is painted
+    // over it.
     std::shared_ptr<ChainPicture> drawbuffer;
     // The captions and the name of column k at entry k - 1, made anew by each drawing of it.
     std::vector<std::shared_ptr<StringShape>> abovestr;
@@ -97,8 +98,8 @@ public:
     // Replaces the chain by the one whose stored form ("width,height;" and the chain string) is
     // given; a form that holds no chain, or more links than ChainLogic::MaxChainLength, is refused
     // with a message and changes nothing. An open saved-chains window is closed first, in either
-    // case. id is not read.
-    void DoLoadHexChain(int id, const QString& chain);
+    // case.
+    void DoLoadHexChain(const QString& chain);
     // Puts hexagram n in place of the selected one: all False rewrites its two links.
     void doHexEdit(int n, bool all);
     void doHexEditChangeOne(int n);

@@ -103,20 +103,15 @@ bool displayWindow::_FileHelp_Action() {
 }
 
 bool displayWindow::_Optionsinput_Action() {
-    InputWindow::instance()->wakeup(1, false);
+    InputWindow::instance()->wakeup(false);
     return false;
 }
 
 // The book commands put the hexagram of a book number in place of the chain's last one.
 void displayWindow::showBookNumber(int number) {
-    SQLDatabase* db = M_globals::db.get();
-    if (!db) return;
-    auto rows = db->SQLSelect("select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1",
-                              {number});
-    if (!rows || db->Error()) {
-        MsgBox(db->ErrorMessage());
-        return;
-    }
+    auto rows = M_globals::selectShowingFailure(
+        "select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1", {number});
+    if (!rows) return;
     rows->MoveFirst();
     if (rows->isEOF()) return;  // a table without that book number: nothing changes
     const qint64 code = rows->Field("NUMBER_BOOLEAN").IntegerValue();
@@ -171,7 +166,7 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
 bool displayWindow::_EditeditHex_Action() {
     if (virevcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
     if (!recordtoeditis6and9) {
-        InputWindow::instance()->wakeup(1, true);
+        InputWindow::instance()->wakeup(true);
         return false;
     }
     const auto links = M_globals::readChainLinks(theHexChain).value_or(std::vector<M_globals::ChainLink>());
@@ -182,7 +177,7 @@ bool displayWindow::_EditeditHex_Action() {
 }
 
 bool displayWindow::_OptionsText_Action() {
-    Wtext::instance()->wakeup(1);
+    Wtext::instance()->wakeup();
     return false;
 }
 

@@ -6,27 +6,14 @@
 
 namespace EditorRows {
 
-namespace {
-
-std::shared_ptr<RecordSet> select(const QString& sql, const QVariantList& values) {
-    if (!M_globals::db) return nullptr;
-    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect(sql, values);
-    if (!rows || M_globals::db->Error()) {
-        MsgBox(M_globals::db->ErrorMessage());
-        return nullptr;
-    }
-    return rows;
-}
-
-}  // namespace
-
 std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& column, qint64 number) {
-    return select("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE " + quoteIdentifier(column) + "=?1",
-                  {number});
+    return M_globals::selectShowingFailure(
+        "SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE " + quoteIdentifier(column) + "=?1", {number});
 }
 
 std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid) {
-    return select("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1", {rowid});
+    return M_globals::selectShowingFailure("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1",
+                                           {rowid});
 }
 
 std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid) {

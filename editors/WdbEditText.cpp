@@ -43,12 +43,15 @@ WdbEditText::WdbEditText() {
     EFname->setText("ONEFUZTMQWPREWTREWERTREWERTY");
     struct Label {
         int index, left, top, width;
-        const char* text;
+        QString text;
     };
-    const Label labels[] = {{1, 17, 131, 52, "Name:"},        {2, 8, 195, 82, "description:"}, {3, 8, 348, 82, "judgement:"},
-                            {10, 834, 35, 25, "6th"},         {9, 834, 106, 25, "5th"},        {8, 834, 180, 25, "4th"},
-                            {7, 834, 256, 25, "3rd"},         {6, 834, 332, 25, "2nd"},        {5, 834, 408, 25, "1st"},
-                            {4, 834, 484, 25, "all"},         {0, 17, 164, 82, "short name:"}};
+    using M_globals::lineOrdinal;
+    const Label labels[] = {{1, 17, 131, 52, "Name:"},         {2, 8, 195, 82, "description:"},
+                            {3, 8, 348, 82, "judgement:"},     {10, 834, 35, 25, lineOrdinal(6)},
+                            {9, 834, 106, 25, lineOrdinal(5)}, {8, 834, 180, 25, lineOrdinal(4)},
+                            {7, 834, 256, 25, lineOrdinal(3)}, {6, 834, 332, 25, lineOrdinal(2)},
+                            {5, 834, 408, 25, lineOrdinal(1)}, {4, 834, 484, 25, "all"},
+                            {0, 17, 164, 82, "short name:"}};
     for (const Label& l : labels) {
         StaticText1[l.index] = new StaticText(this, "StaticText1", l.left, l.top, l.width, 20, l.text);
         StaticText1[l.index]->setIndex(l.index);

@@ -37,7 +37,7 @@ QString trigramName(int t) {
 
 QString labelText(int t) {
     const trigramClass* tri = trigram(t);
-    return tri ? shownLines(tri->name, WindowWidth) + QChar(13) + shownLines(tri->chat(), WindowWidth) : QString();
+    return tri ? shownLines(tri->name, WindowWidth) + CR + shownLines(tri->chat(), WindowWidth) : QString();
 }
 
 QString newHexCaption(bool isEdit, bool checked) {

@@ -233,8 +233,7 @@ void InputWindow::Event_DropObject(DragItem& obj, int) {
     loadyinyang(MY_TOP, MY_BOTTOM);
 }
 
-void InputWindow::wakeup(int mode, bool isEdit) {
-    Q_UNUSED(mode)
+void InputWindow::wakeup(bool isEdit) {
     displayWindow* display = displayWindow::instance();
     setSheetParent(display);
 

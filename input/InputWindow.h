@@ -63,8 +63,8 @@ public:
     void loadyinyang(int top, int bottom);
     // Sets the window up for the display window: new mode (the source is the chain's last
     // hexagram; a random proposal when the chain is empty) or, with isEdit and a hexagram selected,
-    // edit mode (the source is the selected hexagram). mode is not read.
-    void wakeup(int mode, bool isEdit);
+    // edit mode (the source is the selected hexagram).
+    void wakeup(bool isEdit);
     // Shows the markers of the lines that differ from the source hexagram.
     void checkchanges();
 

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int BarHeight = 15;
-const QChar CR(13);
 const char* const TrigramWords = "earth,thunder,water,lake,mountain,fire,wind,heaven";
 
 QString twoDigits(qint64 n) { return QString("%1").arg(n, 2, 10, QChar('0')); }
@@ -35,9 +34,9 @@ QString trigramWord(qint64 t) {
 QString recordText(RecordSet& row) {
     QString text = row.Field("China_phonics").StringValue() + CR + row.Field("DESCRIPTION").StringValue() + CR +
                    row.Field("JUDGEMENT").StringValue() + CR + CR;
-    const char* labels[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
     const char* columns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
-    for (int k = 0; k < 6; ++k) text += QString(labels[k]) + " place:  " + row.Field(columns[k]).StringValue() + CR;
+    for (int k = 0; k < 6; ++k)
+        text += M_globals::lineOrdinal(k + 1) + " place:  " + row.Field(columns[k]).StringValue() + CR;
     return text;
 }
 
@@ -51,17 +50,9 @@ QString trigramRecordText(RecordSet& row) {
     return text;
 }
 
-// A select that the lists read from; a failure shows the engine's message and gives nothing.
-std::shared_ptr<RecordSet> selectRows(const QString& sql, const QVariantList& values = {}) {
-    if (!M_globals::db) return nullptr;
-    auto rows = M_globals::db->SQLSelect(sql, values);
-    if (!rows) MsgBox(M_globals::db->ErrorMessage());
-    return rows;
-}
-
 // The record text of the row a select of one key finds; empty when it finds none.
 QString foundRecordText(const QString& sql, int key, QString (*text)(RecordSet&)) {
-    auto found = selectRows(sql, {key});
+    auto found = M_globals::selectShowingFailure(sql, {key});
     if (!found) return QString();
     found->MoveFirst();
     const QString result = found->isEOF() ? QString() : text(*found);
@@ -225,7 +216,8 @@ void ListsWindow::applyTextFont() {
 
 void ListsWindow::LoadHexagrams() {
     ListHex->DeleteAllRows();
-    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
+    auto rows =
+        M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListHex->AddRow(twoDigits(rows->Field("NUMBER_BOOK").IntegerValue()));
@@ -246,7 +238,7 @@ void ListsWindow::LoadHexagrams() {
 
 void ListsWindow::LoadTrigrams() {
     ListTri->DeleteAllRows();
-    auto rows = selectRows("select * from " + quoteIdentifier(M_globals::TableTri));
+    auto rows = M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableTri));
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListTri->AddRow(rows->Field("NAME").StringValue());
@@ -274,7 +266,8 @@ void ListsWindow::LoadSchema() {
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry = selectRows("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
+        auto entry =
+            M_globals::selectShowingFailure("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
         // A table without a catalogue row is not listed.
         if (!entry || entry->isEOF()) continue;
         const qint64 type = entry->Field("table_type").IntegerValue();

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-QString Clipboard::Text() const { return QGuiApplication::clipboard()->text().replace(QChar('\n'), QChar(13)); }
+QString Clipboard::Text() const { return QGuiApplication::clipboard()->text().replace(QChar('\n'), CR); }
 
 void Clipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(displayLines(text)); }
 

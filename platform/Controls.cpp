@@ -15,7 +15,7 @@
 namespace {
 
 QString withCarriageReturns(QString text) {
-    text.replace(QChar('\n'), QChar(13));
+    text.replace(QChar('\n'), CR);
     return text;
 }
 

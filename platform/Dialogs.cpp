@@ -117,7 +117,7 @@ std::optional<Color> SelectColor(const Color& initial, const QString& prompt) {
 QString displayLines(const QString& text) {
     QString shown = text;
     shown.replace("\r\n", "\n");
-    shown.replace(QChar(13), QChar('\n'));
+    shown.replace(CR, QChar('\n'));
     return shown;
 }
 

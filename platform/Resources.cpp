@@ -15,7 +15,7 @@ std::optional<QString> GetResource(const QString& type, int id) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QString text = QString::fromUtf8(file.readAll());
     text.replace("\r\n", "\n");
-    text.replace(QChar('\n'), QChar(13));
+    text.replace(QChar('\n'), CR);
     return text;
 }
 

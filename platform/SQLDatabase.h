@@ -115,9 +115,6 @@ public:
     bool isEOF() const { return current < 0 || current >= static_cast<int>(rows.size()); }
     void MoveFirst() { current = 0; }
     void MoveNext() { if (current < static_cast<int>(rows.size())) ++current; }
-    void MovePrevious() { if (current >= 0) --current; }
-    bool BOF() const { return current < 0; }
-    void MoveLast() { current = static_cast<int>(rows.size()) - 1; }
     int RecordCount() const { return static_cast<int>(rows.size()); }
     int FieldCount() const { return static_cast<int>(names.size()); }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Basic values the program shares with its framework layer: colours and the one real-to-integer
-// conversion.
+// Basic values the program shares with its framework layer: colours, the line break of texts and
+// the one real-to-integer conversion.
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -8,6 +8,10 @@
 // RGB colour, components 0..255.
 using Color = QColor;
 inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue); }
+
+// The line break of the program's texts (messages, fields, the clipboard): a carriage return,
+// character 13.
+inline const QString CR(QChar(13));
 
 // Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
 int Int(double value);

@@ -782,7 +782,7 @@ bool applyStoredBounds(Window& window, const WindowBounds& bounds) {
 QString keyText(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
-    case Qt::Key_Return: return QString(QChar(13));
+    case Qt::Key_Return: return CR;
     case Qt::Key_Enter: return QString(QChar(3));
     case Qt::Key_Escape: return QString(QChar(27));
     case Qt::Key_Tab: return QString(QChar(9));

@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString CR = QString(QChar(13));
-
 // The chain string for codes with no changing lines, preceded by a header as the display window
 // hands it over.
 QString chainOf(std::initializer_list<int> codes) {

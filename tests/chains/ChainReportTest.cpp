@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
-
 QString trigram(int t) { return QString("tri%1  (family%1, body%1, animal%1, dir%1, attr%1)").arg(t); }
 
 QString block(int k, int code) {

@@ -108,7 +108,7 @@ TEST(HexChainsTable, WithoutAConnectionNothingIsReadOrWritten) {
 }
 
 TEST(HexChainsTable, TheStoredFormAndTheFirstMatch) {
-    EXPECT_EQ(HexChainsTable::storedForm(700, 512, "1,8;9,0"), "700,512;1,8;9,0");
+    EXPECT_EQ(M_globals::storedChainForm(700, 512, "1,8;9,0"), "700,512;1,8;9,0");
     const std::vector<QString> texts = {"a", " a", "b", "a"};
     struct Case {
         const char* text;

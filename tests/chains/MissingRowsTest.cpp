@@ -13,12 +13,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString CR(QChar(13));
-
-}  // namespace
-
 TEST(MissingRows, EachActionSaysThemOnceInTheSameWords) {
     ChainsProgram chains;  // codes 0, 1, 8, 9, 21, 42, 62, 63
     displayWindow* display = chains.display;
@@ -46,7 +40,7 @@ TEST(MissingRows, EachActionSaysThemOnceInTheSameWords) {
         // The display window, the chain page and the text window rebuilt: said once for all three.
         {"a change of the tables in use", [&] { M_globals::updatewindows(); }, both},
         // The display window refuses a chain it cannot show whole, and a hexagram it cannot read.
-        {"load", [&] { display->DoLoadHexChain(-1, "0,600;0,21;21,0"); }, missing21},
+        {"load", [&] { display->DoLoadHexChain("0,600;0,21;21,0"); }, missing21},
         {"add", [&] { display->newhex(42, true); }, missing42},
     };
     for (const Case& c : cases) {

@@ -34,8 +34,8 @@ protected:
     }
     // The stored form of the chain the display window shows now.
     QString shownStoredForm() const {
-        return QString("%1,%2;").arg(chains.display->drawbuffer->Width()).arg(chains.display->drawbuffer->Height()) +
-               chains.display->theHexChain;
+        return M_globals::storedChainForm(chains.display->drawbuffer->Width(), chains.display->drawbuffer->Height(),
+                                          chains.display->theHexChain);
     }
     void addRow(const QString& name, const QString& comment, const QString& chain) {
         ASSERT_TRUE(M_globals::db->SQLExecute("INSERT INTO HexChains VALUES (?1, ?2, ?3)", {name, comment, chain}));
@@ -134,7 +134,7 @@ TEST_F(SavedChains, SaveStoresTheShownChainUnderTheNameAndCommentAsTypedAndClose
     EXPECT_FALSE(isOpen());
 
     // Stored and loaded back, the chain is the one that was shown.
-    chains.display->DoLoadHexChain(-1, "0,500;0,0");
+    chains.display->DoLoadHexChain("0,500;0,0");
     Whexchains* again = open(2);
     clickRow(again->ListBox1, 0);
     clickOn(again->PBsave);
@@ -347,7 +347,7 @@ TEST_F(SavedChains, ALoadFromTheWindowClosesItOnlyAfterItsHandlerHasReturned) {
 
 TEST_F(SavedChains, ALoadThatComesFromElsewhereClosesTheWindowAtOnce) {
     open(0);
-    chains.display->DoLoadHexChain(-1, "0,500;1,8;9,0");
+    chains.display->DoLoadHexChain("0,500;1,8;9,0");
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(chains.display->theHexChain, "1,8;9,0");
 }

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
-
 class TextWindow : public ::testing::Test {
 protected:
     explicit TextWindow(const QString& moreSql = QString()) : chains(moreSql) {}

@@ -94,6 +94,13 @@ TEST(SharedState, StartValues) {
     EXPECT_EQ(yinLengthFor(55, 18), 18);   // 18.5
 }
 
+TEST(ChainCodes, LineOrdinalsOnlyForSixLines) {
+    EXPECT_EQ(lineOrdinal(1), "1st");
+    EXPECT_EQ(lineOrdinal(3), "3rd");
+    EXPECT_EQ(lineOrdinal(6), "6th");
+    for (int outside : {0, 7, -1}) EXPECT_EQ(lineOrdinal(outside), "") << outside;
+}
+
 TEST(SharedState, TrigramObjectsAreMadeOnce) {
     makeTrigramObjects();
     ASSERT_EQ(tridata.size(), 8u);

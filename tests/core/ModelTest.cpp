@@ -246,7 +246,6 @@ TEST(HexagramModel, MissingRowOrConnection) {
 }
 
 TEST(HexagramReader, SaysWhatItCannotReadOnceForTheWholeChain) {
-    const QString CR(QChar(13));
     const std::vector<ChainLink> chain = {{1, 4}, {5, 0}, {9, 63}, {5, 0}, {1, 0}};
     struct Case {
         const char* name;

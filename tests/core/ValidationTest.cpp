@@ -8,12 +8,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString CR(QChar(13));
-
-}  // namespace
-
 TEST(Validation, AcceptsOrRefusesWithOneMessage) {
     struct Case {
         const char* what;

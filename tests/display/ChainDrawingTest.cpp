@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
 const QColor Upper(30, 30, 200), Lower(30, 100, 100), White(255, 255, 255);
 
 // What a refused newhex must leave as it was.
@@ -237,7 +236,7 @@ TEST_F(TransitionPlacement, TheTextIsCentredOnTheFiguresOrDrawnFromTheTop) {
         SCOPED_TRACE(c.what);
         M_globals::Used_HexWidth = c.lineWidth;
         const int hexH = 6 * c.lineWidth + 15;
-        display->DoLoadHexChain(-1, "0,500;63,0");
+        display->DoLoadHexChain("0,500;63,0");
         display->newhex(c.next, true);
         const auto t = ChainDrawing::transition(*display->virev[0], 1);
         const int expectedTop = t.height <= hexH ? Int(hexH / 2.0 + 37 - t.height / 2.0)

@@ -6,7 +6,6 @@
 
 namespace {
 
-const QString CR(QChar(13));
 const QString NotImplemented = "Feature not implemented in this version of program!  Sorry.";
 const QString Damaged = "This chain cannot be loaded: its stored text is damaged.";
 
@@ -16,7 +15,7 @@ class ChainEdits : public DisplayTest {
 protected:
     // Loads the chain string and selects hexagram k, or the transition after it.
     void loadAndSelect(const QString& chain, int k, bool transition) {
-        display->DoLoadHexChain(-1, "0,600;" + chain);
+        display->DoLoadHexChain("0,600;" + chain);
         ASSERT_EQ(display->theHexChain, chain);
         clickAt(-10);  // beside the chain: nothing selected
         clickAt(ChainLogic::columnX(k) + (transition ? 300 : 100));
@@ -26,7 +25,7 @@ protected:
 };
 
 TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
-    display->DoLoadHexChain(7, "900,700;56,7;63,0");
+    display->DoLoadHexChain("900,700;56,7;63,0");
     EXPECT_EQ(display->virevcount, 2);
     EXPECT_EQ(display->theHexChain, "56,7;63,0");
     EXPECT_EQ(display->drawbuffer->Width(), 700);  // 250 * 2 + 180 + 20, whatever the header's width
@@ -34,19 +33,19 @@ TEST_F(ChainEdits, ALoadShowsTheStoredChainAsItIsStored) {
     EXPECT_EQ(display->abovestr[1]->Text, "above: tri7");
 
     // One link: 270 wide, no transition text.
-    display->DoLoadHexChain(-1, "900,700;5,0");
+    display->DoLoadHexChain("900,700;5,0");
     EXPECT_EQ(display->drawbuffer->Width(), 270);
     EXPECT_EQ(display->virevcount, 1);
     EXPECT_FALSE(hasInk(drawing(), 250, 0, 20, display->drawbuffer->Height()));
 
     // A mask that does not lead to the next link's hexagram is drawn and kept as stored.
-    display->DoLoadHexChain(-1, "0,600;63,1;0,0");
+    display->DoLoadHexChain("0,600;63,1;0,0");
     EXPECT_EQ(display->theHexChain, "63,1;0,0");
     EXPECT_EQ(display->virev[0]->changeMask(), 1);
     EXPECT_EQ(ChainLogic::transitionText(*display->virev[0]), "Nine in the 1st place:" + CR + "line63.1" + CR + CR);
 
     // Numbers written with leading zeros: the chain kept, and saved later, is written anew.
-    display->DoLoadHexChain(-1, "0,600;05,3;006,00");
+    display->DoLoadHexChain("0,600;05,3;006,00");
     EXPECT_EQ(display->virevcount, 2);
     EXPECT_EQ(display->virev[1]->N_Bool, 6);
     EXPECT_EQ(display->theHexChain, "5,3;6,0");
@@ -71,7 +70,7 @@ TEST_F(ChainEdits, AStoredFormThatHoldsNoChainLeavesTheChainShown) {
         SCOPED_TRACE(form.toStdString());
         program.dialogs.messages.clear();
         const auto picture = display->drawbuffer;  // held, so its address cannot come back
-        display->DoLoadHexChain(-1, form);
+        display->DoLoadHexChain(form);
         EXPECT_EQ(display->theHexChain, "63,63;0,21;21,0");
         EXPECT_EQ(display->virevcount, 3);
         EXPECT_EQ(display->virev[1]->N_Bool, 0);
@@ -97,7 +96,7 @@ TEST_F(ChainEdits, AChainLongerThanTheLimitIsRefusedAndOneAtTheLimitLoads) {
         SCOPED_TRACE(links);
         program.dialogs.messages.clear();
         const auto picture = display->drawbuffer;  // held, so its address cannot come back
-        display->DoLoadHexChain(-1, "0,500;" + chainOf(links));
+        display->DoLoadHexChain("0,500;" + chainOf(links));
         ASSERT_EQ(program.dialogs.messages.size(), 1);
         EXPECT_TRUE(program.dialogs.messages[0].contains(QString::number(links)));
         EXPECT_TRUE(program.dialogs.messages[0].contains(QString::number(ChainLogic::MaxChainLength)));
@@ -108,7 +107,7 @@ TEST_F(ChainEdits, AChainLongerThanTheLimitIsRefusedAndOneAtTheLimitLoads) {
     }
     program.dialogs.messages.clear();
     const QString longest = chainOf(ChainLogic::MaxChainLength);
-    display->DoLoadHexChain(-1, "0,500;" + longest);
+    display->DoLoadHexChain("0,500;" + longest);
     EXPECT_TRUE(program.dialogs.messages.isEmpty());
     EXPECT_EQ(display->virevcount, ChainLogic::MaxChainLength);
     EXPECT_EQ(display->theHexChain, longest);
@@ -119,7 +118,7 @@ TEST_F(ChainEdits, TheLoaderDrawsWhatTheChainNeedsWhateverHeightTheHeaderGives) 
     const QString tall = QString("UPDATE ENGLISH_DEFAULT SET JUDGEMENT = '%1' WHERE NUMBER_BOOLEAN = 63;")
                              .arg(QStringList(300, "word").join(' '));
     createDatabase(program.databasePath(), tall);
-    display->DoLoadHexChain(-1, "900,50;63,63;0,0");
+    display->DoLoadHexChain("900,50;63,63;0,0");
     const int lowest = lastInkedRow(drawing());
     EXPECT_GT(lowest, 600) << "the judgement reaches far below the header's 50";
     // Grown to the judgement's last line, so the trim has nothing to cut.

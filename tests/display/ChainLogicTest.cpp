@@ -9,7 +9,6 @@ using namespace ChainLogic;
 
 namespace {
 
-const QString CR(QChar(13));
 const QString Tab(QChar(9));
 
 // A chain built as newhex builds it: each hexagram's changing lines lead to the next.

@@ -113,7 +113,7 @@ TEST_F(InkedRows, TrimCopyLoadsAndEditsKeepEveryInkedRow) {
 
         for (const QString header : {"0,50;", "0,500;", "900,1000;", "0,32000;"}) {
             SCOPED_TRACE(("load under the header " + header).toStdString());
-            display->DoLoadHexChain(-1, header + chain);
+            display->DoLoadHexChain(header + chain);
             ASSERT_EQ(display->theHexChain, chain);
             expectEveryInkedRow(shown(), whole);
             EXPECT_EQ(display->drawbuffer->Height(), lastInkedRow(shown()) + 10);
@@ -129,7 +129,7 @@ TEST_F(InkedRows, TrimCopyLoadsAndEditsKeepEveryInkedRow) {
         };
         for (const Edit& edit : edits) {
             SCOPED_TRACE(edit.what);
-            display->DoLoadHexChain(-1, "0,500;" + chain);
+            display->DoLoadHexChain("0,500;" + chain);
             edit.run();
             ASSERT_NE(display->theHexChain, chain);
             const QImage edited = shown();

@@ -11,7 +11,6 @@ using namespace StyledTextDrawing;
 
 namespace {
 
-const QString CR(QChar(13));
 const QString EOL = EndOfLine();
 const QString Font = "DejaVu Sans";
 

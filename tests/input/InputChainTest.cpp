@@ -95,7 +95,7 @@ TEST(InputToChain, WhileEitherWindowIsOpenTheDisplayWindowTakesNoClick) {
         showChain(display, {56, 0});
         select(display, 1, true);
         if (editor) W69changeInput::instance()->wakeup(56, 56);
-        else InputWindow::instance()->wakeup(1, false);
+        else InputWindow::instance()->wakeup(false);
         clickOn(display->Canvas1, QPoint(100, 10));  // on hexagram 1
         EXPECT_TRUE(display->isrecordtoedit);
         EXPECT_EQ(display->recordtoedit, 1);

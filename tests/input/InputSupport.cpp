@@ -22,7 +22,7 @@ void showChain(displayWindow* display, std::initializer_list<int> codes) {
     QStringList links;
     const std::vector<int> chain(codes);
     for (size_t i = 0; i < chain.size(); ++i) links << QString("%1,%2").arg(chain[i]).arg(i + 1 < chain.size() ? chain[i] ^ chain[i + 1] : 0);
-    display->DoLoadHexChain(-1, "0,500;" + links.join(';'));
+    display->DoLoadHexChain("0,500;" + links.join(';'));
 }
 
 void select(displayWindow* display, int k, bool transition) {

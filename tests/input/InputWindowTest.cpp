@@ -22,8 +22,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 QString label(int t) { return QString("tri%1").arg(t) + CR + QString("The body%1 of the animal%1.").arg(t); }
 
 int shownCode(const InputWindow* input) { return shownCode(input->iwYY); }
@@ -158,19 +156,17 @@ TEST(InputWindowSetUp, TheSourceIsTheLastHexagramInNewModeAndTheSelectedOneInEdi
         std::initializer_list<int> chain;
         int selected;  // 0: nothing; negative: the transition after hexagram -selected
         bool deleteSelected;  // the selection is left one past the end
-        int mode;
         bool isEdit;
         bool editMode;  // what the window ends in
         int source;
     } cases[] = {
-        {"new mode, chain of one", {63}, 0, false, 1, false, false, 63},
-        {"new mode from the display window's opening", {63}, 0, false, 0, false, false, 63},
-        {"new mode, last of three", {1, 21, 42}, 2, false, 1, false, false, 42},
-        {"edit mode, second of three", {1, 21, 42}, 2, false, 1, true, true, 21},
-        {"edit mode, first of three", {1, 21, 42}, 1, false, 1, true, true, 1},
-        {"edit, nothing selected", {1, 21, 42}, 0, false, 1, true, false, 42},
-        {"edit, a transition selected", {1, 21, 42}, -1, false, 1, true, false, 42},
-        {"edit, a selection past the end", {1, 21, 42}, 3, true, 1, true, false, 21},
+        {"new mode, chain of one", {63}, 0, false, false, false, 63},
+        {"new mode, last of three", {1, 21, 42}, 2, false, false, false, 42},
+        {"edit mode, second of three", {1, 21, 42}, 2, false, true, true, 21},
+        {"edit mode, first of three", {1, 21, 42}, 1, false, true, true, 1},
+        {"edit, nothing selected", {1, 21, 42}, 0, false, true, false, 42},
+        {"edit, a transition selected", {1, 21, 42}, -1, false, true, false, 42},
+        {"edit, a selection past the end", {1, 21, 42}, 3, true, true, false, 21},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -178,7 +174,7 @@ TEST(InputWindowSetUp, TheSourceIsTheLastHexagramInNewModeAndTheSelectedOneInEdi
         select(display, c.selected < 0 ? -c.selected : c.selected, c.selected < 0);
         if (c.deleteSelected) display->deleteHex();
         InputWindow* input = InputWindow::instance();
-        input->wakeup(c.mode, c.isEdit);
+        input->wakeup(c.isEdit);
         EXPECT_TRUE(input->isVisible());
         EXPECT_EQ(input->isanedit, c.editMode);
         EXPECT_FALSE(input->isnew);
@@ -207,16 +203,16 @@ TEST(InputWindowSetUp, ASecondWakeUpInTheOtherModeShowsThatModesCaption) {
     showChain(display, {1, 21, 42});
     select(display, 2, false);
     InputWindow* input = InputWindow::instance();
-    input->wakeup(1, true);
+    input->wakeup(true);
     EXPECT_EQ(input->CBnewHex->Caption(), "Change 6and9 Transforms");
     input->CBnewHex->setValue(true);  // the user's choice
     EXPECT_EQ(input->CBnewHex->Caption(), "Change Other Hexagrams");
-    input->wakeup(1, false);
+    input->wakeup(false);
     EXPECT_TRUE(input->CBnewHex->Value());
     EXPECT_EQ(input->CBnewHex->Caption(), "New Hexagram");
     input->CBnewHex->setValue(false);
     EXPECT_EQ(input->CBnewHex->Caption(), "Edit Hexagram");
-    input->wakeup(1, true);
+    input->wakeup(true);
     EXPECT_FALSE(input->CBnewHex->Value());
     EXPECT_EQ(input->CBnewHex->Caption(), "Change 6and9 Transforms");
 }
@@ -234,7 +230,7 @@ TEST(InputWindowSetUp, TheTrigramsFollowTheSourceRowUnlessItsNumbersAreOutOfRang
         SCOPED_TRACE(c.code);
         showChain(display, {c.code});
         InputWindow* input = InputWindow::instance();
-        input->wakeup(1, false);
+        input->wakeup(false);
         EXPECT_EQ(input->MY_TOP, c.top);
         EXPECT_EQ(input->MY_BOTTOM, c.bottom);
         EXPECT_EQ(InputLogic::codeOf(input->Source_bool), c.code);
@@ -263,7 +259,7 @@ TEST(InputWindowComposing, AFlippedLineRecountsBothTrigramsAndMarksWhatDiffersFr
         SCOPED_TRACE(c.what);
         showChain(display, {56});
         InputWindow* input = InputWindow::instance();
-        input->wakeup(1, false);
+        input->wakeup(false);
         for (int well : c.wells) clickOn(input->iwYY[static_cast<size_t>(well)]);
         EXPECT_EQ(input->MY_TOP, c.top);
         EXPECT_EQ(input->MY_BOTTOM, c.bottom);
@@ -280,7 +276,7 @@ TEST(InputWindowComposing, ABoxRewritesItsThreeLinesAndTheMarkersFollow) {
     displayWindow* display = displayWindow::instance();
     showChain(display, {56});
     InputWindow* input = InputWindow::instance();
-    input->wakeup(1, false);
+    input->wakeup(false);
     clickOn(input->iwYY[0]);  // earth becomes thunder below
     clickOn(input->Rtop[3]);  // lake above
     EXPECT_EQ(shownCode(input), 8 * 3 + 1);
@@ -321,7 +317,7 @@ TEST(InputWindowComposing, ADroppedHexagramSetsItsTrigramsOnlyWhenItsTextIsWellF
         SCOPED_TRACE(c.text);
         showChain(display, {56});
         InputWindow* input = InputWindow::instance();
-        input->wakeup(1, false);
+        input->wakeup(false);
         dropText(input, c.text);
         EXPECT_EQ(8 * input->MY_TOP + input->MY_BOTTOM, c.code);
         EXPECT_EQ(shownCode(input), c.code);
@@ -350,7 +346,7 @@ TEST(InputWindowClosing, CancelAndCtrlWCloseWithoutSendingAPlainWDoesNothing) {
         SCOPED_TRACE(c.what);
         showChain(display, {56});
         InputWindow* input = InputWindow::instance();
-        input->wakeup(1, false);
+        input->wakeup(false);
         clickOn(input->Rtop[0]);
         if (c.cancel) clickOn(input->PushButton2);
         else QTest::keyClick(input, Qt::Key_W, c.modifiers);

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 // The cell's text fits its column, at the cell's own font, within the margins the style keeps.
 bool shownWhole(const Listbox* list, int row, int column) {
     const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);

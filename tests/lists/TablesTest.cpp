@@ -22,8 +22,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 // Three more text tables, editable: a copy of each default (the hexagram one with the test file's
 // six rows), and FullHex with all 64 hexagram rows.
 const char* const ExtraTables =

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QChar CR(13);
-
 // What a switch must leave alone when it refuses a file.
 struct Snapshot {
     std::shared_ptr<SQLDatabase> db;

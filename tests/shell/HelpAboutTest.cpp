@@ -19,10 +19,6 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
-namespace {
-const QChar CR(13);
-}
-
 TEST(HelpViewer, ShowsTheTextWithTabsAsSevenBlanksOnceInFront) {
     StartedProgram program;
     showHelp("Some Help", "a\tb" + QString(CR) + "c");

@@ -97,7 +97,7 @@ TEST(WholeTexts, EveryWindowShowsEveryCaptionWhole) {
 
     // The input window on every trigram, above and below, with both captions of its check box.
     InputWindow* input = InputWindow::instance();
-    input->wakeup(1, false);
+    input->wakeup(false);
     for (int t = 0; t < 8; ++t) {
         input->Rtop_MouseDown(t);
         input->Rbottom_MouseDown(t);
@@ -159,7 +159,7 @@ TEST(WholeTexts, EveryWindowShowsEveryCaptionWhole) {
     expectWholeTexts(page, "the displayed chain");
 
     Wtext* report = Wtext::instance();
-    report->wakeup(0);
+    report->wakeup();
     settle();
     expectWholeTexts(report, "the chain report");
 

@@ -160,7 +160,6 @@ std::function<bool(const QString&)> validDatabaseWith(const QString& change) {
 }  // namespace
 
 const std::vector<UnusableDatabase>& unusableDatabases() {
-    const QChar CR(13);
     static const std::vector<UnusableDatabase> files = {
         {"a zeroed page", spoiledTable("ProgramPrefs", false), "The file is damaged."},
         {"random bytes over a page", spoiledTable("ENGLISH_DEFAULT", true), "The file is damaged."},
