@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-QString Clipboard::Text() const { return QGuiApplication::clipboard()->text().replace(QChar('\n'), CR); }
+QString Clipboard::Text() const { return withCarriageReturns(QGuiApplication::clipboard()->text()); }
 
 void Clipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(displayLines(text)); }
 

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString withCarriageReturns(QString text) {
-    text.replace(QChar('\n'), CR);
-    return text;
-}
-
 // The most of a text that a tool tip shows.
 constexpr qsizetype kTipCharacters = 2000;
 

@@ -13,10 +13,7 @@ std::optional<QString> GetResource(const QString& type, int id) {
     ++reads;
     QFile file(QString(":/resources/%1/%2").arg(type).arg(id));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace("\r\n", "\n");
-    text.replace(QChar('\n'), CR);
-    return text;
+    return withCarriageReturns(QString::fromUtf8(file.readAll()));
 }
 
 PicturePtr GetPicture(int id) {

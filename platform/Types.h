@@ -12,6 +12,13 @@ inline Color RGB(int red, int green, int blue) { return QColor(red, green, blue)
 // The line break of the program's texts (messages, fields, the clipboard): a carriage return,
 // character 13.
 inline const QString CR(QChar(13));
+// A text from outside the program (the clipboard, a resource, a Qt control) with its line ends,
+// "\r\n" or "\n", made CR.
+inline QString withCarriageReturns(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\n'), CR);
+    return text;
+}
 
 // Int(x): the program's one conversion of a real number to an integer. It truncates toward zero.
 int Int(double value);

@@ -2,11 +2,13 @@
 // controls.
 #include "platform/Application.h"
 #include "platform/Beep.h"
+#include "platform/Clipboard.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Listbox.h"
 #include "platform/Window.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -181,6 +183,13 @@ TEST_F(PlatformFixture, TextControlsKeepCarriageReturnLineEnds) {
     EXPECT_EQ(window->findChild<StaticText*>("StaticText1"), label);
     label->setIndex(3);
     EXPECT_EQ(window->findChild<StaticText*>("StaticText1(3)"), label);
+
+    // Text on the clipboard from other programs: each line end, "\r\n" too, is one CR.
+    for (const char* pasted : {"one\ntwo", "one\r\ntwo"}) {
+        SCOPED_TRACE(pasted);
+        QGuiApplication::clipboard()->setText(pasted);
+        EXPECT_EQ(Clipboard().Text(), text);
+    }
 }
 
 // A text wider than its control widens the control about the side or centre the text keeps; a
