@@ -4,7 +4,7 @@
 #include "app/MenuBar1.h"
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
-#include "core/trigramClass.h"
+#include "core/TrigramLookup.h"
 #include "core/WindowBounds.h"
 #include "display/displayWindow.h"
 #include "platform/Clipboard.h"
@@ -43,18 +43,10 @@ QString pageList(const std::vector<std::shared_ptr<Hexagram>>& hexagrams) {
     return list;
 }
 
-namespace {
-// A trigram number outside the eight loaded trigrams has no name.
-QString trigramName(int number) {
-    if (number < 0 || number >= static_cast<int>(M_globals::tridata.size())) return {};
-    const auto& trigram = M_globals::tridata[static_cast<size_t>(number)];
-    return trigram ? trigram->name : QString();
-}
-}  // namespace
-
 QString hexagramText(const Hexagram& h) {
     const QString indent = CR + "       ";
-    QString text = h.name + " = (" + trigramName(h.above) + ")/(" + trigramName(h.below) + ")" + CR;
+    QString text =
+        h.name + " = (" + M_globals::trigramName(h.above) + ")/(" + M_globals::trigramName(h.below) + ")" + CR;
     text += indent + h.description + indent + h.judgement + CR;
     for (int line = 1; line <= 6; ++line)
         if (h.places[static_cast<size_t>(line)])

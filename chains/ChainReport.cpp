@@ -1,6 +1,7 @@
 #include "chains/ChainReport.h"
 
 #include "core/Hexagram.h"
+#include "core/TextTableColumns.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
@@ -55,8 +56,9 @@ private:
         if (const auto found = trigramLines.find(t); found != trigramLines.end()) return found->second;
         SQLDatabase* db = M_globals::db.get();
         if (!db || readFailed) return {};
-        auto rows = db->SQLSelect("select  * from " + quoteIdentifier(M_globals::TableTri) + "  where NUMBER_BOOLEAN = ?1",
-                                  {t});
+        auto rows = db->SQLSelect(
+            "select  * from " + quoteIdentifier(M_globals::TableTri) + "  where " + TextColumn::NumberBoolean + " = ?1",
+            {t});
         if (!rows || db->Error()) {
             readFailed = true;
             sayReadProblem(db->ErrorMessage());
@@ -68,9 +70,10 @@ private:
             if (isUpper) sayReadProblem(QString("Trigram %1 is not in the table %2.").arg(t).arg(M_globals::TableTri));
             return {};
         }
-        const QString line = rows->Field("NAME").StringValue() + "  (" + rows->Field("FAMILY").StringValue() + ", " +
-                             rows->Field("BODY").StringValue() + ", " + rows->Field("ANIMAL").StringValue() + ", " +
-                             rows->Field("DIRECTION").StringValue() + ", " + rows->Field("ATTRIBUTE").StringValue() + ")";
+        auto text = [&rows](const char* column) { return rows->Field(column).StringValue(); };
+        const QString line = text(TextColumn::Name) + "  (" + text(TextColumn::Family) + ", " + text(TextColumn::Body) +
+                             ", " + text(TextColumn::Animal) + ", " + text(TextColumn::Direction) + ", " +
+                             text(TextColumn::Attribute) + ")";
         rows->Close();
         trigramLines[t] = line;
         return line;

@@ -4,7 +4,7 @@
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
 #include "core/StyledTextDrawing.h"
-#include "core/trigramClass.h"
+#include "core/TrigramLookup.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
 
@@ -19,11 +19,6 @@ bool pageHoldsBlock(int pageHeight, int pageWidth, int blockHeight, int textLeft
         return false;
     }
     return true;
-}
-
-QString trigramName(int number) {
-    if (number < 0 || number >= static_cast<int>(tridata.size()) || !tridata[static_cast<size_t>(number)]) return {};
-    return tridata[static_cast<size_t>(number)]->name;
 }
 
 // The text printed beside hexagram `index` (from 0) of a chain of `count`.

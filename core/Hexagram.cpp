@@ -1,6 +1,7 @@
 #include "core/Hexagram.h"
 
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
@@ -8,7 +9,8 @@
 #include <utility>
 
 QString hexagramRowStatement(const QString& table, int n) {
-    return "select * from " + quoteIdentifier(table) + "  where NUMBER_BOOLEAN=" + QString::number(n);
+    return "select * from " + quoteIdentifier(table) + "  where " + TextColumn::NumberBoolean + "=" +
+           QString::number(n);
 }
 
 Hexagram::Hexagram(int nBool, bool isChainpage) : Hexagram(nBool, isChainpage, Unsaid()) {
@@ -56,17 +58,16 @@ void Hexagram::readRow() {
         problem = QString("Hexagram %1 is not in the table %2.").arg(N_Bool).arg(M_globals::TableHex);
         return;
     }
-    N_Book = static_cast<int>(row->Field("NUMBER_BOOK").IntegerValue());
-    name = row->Field("NAME").StringValue();
-    description = row->Field("DESCRIPTION").StringValue();
-    judgement = row->Field("JUDGEMENT").StringValue();
-    china_phonics = row->Field("China_phonics").StringValue();
-    const char* lineColumns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
-    for (int k = 1; k <= 6; ++k) placesSTR[static_cast<size_t>(k)] = row->Field(lineColumns[k - 1]).StringValue();
-    placesSTR[0] = row->Field("all_nines").StringValue();
-    above = static_cast<int>(row->Field("above").IntegerValue());
-    below = static_cast<int>(row->Field("below").IntegerValue());
-    shortname = row->Field("ShortName").StringValue();
+    N_Book = static_cast<int>(row->Field(TextColumn::NumberBook).IntegerValue());
+    name = row->Field(TextColumn::Name).StringValue();
+    description = row->Field(TextColumn::Description).StringValue();
+    judgement = row->Field(TextColumn::Judgement).StringValue();
+    china_phonics = row->Field(TextColumn::ChinaPhonics).StringValue();
+    for (int k = 1; k <= 6; ++k) placesSTR[static_cast<size_t>(k)] = row->Field(TextColumn::Lines[k - 1]).StringValue();
+    placesSTR[0] = row->Field(TextColumn::AllNines).StringValue();
+    above = static_cast<int>(row->Field(TextColumn::Above).IntegerValue());
+    below = static_cast<int>(row->Field(TextColumn::Below).IntegerValue());
+    shortname = row->Field(TextColumn::ShortName).StringValue();
     row->Close();
     loaded = true;
 }

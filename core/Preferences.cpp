@@ -1,5 +1,6 @@
 // Start values of the shared state, the fonts of ProgramPrefs and the trigram table.
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "core/trigramClass.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -85,24 +86,24 @@ bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values) 
 void loadtritable(const QString& table) {
     makeTrigramObjects();
     if (!db) return;
-    auto rows = db->SQLSelect("Select * from " + quoteIdentifier(table) + " ORDER BY NUMBER_BOOLEAN");
+    auto rows = db->SQLSelect("Select * from " + quoteIdentifier(table) + " ORDER BY " + TextColumn::NumberBoolean);
     if (!rows) return;
     // The first eight rows, each into the object its own number names; a number outside 0..7 is
     // skipped and objects that get no row keep their texts.
     for (int i = 0; i < 8 && !rows->isEOF(); ++i, rows->MoveNext()) {
-        const qint64 n = rows->Field("NUMBER_BOOLEAN").IntegerValue();
+        const qint64 n = rows->Field(TextColumn::NumberBoolean).IntegerValue();
         if (n < 0 || n > 7) continue;
         trigramClass& trigram = *tridata[static_cast<size_t>(n)];
         trigram.number = static_cast<int>(n);
-        trigram.name = rows->Field("NAME").StringValue();
-        trigram.adjective = rows->Field("adjective").StringValue();
-        trigram.animal = rows->Field("ANIMAL").StringValue();
-        trigram.attribute = rows->Field("ATTRIBUTE").StringValue();
-        trigram.body = rows->Field("BODY").StringValue();
-        trigram.direction = rows->Field("DIRECTION").StringValue();
-        trigram.family = rows->Field("FAMILY").StringValue();
-        trigram.noun = rows->Field("noun").StringValue();
-        trigram.verb = rows->Field("verb").StringValue();
+        trigram.name = rows->Field(TextColumn::Name).StringValue();
+        trigram.adjective = rows->Field(TextColumn::Adjective).StringValue();
+        trigram.animal = rows->Field(TextColumn::Animal).StringValue();
+        trigram.attribute = rows->Field(TextColumn::Attribute).StringValue();
+        trigram.body = rows->Field(TextColumn::Body).StringValue();
+        trigram.direction = rows->Field(TextColumn::Direction).StringValue();
+        trigram.family = rows->Field(TextColumn::Family).StringValue();
+        trigram.noun = rows->Field(TextColumn::Noun).StringValue();
+        trigram.verb = rows->Field(TextColumn::Verb).StringValue();
     }
     rows->Close();
 }

@@ -1,18 +1,12 @@
 #include "core/TextTables.h"
 
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "platform/SQLDatabase.h"
 
 #include <set>
 
 namespace {
-
-const QStringList HexIntegers{"NUMBER_BOOLEAN", "NUMBER_BOOK", "above", "below"};
-const QStringList HexTexts{"NAME",   "DESCRIPTION", "JUDGEMENT", "first",         "second",    "third",
-                           "fourth", "fifth",       "sixth",     "China_phonics", "all_nines", "ShortName"};
-const QStringList TriIntegers{"NUMBER_BOOLEAN"};
-const QStringList TriTexts{"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "adjective", "verb"};
-const QStringList None;
 
 // "codes 2 to 7, 9" for the codes 2 to 7 and 9; "code 5" for 5 alone.
 QString codeRanges(const std::vector<int>& codes) {
@@ -27,10 +21,6 @@ QString codeRanges(const std::vector<int>& codes) {
 }
 
 }  // namespace
-
-const QStringList& textTableIntegerColumns(int kind) { return kind == 0 ? HexIntegers : kind == 1 ? TriIntegers : None; }
-
-const QStringList& textTableTextColumns(int kind) { return kind == 0 ? HexTexts : kind == 1 ? TriTexts : None; }
 
 int textTableLastCode(int kind) { return kind == 0 ? 63 : 7; }
 
@@ -61,13 +51,14 @@ QString textTableGaps(int kind, const QString& table) {
     columns->Close();
     QStringList gaps;
     if (!missingColumns.isEmpty()) gaps << missingColumnsNote(missingColumns);
-    if (!missingColumns.contains("NUMBER_BOOLEAN")) {
-        auto rows = db->SQLSelect("SELECT DISTINCT NUMBER_BOOLEAN FROM " + quoteIdentifier(table) +
-                                      " WHERE NUMBER_BOOLEAN BETWEEN 0 AND ?1",
-                                  {textTableLastCode(kind)});
+    if (!missingColumns.contains(TextColumn::NumberBoolean)) {
+        const QString key = TextColumn::NumberBoolean;
+        auto rows = db->SQLSelect(
+            "SELECT DISTINCT " + key + " FROM " + quoteIdentifier(table) + " WHERE " + key + " BETWEEN 0 AND ?1",
+            {textTableLastCode(kind)});
         if (!rows || db->Error()) return db->ErrorMessage();
         std::set<qint64> present;
-        for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) present.insert(rows->Field("NUMBER_BOOLEAN").IntegerValue());
+        for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) present.insert(rows->Field(key).IntegerValue());
         rows->Close();
         std::vector<int> missingCodes;
         for (int code = 0; code <= textTableLastCode(kind); ++code)

@@ -1,14 +1,11 @@
 #pragma once
-// The two kinds of text table (0 hexagram texts, 1 trigrams): the columns the program reads from
-// them, and whether a table holds everything it needs to be put in use.
+// The two kinds of text table (0 hexagram texts, 1 trigrams): whether a table holds every column
+// and row the program needs to be put in use.
 #include <QString>
 #include <QStringList>
 
 class RecordSet;
 
-// The integer and the text columns of a kind; every one of them is read by the program.
-const QStringList& textTableIntegerColumns(int kind);
-const QStringList& textTableTextColumns(int kind);
 // The codes a table of the kind holds one row each for: 0..63 or 0..7.
 int textTableLastCode(int kind);
 

@@ -2,6 +2,7 @@
 
 #include "core/M_globals.h"
 #include "core/StyledTextDrawing.h"
+#include "core/TrigramLookup.h"
 #include "display/ChainLogic.h"
 
 namespace ChainDrawing {
@@ -69,8 +70,8 @@ Column column(const Hexagram& hexagram, int k, TextLayouts* layouts) {
     const int x0 = ChainLogic::columnX(k);
     const double centre = x0 + ChainLogic::ColumnWidth / 2;
     Column c;
-    c.above = caption("above: " + ChainLogic::trigramName(hexagram.above), M_globals::font_above, centre, r.T, layouts);
-    c.below = caption("below: " + ChainLogic::trigramName(hexagram.below), M_globals::font_above, centre, 2 * r.T + 3,
+    c.above = caption("above: " + M_globals::trigramName(hexagram.above), M_globals::font_above, centre, r.T, layouts);
+    c.below = caption("below: " + M_globals::trigramName(hexagram.below), M_globals::font_above, centre, 2 * r.T + 3,
                       layouts);
     c.name = caption(hexagram.name, M_globals::font_title, centre, r.top + r.hexH + r.T + 5, layouts);
     c.figureX = x0 + Int((ChainLogic::ColumnWidth - M_globals::Used_yangLength) / 2.0);

@@ -1,7 +1,7 @@
 #include "display/ChainLogic.h"
 
 #include "core/M_globals.h"
-#include "core/trigramClass.h"
+#include "core/TrigramLookup.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -13,12 +13,6 @@ namespace {
 const QChar Tab(9);
 
 }  // namespace
-
-QString trigramName(int t) {
-    if (t < 0 || t > 7 || static_cast<size_t>(t) >= M_globals::tridata.size() || !M_globals::tridata[static_cast<size_t>(t)])
-        return QString();
-    return M_globals::tridata[static_cast<size_t>(t)]->name;
-}
 
 QString chainString(const HexagramList& chain, int count) {
     std::vector<M_globals::ChainLink> links;
@@ -145,6 +139,7 @@ QString gettransition(const Hexagram& hexagram) {
 }
 
 QString spokenTransition(const Hexagram& from, const Hexagram& to) {
+    using M_globals::trigramName;
     return "From " + from.name + " to " + to.name + ".  " + "Above: from " + trigramName(from.above) + " to " +
            trigramName(to.above) + ".  " + "Below: from " + trigramName(from.below) + " to " + trigramName(to.below) +
            ". " + "The transition is, " + Tab + gettransition(from);

@@ -52,9 +52,6 @@ ChainEdit changeTransition(const QString& chain, int count, int k, int mask);
 // one, or k outside the chain).
 std::optional<ChainEdit> deleteHexagram(const QString& chain, int count, int k);
 
-// The name of trigram t of the table in use; empty for a number outside 0..7.
-QString trigramName(int t);
-
 // The changing-line text drawn in the gap after a hexagram: lines 6 down to 1.
 QString transitionText(const Hexagram& hexagram);
 // The top of a transition text th high, for figures hexH high whose top is at `top`.

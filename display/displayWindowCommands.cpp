@@ -11,6 +11,7 @@
 #include "chains/Whexchains.h"
 #include "chains/Wtext.h"
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "display/HexSettings.h"
 #include "input/InputWindow.h"
 #include "input/W69changeInput.h"
@@ -110,11 +111,11 @@ bool displayWindow::_Optionsinput_Action() {
 // The book commands put the hexagram of a book number in place of the chain's last one.
 void displayWindow::showBookNumber(int number) {
     auto rows = M_globals::selectShowingFailure(
-        "select * from " + quoteIdentifier(M_globals::TableHex) + " where NUMBER_BOOK = ?1", {number});
+        "select * from " + quoteIdentifier(M_globals::TableHex) + " where " + TextColumn::NumberBook + " = ?1", {number});
     if (!rows) return;
     rows->MoveFirst();
     if (rows->isEOF()) return;  // a table without that book number: nothing changes
-    const qint64 code = rows->Field("NUMBER_BOOLEAN").IntegerValue();
+    const qint64 code = rows->Field(TextColumn::NumberBoolean).IntegerValue();
     rows->Close();
     if (code < 0 || code > 63) return;
     newhex(static_cast<int>(code), false);

@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "editors/EditorRows.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyboard.h"
@@ -11,7 +12,9 @@
 namespace {
 
 // The columns of EFtri(0) to EFtri(8): verb comes before adjective.
-const char* const Columns[9] = {"NAME", "ATTRIBUTE", "ANIMAL", "BODY", "FAMILY", "DIRECTION", "noun", "verb", "adjective"};
+const char* const Columns[9] = {TextColumn::Name, TextColumn::Attribute, TextColumn::Animal,
+                                TextColumn::Body, TextColumn::Family,    TextColumn::Direction,
+                                TextColumn::Noun, TextColumn::Verb,      TextColumn::Adjective};
 
 }  // namespace
 
@@ -87,10 +90,10 @@ void TRIGRAMINPUT::wakeup(const QString& table, bool edit) {
 }
 
 void TRIGRAMINPUT::showRow() {
-    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, "NUMBER_BOOLEAN", RECORDNUMBER);
+    std::shared_ptr<RecordSet> rows = EditorRows::selectByNumber(my_table, TextColumn::NumberBoolean, RECORDNUMBER);
     if (rows) rows->MoveFirst();
     if (rows && !rows->isEOF()) {
-        StaticText1->setText("NUMBER = " + QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+        StaticText1->setText("NUMBER = " + QString::number(rows->Field(TextColumn::NumberBoolean).IntegerValue()));
         for (int i = 0; i < 9; ++i) EFtri[i]->setText(rows->Field(Columns[i]).StringValue());
         shownRowid = rows->Field("rowid").IntegerValue();
         rows->Close();

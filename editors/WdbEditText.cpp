@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "editors/EditorRows.h"
 #include "editors/GotoHexWindow.h"
 #include "platform/Dialogs.h"
@@ -12,6 +13,9 @@
 #include <QHeaderView>
 
 namespace {
+
+// The column a numbering finds rows by: the hexagram code in Boolean numbering, else the book number.
+const char* numberColumn(bool isBoolean) { return isBoolean ? TextColumn::NumberBoolean : TextColumn::NumberBook; }
 
 EditField* textField(WdbEditText* window, const char* name, int left, int top, int width, int height) {
     EditField* field = new EditField(window, name, left, top, width, height, true);
@@ -98,17 +102,17 @@ WdbEditText::WdbEditText() {
 }
 
 std::array<WdbEditText::EditedField, 11> WdbEditText::editedFields() {
-    return {{{ef1st, &firstSTR, "first"},
-             {efshort, &ashortname, "ShortName"},
-             {ef2nd, &secondSTR, "second"},
-             {EFname, &adefaultname, "NAME"},
-             {ef3rd, &thirdstr, "third"},
-             {ef4th, &fourthSTR, "fourth"},
-             {ef5th, &fifthSTR, "fifth"},
-             {ef6th, &sixthSTR, "sixth"},
-             {efdescription, &descriptionSTR, "DESCRIPTION"},
-             {efjudgement, &judgementSTR, "JUDGEMENT"},
-             {efall, &allninesSTR, "all_nines"}}};
+    return {{{ef1st, &firstSTR, TextColumn::First},
+             {efshort, &ashortname, TextColumn::ShortName},
+             {ef2nd, &secondSTR, TextColumn::Second},
+             {EFname, &adefaultname, TextColumn::Name},
+             {ef3rd, &thirdstr, TextColumn::Third},
+             {ef4th, &fourthSTR, TextColumn::Fourth},
+             {ef5th, &fifthSTR, TextColumn::Fifth},
+             {ef6th, &sixthSTR, TextColumn::Sixth},
+             {efdescription, &descriptionSTR, TextColumn::Description},
+             {efjudgement, &judgementSTR, TextColumn::Judgement},
+             {efall, &allninesSTR, TextColumn::AllNines}}};
 }
 
 void WdbEditText::applyTextFont() {
@@ -201,20 +205,23 @@ void WdbEditText::wakeup(const QString& table, bool readOnly) {
     hexpic = NewPicture(Canvas1->Width(), Canvas1->Height(), 16);
     my_count = 1;
     shownRowid = -1;
-    showRow(EditorRows::selectByNumber(my_table, "NUMBER_BOOK", my_count), my_count, false);
+    showRow(EditorRows::selectByNumber(my_table, TextColumn::NumberBook, my_count), my_count, false);
 }
 
 void WdbEditText::fillListbox() {
     std::shared_ptr<RecordSet> rows =
-        M_globals::db ? M_globals::db->SQLSelect("SELECT * FROM " + quoteIdentifier(ListTable) + " ORDER BY NAME") : nullptr;
+        M_globals::db
+            ? M_globals::db->SQLSelect("SELECT * FROM " + quoteIdentifier(ListTable) + " ORDER BY " + TextColumn::Name)
+            : nullptr;
     if (!rows || M_globals::db->Error()) {
         MsgBox(M_globals::db ? M_globals::db->ErrorMessage() : QString("No database connection!"));
         return;
     }
     ListOfHex->DeleteAllRows();
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
-        ListOfHex->AddRow(rows->Field("NAME").StringValue());
-        ListOfHex->setCell(ListOfHex->LastIndex(), 1, QString::number(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+        ListOfHex->AddRow(rows->Field(TextColumn::Name).StringValue());
+        ListOfHex->setCell(ListOfHex->LastIndex(), 1,
+                           QString::number(rows->Field(TextColumn::NumberBoolean).IntegerValue()));
     }
     rows->Close();
 }
@@ -252,23 +259,18 @@ void WdbEditText::showNoRow(int number, bool isBoolean) {
 }
 
 void WdbEditText::fillDataFields(RecordSet& rows) {
-    setTitle("TABLE " + my_table + ", EDIT HEX: " + rows.Field("NAME").StringValue());
-    my_boolean = static_cast<int>(rows.Field("NUMBER_BOOLEAN").IntegerValue());
-    shownBook = static_cast<int>(rows.Field("NUMBER_BOOK").IntegerValue());
+    setTitle("TABLE " + my_table + ", EDIT HEX: " + rows.Field(TextColumn::Name).StringValue());
+    my_boolean = static_cast<int>(rows.Field(TextColumn::NumberBoolean).IntegerValue());
+    shownBook = static_cast<int>(rows.Field(TextColumn::NumberBook).IntegerValue());
     shownRowid = rows.Field("rowid").IntegerValue();
     my_count = UsingbooleanNumber ? my_boolean : shownBook;
     STBool->setText("Boolean = " + QString::number(my_boolean) + ",");
     STBook->setText("book = " + QString::number(shownBook) + ",");
-    STAbove->setText("above = " + QString::number(rows.Field("above").IntegerValue()) + ",");
-    STBelow->setText("below = " + QString::number(rows.Field("below").IntegerValue()) + ".");
-    STchina->setText(rows.Field("China_phonics").StringValue());
-    const std::pair<EditField*, const char*> texts[] = {
-        {EFname, "NAME"},   {efdescription, "DESCRIPTION"}, {efjudgement, "JUDGEMENT"}, {ef1st, "first"},
-        {ef2nd, "second"},  {ef3rd, "third"},               {ef4th, "fourth"},        {ef5th, "fifth"},
-        {ef6th, "sixth"},   {efall, "all_nines"}};
-    for (const auto& [field, column] : texts) field->setText(rows.Field(column).StringValue());
+    STAbove->setText("above = " + QString::number(rows.Field(TextColumn::Above).IntegerValue()) + ",");
+    STBelow->setText("below = " + QString::number(rows.Field(TextColumn::Below).IntegerValue()) + ".");
+    STchina->setText(rows.Field(TextColumn::ChinaPhonics).StringValue());
+    for (const EditedField& edited : editedFields()) edited.field->setText(rows.Field(edited.column).StringValue());
     drawhexagram(my_boolean);
-    efshort->setText(rows.Field("ShortName").StringValue());
 }
 
 void WdbEditText::loadCheckStrings() {
@@ -297,13 +299,13 @@ void WdbEditText::step(bool forward) {
     const int last = UsingbooleanNumber ? 63 : 64;
     my_count = EditorRows::stepNumber(my_count, first, last, forward);
     // A number the table has no row for is shown empty; the next step goes on from it.
-    showRow(EditorRows::selectByNumber(my_table, UsingbooleanNumber ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", my_count),
-            my_count, UsingbooleanNumber);
+    showRow(EditorRows::selectByNumber(my_table, numberColumn(UsingbooleanNumber), my_count), my_count,
+            UsingbooleanNumber);
 }
 
 void WdbEditText::gotorecord(int n, bool isBoolean) {
     if (!mayLeaveRow()) return;
-    showRow(EditorRows::selectByNumber(my_table, isBoolean ? "NUMBER_BOOLEAN" : "NUMBER_BOOK", n), n, isBoolean);
+    showRow(EditorRows::selectByNumber(my_table, numberColumn(isBoolean), n), n, isBoolean);
 }
 
 bool WdbEditText::hasUnsavedChange() {

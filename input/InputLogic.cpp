@@ -1,6 +1,7 @@
 #include "input/InputLogic.h"
 
 #include "core/M_globals.h"
+#include "core/TrigramLookup.h"
 #include "core/trigramClass.h"
 #include "platform/Controls.h"
 
@@ -10,11 +11,6 @@ namespace InputLogic {
 
 namespace {
 constexpr int Weights[] = {32, 16, 8, 4, 2, 1};
-
-const trigramClass* trigram(int t) {
-    if (t < 0 || t > 7 || static_cast<size_t>(t) >= M_globals::tridata.size()) return nullptr;
-    return M_globals::tridata[static_cast<size_t>(t)].get();
-}
 }  // namespace
 
 Lines linesOf(int code) {
@@ -30,13 +26,10 @@ int codeOf(const Lines& lines) {
     return code;
 }
 
-QString trigramName(int t) {
-    const trigramClass* tri = trigram(t);
-    return tri ? shownLines(tri->name, WindowWidth) : QString();
-}
+QString trigramName(int t) { return shownLines(M_globals::trigramName(t), WindowWidth); }
 
 QString labelText(int t) {
-    const trigramClass* tri = trigram(t);
+    const trigramClass* tri = M_globals::loadedTrigram(t);
     return tri ? shownLines(tri->name, WindowWidth) + CR + shownLines(tri->chat(), WindowWidth) : QString();
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "core/TextTables.h"
 #include "core/WindowBounds.h"
 #include "display/displayWindow.h"
@@ -32,20 +33,21 @@ QString trigramWord(qint64 t) {
 }
 
 QString recordText(RecordSet& row) {
-    QString text = row.Field("China_phonics").StringValue() + CR + row.Field("DESCRIPTION").StringValue() + CR +
-                   row.Field("JUDGEMENT").StringValue() + CR + CR;
-    const char* columns[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
+    QString text = row.Field(TextColumn::ChinaPhonics).StringValue() + CR +
+                   row.Field(TextColumn::Description).StringValue() + CR +
+                   row.Field(TextColumn::Judgement).StringValue() + CR + CR;
     for (int k = 0; k < 6; ++k)
-        text += M_globals::lineOrdinal(k + 1) + " place:  " + row.Field(columns[k]).StringValue() + CR;
+        text += M_globals::lineOrdinal(k + 1) + " place:  " + row.Field(TextColumn::Lines[k]).StringValue() + CR;
     return text;
 }
 
 // The record text of a trigram row: its name, then each of its words under a heading.
 QString trigramRecordText(RecordSet& row) {
-    QString text = row.Field("NAME").StringValue() + CR + CR;
-    const char* columns[][2] = {{"attribute", "ATTRIBUTE"}, {"family", "FAMILY"}, {"body", "BODY"},
-                                {"animal", "ANIMAL"},       {"direction", "DIRECTION"}, {"noun", "noun"},
-                                {"adjective", "adjective"}, {"verb", "verb"}};
+    QString text = row.Field(TextColumn::Name).StringValue() + CR + CR;
+    const char* columns[][2] = {{"attribute", TextColumn::Attribute}, {"family", TextColumn::Family},
+                                {"body", TextColumn::Body},           {"animal", TextColumn::Animal},
+                                {"direction", TextColumn::Direction}, {"noun", TextColumn::Noun},
+                                {"adjective", TextColumn::Adjective}, {"verb", TextColumn::Verb}};
     for (const auto& [label, column] : columns) text += QString(label) + ":  " + row.Field(column).StringValue() + CR;
     return text;
 }
@@ -217,21 +219,24 @@ void ListsWindow::applyTextFont() {
 void ListsWindow::LoadHexagrams() {
     ListHex->DeleteAllRows();
     auto rows =
-        M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY NUMBER_BOOK");
+        M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY " +
+                                        TextColumn::NumberBook);
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
-        ListHex->AddRow(twoDigits(rows->Field("NUMBER_BOOK").IntegerValue()));
+        ListHex->AddRow(twoDigits(rows->Field(TextColumn::NumberBook).IntegerValue()));
         const int r = ListHex->LastIndex();
-        ListHex->setCell(r, 1, rows->Field("NAME").StringValue());
+        ListHex->setCell(r, 1, rows->Field(TextColumn::Name).StringValue());
         ListHex->setCellCentred(r, 2);
         ListHex->setCellBold(r, 2, true);
-        ListHex->setCell(r, 2, M_globals::getYinYangCharString(static_cast<int>(rows->Field("NUMBER_BOOLEAN").IntegerValue())));
-        const qint64 above = rows->Field("above").IntegerValue(), below = rows->Field("below").IntegerValue();
+        const qint64 code = rows->Field(TextColumn::NumberBoolean).IntegerValue();
+        ListHex->setCell(r, 2, M_globals::getYinYangCharString(static_cast<int>(code)));
+        const qint64 above = rows->Field(TextColumn::Above).IntegerValue(),
+                     below = rows->Field(TextColumn::Below).IntegerValue();
         ListHex->setCell(r, 3, trigramWord(above));
         ListHex->setCellTag(r, 3, above);
         ListHex->setCell(r, 4, trigramWord(below));
         ListHex->setCellTag(r, 4, below);
-        ListHex->setCell(r, 5, twoDigits(rows->Field("NUMBER_BOOLEAN").IntegerValue()));
+        ListHex->setCell(r, 5, twoDigits(code));
     }
     rows->Close();
 }
@@ -241,15 +246,15 @@ void ListsWindow::LoadTrigrams() {
     auto rows = M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableTri));
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
-        ListTri->AddRow(rows->Field("NAME").StringValue());
+        ListTri->AddRow(rows->Field(TextColumn::Name).StringValue());
         const int r = ListTri->LastIndex();
         ListTri->setCellCentred(r, 1);
         ListTri->setCellBold(r, 1, true);
-        const int t = static_cast<int>(rows->Field("NUMBER_BOOLEAN").IntegerValue());
+        const int t = static_cast<int>(rows->Field(TextColumn::NumberBoolean).IntegerValue());
         ListTri->setCell(r, 1, M_globals::getYinYangCharString(t).left(3));
-        ListTri->setCell(r, 2, rows->Field("FAMILY").StringValue());
-        ListTri->setCell(r, 3, rows->Field("BODY").StringValue());
-        ListTri->setCell(r, 4, rows->Field("ANIMAL").StringValue());
+        ListTri->setCell(r, 2, rows->Field(TextColumn::Family).StringValue());
+        ListTri->setCell(r, 3, rows->Field(TextColumn::Body).StringValue());
+        ListTri->setCell(r, 4, rows->Field(TextColumn::Animal).StringValue());
         ListTri->setCell(r, 5, twoDigits(t));
     }
     rows->Close();
@@ -285,16 +290,18 @@ void ListsWindow::LoadSchema() {
 
 void ListsWindow::ListHex_CellClick(int row) {
     // The book cell reads "05"; it is bound as the number it shows.
-    thetextstr = foundRecordText("select * from " + quoteIdentifier(M_globals::TableHex) + "  where NUMBER_BOOK = ?1",
-                                 ListHex->Cell(row, 0).toInt(), recordText);
+    thetextstr = foundRecordText(
+        "select * from " + quoteIdentifier(M_globals::TableHex) + "  where " + TextColumn::NumberBook + " = ?1",
+        ListHex->Cell(row, 0).toInt(), recordText);
     EFRecord->setText(thetextstr);
     EFRecord->Refresh(true);
 }
 
 // The trigram row is found by its code, which the last column shows.
 void ListsWindow::ListTri_CellClick(int row) {
-    trigramRecord = foundRecordText("select * from " + quoteIdentifier(M_globals::TableTri) + " where NUMBER_BOOLEAN = ?1",
-                                    ListTri->Cell(row, 5).toInt(), trigramRecordText);
+    trigramRecord = foundRecordText(
+        "select * from " + quoteIdentifier(M_globals::TableTri) + " where " + TextColumn::NumberBoolean + " = ?1",
+        ListTri->Cell(row, 5).toInt(), trigramRecordText);
     EFRecord->setText(trigramRecord);
     EFRecord->Refresh(true);
 }

@@ -1,18 +1,11 @@
 #include "lists/TableCommands.h"
 
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "core/TextTables.h"
 #include "platform/SQLDatabase.h"
 
 namespace {
-
-const char* const HexColumns =
-    "(NUMBER_BOOLEAN Integer, NUMBER_BOOK integer, NAME varchar, DESCRIPTION varchar, JUDGEMENT varchar, "
-    "first varchar, second varchar, third varchar, fourth varchar, fifth varchar, sixth varchar, "
-    "China_phonics varchar, above integer, below integer, all_nines varchar, ShortName varchar)";
-const char* const TriColumns =
-    "(NUMBER_BOOLEAN integer, NAME varchar, ATTRIBUTE varchar, ANIMAL varchar, BODY varchar, FAMILY varchar,  "
-    "DIRECTION varchar, noun varchar, adjective varchar, verb varchar)";
 
 // Rolls the open transaction back and hands on the message.
 QString failWith(SQLDatabase& db, const QString& message) {
@@ -21,8 +14,6 @@ QString failWith(SQLDatabase& db, const QString& message) {
 }
 
 }  // namespace
-
-QString textTableColumns(int kind) { return kind == 0 ? HexColumns : TriColumns; }
 
 bool isDefaultTable(const QString& name) {
     return sameTableName(name, "ENGLISH_DEFAULT") || sameTableName(name, "TRIGRAMS_DEFAULT");
@@ -41,7 +32,8 @@ QString copyTextTable(int kind, const QString& source, const QString& name, cons
         return failWith(db, db.ErrorMessage());
     for (int key = 0; key <= lastKey; ++key) {
         if (progress) progress(key);
-        auto row = db.SQLSelect("select * from " + quoteIdentifier(source) + " where NUMBER_BOOLEAN = ?1", {key});
+        auto row = db.SQLSelect(
+            "select * from " + quoteIdentifier(source) + " where " + TextColumn::NumberBoolean + " = ?1", {key});
         if (!row) return failWith(db, db.ErrorMessage());
         row->MoveFirst();
         if (row->isEOF())

@@ -5,9 +5,6 @@
 #include <QString>
 #include <functional>
 
-// The column lists of the two kinds, as CREATE TABLE takes them.
-QString textTableColumns(int kind);
-
 // True for the tables the program falls back on (ENGLISH_DEFAULT, TRIGRAMS_DEFAULT), in any letter
 // case.
 bool isDefaultTable(const QString& name);

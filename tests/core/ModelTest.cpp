@@ -1,11 +1,13 @@
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
+#include "core/TrigramLookup.h"
 #include "core/trigramClass.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 #include "support/TestSupport.h"
 
 #include <bit>
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace M_globals;
@@ -107,6 +109,28 @@ TEST(TrigramTable, OnlyTheFirstEightRowsAreRead) {
                   "INSERT INTO T3 (NUMBER_BOOLEAN, NAME) SELECT NUMBER_BOOLEAN + 20, NAME FROM T3;");
     loadtritable("T3");
     for (int t = 0; t < 8; ++t) EXPECT_EQ(tridata[static_cast<size_t>(t)]->name, QString("first%1").arg(t));
+}
+
+TEST(TrigramTable, ANumberWithoutALoadedTrigramHasNoName) {
+    ProgramDatabase database;
+    loadtritable("TRIGRAMS_DEFAULT");
+    struct Case {
+        int t;
+        const char* name;
+    };
+    const Case cases[] = {{0, "tri0"}, {7, "tri7"}, {-1, ""}, {8, ""}, {INT_MIN, ""}, {INT_MAX, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.t);
+        EXPECT_EQ(trigramName(c.t), c.name);
+        EXPECT_EQ(loadedTrigram(c.t) != nullptr, *c.name != '\0');
+    }
+    // Before start-up has made the eight objects there is only the empty first slot.
+    const auto objects = tridata;
+    tridata.assign(1, nullptr);
+    EXPECT_EQ(loadedTrigram(0), nullptr);
+    EXPECT_EQ(trigramName(0), "");
+    EXPECT_EQ(trigramName(3), "");
+    tridata = objects;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "app/App.h"
 #include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
+#include "core/TextTableColumns.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 #include "support/TestSupport.h"
@@ -113,6 +114,45 @@ TEST(DatabaseCheck, FindsWhatIsWrongWithoutWritingToTheFile) {
     ASSERT_TRUE(createDatabase(folder.path("valid"), validDatabaseSql()));
     EXPECT_FALSE(openDatabaseFile(db, folder.path("valid")));
     EXPECT_FALSE(checkDatabaseContents(db));
+}
+
+// A new text table is made with the column list the default tables were made with, letter for
+// letter, and holds every column the program reads from its kind, integers declared as such.
+TEST(TextTableColumns, ANewTableIsMadeAsTheDefaultsWereWithEveryColumnRead) {
+    struct Case {
+        int kind;
+        const char* columns;
+    };
+    const Case cases[] = {
+        {0,
+         "(NUMBER_BOOLEAN Integer, NUMBER_BOOK integer, NAME varchar, DESCRIPTION varchar, JUDGEMENT varchar, "
+         "first varchar, second varchar, third varchar, fourth varchar, fifth varchar, sixth varchar, "
+         "China_phonics varchar, above integer, below integer, all_nines varchar, ShortName varchar)"},
+        {1,
+         "(NUMBER_BOOLEAN integer, NAME varchar, ATTRIBUTE varchar, ANIMAL varchar, BODY varchar, FAMILY varchar,  "
+         "DIRECTION varchar, noun varchar, adjective varchar, verb varchar)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        EXPECT_EQ(textTableColumns(c.kind), c.columns);
+        TestFolder folder;
+        ASSERT_TRUE(createDatabase(folder.path("file"), "CREATE TABLE t " + textTableColumns(c.kind)));
+        SQLDatabase db;
+        db.setDatabaseFile(folder.path("file"));
+        ASSERT_TRUE(db.Connect());
+        auto columns = db.FieldSchema("t");
+        ASSERT_TRUE(columns);
+        QStringList integers, texts;
+        for (columns->MoveFirst(); !columns->isEOF(); columns->MoveNext()) {
+            const bool isInteger =
+                columns->Field("FieldType").StringValue().compare("integer", Qt::CaseInsensitive) == 0;
+            (isInteger ? integers : texts) << columns->Field("ColumnName").StringValue();
+        }
+        EXPECT_EQ(integers, textTableIntegerColumns(c.kind));
+        EXPECT_EQ(texts, textTableTextColumns(c.kind));
+    }
+    EXPECT_TRUE(textTableIntegerColumns(2).isEmpty());
+    EXPECT_TRUE(textTableTextColumns(2).isEmpty());
 }
 
 TEST(StartupConnection, MissingFileAndAFileThatFailsItsCheck) {
