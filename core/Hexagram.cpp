@@ -152,16 +152,19 @@ HexagramList readChainHexagrams(const std::vector<M_globals::ChainLink>& links, 
     ReadProblemsSaidOnce once;
     HexagramList hexagrams;
     hexagrams.reserve(links.size());
-    // A hexagram that the chain holds again is read once and copied, with figures of its own; one
-    // that could not be read is tried again, its problem said once all the same.
+    // A hexagram that the chain holds again is read once and copied; one that could not be read is
+    // tried again, its problem said once all the same. The copies share their figure, which is
+    // only drawn, except on the chain page, which places each figure in its own cell.
     std::map<int, std::shared_ptr<const Hexagram>> read;
     for (const M_globals::ChainLink& link : links) {
         auto& row = read[link.code];
         std::shared_ptr<Hexagram> hexagram;
         if (row) {
             hexagram = std::make_shared<Hexagram>(*row);
-            if (hexagram->shortstrShape) hexagram->shortstrShape = std::make_shared<StringShape>(*row->shortstrShape);
-            hexagram->drawgroup();
+            if (isChainpage) {
+                hexagram->shortstrShape = std::make_shared<StringShape>(*row->shortstrShape);
+                hexagram->drawgroup();
+            }
         } else {
             hexagram = readHexagram(link.code, isChainpage);
             if (hexagram->isLoaded()) row = hexagram;

@@ -95,6 +95,19 @@ TEST_F(ChainPageTest, OpensFromTheDisplayWindowWithItsChain) {
     EXPECT_EQ(page->theHexs[2]->changeMask(), 42 ^ 21);
 }
 
+// A hexagram the chain holds twice is read once, yet each of its cells has a figure of its own.
+TEST_F(ChainPageTest, AHexagramHeldTwiceHasAFigureInEachOfItsCells) {
+    ChainPage* page = openFromDisplay({63, 0, 63});
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->theHexs.size(), 3u);
+    const auto& first = page->theHexs[0]->thepic;
+    const auto& third = page->theHexs[2]->thepic;
+    ASSERT_TRUE(first && third);
+    EXPECT_NE(first, third);
+    EXPECT_EQ(third->X - first->X, 2 * 72);
+    EXPECT_EQ(page->thepic->Objects->Count(), 3);
+}
+
 TEST_F(ChainPageTest, PageSizeAndListFollowTheNumberOfHexagrams) {
     struct Case {
         int count, lines, width, height;
