@@ -6,11 +6,9 @@
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -27,23 +25,8 @@ int pdfPages(const QString& pdf) {
 }  // namespace
 
 void benchPrinting() {
-    const QString shipped = QCoreApplication::applicationDirPath() + "/i_virev_DB.shipped";
-    QTemporaryDir folder;
-    const QString file = folder.filePath("i_virev_DB");
-    if (!folder.isValid() || !QFile::copy(shipped, file)) {
-        std::printf("cannot copy %s\n", qPrintable(shipped));
-        return;
-    }
-    M_globals::setStartValues();
-    M_globals::makeTrigramObjects();
-    M_globals::db = std::make_shared<SQLDatabase>();
-    M_globals::db->setDatabaseFile(file);
-    if (!M_globals::db->Connect()) {
-        std::printf("cannot open %s\n", qPrintable(file));
-        return;
-    }
-    M_globals::LoadPrefs();
-    M_globals::loadtritable(M_globals::TableTri);
+    BenchProgram program;
+    if (!program.started()) return;
     ScriptedDialogs dialogs;  // the printer dialog answers with a PDF file
 
     std::printf("%-15s %8s %10s %6s\n", "judgement", "size", "print ms", "pages");
@@ -57,7 +40,7 @@ void benchPrinting() {
             M_globals::db->SQLExecute("UPDATE " + quoteIdentifier(M_globals::TableHex) +
                                           " SET JUDGEMENT = ?1 WHERE NUMBER_BOOLEAN = 62",
                                       {prose(size, kind.paragraphLength)});
-            const QString pdf = folder.filePath(QString("print%1.pdf").arg(size));
+            const QString pdf = QDir(program.folderPath()).filePath(QString("print%1.pdf").arg(size));
             dialogs.printTargets.push_back(pdf);
             const double ms = timeMs([] { M_globals::printfile("63,1;62,0"); });
             std::printf("%-15s %5lld KB %10.0f %6d\n", kind.name, static_cast<long long>(size >> 10), ms, pdfPages(pdf));
@@ -67,6 +50,4 @@ void benchPrinting() {
         std::printf("%-15s print 1 MB / 128 KB: %.1f (linear: about 8)\n", kind.name, ms1M / ms128);
     }
     if (!dialogs.messages.isEmpty()) std::printf("messages: %s\n", qPrintable(dialogs.messages.join(" | ")));
-    M_globals::db->Close();
-    M_globals::db.reset();
 }

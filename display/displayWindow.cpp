@@ -13,7 +13,6 @@
 #include "platform/VectorShapes.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
