@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/DragItem.h"
 #include "platform/Graphics.h"
+#include "platform/WindowManager.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -401,14 +402,16 @@ void Window::setMaximizeButton(bool value) {
 }
 
 void Window::applyFlags() {
+    // Changing the flags hides the window: it is hidden and shown as the window manager allows.
     const bool shown = isVisible();
+    if (shown) unmapFromScreen();
     Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowCloseButtonHint;
     if (minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     // A window of fixed size cannot be maximised: it shows no maximise box.
     if (maximizeBox && resizeable) flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
-    if (shown) QMainWindow::setVisible(true);
+    if (shown) mapOnScreen();
 }
 
 void Window::setBackColor(const Color& colour) {
@@ -431,6 +434,7 @@ void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
     // Changing the window's kind hides it; a window on screen stays there.
     const bool shown = isVisible();
+    if (shown) unmapFromScreen();
     QPointer<Window> previous = sheetParent;
     sheetParent = parent;
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
@@ -440,14 +444,14 @@ void Window::setSheetParent(Window* parent) {
     windowHandle()->setTransientParent(parent->windowHandle());
     centreOver(parent);
     keepOnScreen();
-    if (shown) QMainWindow::setVisible(true);
+    if (shown) mapOnScreen();
     if (previous) previous->showMenusBlocked();
     parent->showMenusBlocked();
 }
 
 Window* Window::blockingSheet() const {
     for (Window* other : WindowList::get().order)
-        if (other->sheetParent == this && other->isOpened() && other->isVisible()) {
+        if (other->sheetParent == this && other->isOpened() && other->isVisible() && !other->lost) {
             // A sheet over the sheet is the one that takes the input.
             Window* inner = other->blockingSheet();
             return inner ? inner : other;
@@ -459,6 +463,8 @@ void Window::bringSheetForward() {
     Window* sheet = blockingSheet();
     if (!sheet) return;
     noteUserInput();
+    // Back on screen, not only forward.
+    sheet->putOnScreen();
     sheet->raiseOnScreen();
     WindowList::get().makeActive(sheet);
     Beep(sheet);
@@ -578,8 +584,40 @@ void Window::open() {
 
 void Window::showNow() {
     placeForShowing();
-    QMainWindow::setVisible(true);
+    putOnScreen();
     raiseOnScreen();
+}
+
+// A hidden window is shown, one the window manager lost is shown again, a minimised one restored.
+void Window::putOnScreen() {
+    if (bringBackIfLost()) return;
+    mapOnScreen();
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+// Hidden, the window is mapped again only once the window manager has let go of it; otherwise the
+// manager may take the map for the window it still holds, then withdraw it.
+void Window::mapOnScreen() {
+    lost = false;
+    if (isVisible()) return;
+    awaitWithdrawal(*this);
+    QMainWindow::setVisible(true);
+}
+
+void Window::unmapFromScreen() {
+    if (!isVisible()) return;
+    awaitManagement(*this);
+    QMainWindow::setVisible(false);
+}
+
+bool Window::bringBackIfLost() {
+    if (!opened || closed || !isVisible() || !lostByWindowManager(*this)) return false;
+    // Off screen, it blocks nothing meanwhile; Qt still counts it as shown, so it is hidden first.
+    lost = true;
+    if (sheetParent) sheetParent->showMenusBlocked();
+    QMainWindow::setVisible(false);
+    mapOnScreen();
+    return true;
 }
 
 void Window::raiseOnScreen() {
@@ -611,7 +649,7 @@ void Window::Hide() {
     const bool wasFront = list.position(this) == 0;
     if (list.position(this) >= 0) list.moveToBack(this);
     if (!opened) return;
-    QMainWindow::setVisible(false);
+    unmapFromScreen();
     endModal();
     if (list.lastActivated == this) list.lastActivated = nullptr;
     if (wasFront) list.activateNext();

@@ -133,7 +133,13 @@ private:
     friend Window* dialogOwner();
     void open();
     void showNow();
+    void putOnScreen();
+    void mapOnScreen();
+    void unmapFromScreen();
     void raiseOnScreen();
+    // A shown window that the window manager lost (see WindowManager.h) is shown again; true when
+    // it was lost.
+    bool bringBackIfLost();
     void contentResized();
     int menuBarHeight(int width) const;
     void applyFlags();
@@ -153,6 +159,7 @@ private:
     bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
     bool closingByProgram = false;
     bool placed = false;  // has had its place on screen
+    bool lost = false;    // shown, but lost by the window manager until it is shown again
     Placement placement = Placement::OverItsWindow;
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;

@@ -1,0 +1,95 @@
+#include "platform/WindowManager.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWindow>
+#include <xcb/xcb.h>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Far beyond what a window manager needs, short enough that a manager that never answers costs
+// the user little.
+constexpr int WaitLimit = 1000;  // milliseconds
+
+template <class T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_connection_t* connection() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// The first 32-bit value of a window's property, if it has one.
+std::optional<uint32_t> property(xcb_connection_t* c, xcb_window_t window, const char* name) {
+    const auto cookie = xcb_get_property(c, 0, window, atom(c, name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
+    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) return std::nullopt;
+    return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+bool windowManagerRuns(xcb_connection_t* c) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    return property(c, root, "_NET_SUPPORTING_WM_CHECK").has_value();
+}
+
+// The window's native window, when it has one on an X server.
+xcb_window_t nativeWindow(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->handle() ? static_cast<xcb_window_t>(handle->winId()) : 0;
+}
+
+constexpr uint32_t WithdrawnState = 0;
+
+// The manager holds the window: its WM_STATE says normal or iconic.
+bool managed(xcb_connection_t* c, xcb_window_t window) {
+    const std::optional<uint32_t> state = property(c, window, "WM_STATE");
+    return state && *state != WithdrawnState;
+}
+
+bool viewable(xcb_connection_t* c, xcb_window_t window) {
+    const auto cookie = xcb_get_window_attributes(c, window);
+    Reply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(c, cookie, nullptr), &std::free);
+    return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+}  // namespace
+
+namespace {
+
+// Waits until the window is managed (or not), as `wanted` says, while a window manager runs.
+void awaitManaged(const QWidget& window, bool wanted) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t native = nativeWindow(window);
+    if (!c || !native) return;
+    xcb_flush(c);
+    if (!windowManagerRuns(c)) return;
+    QElapsedTimer waited;
+    waited.start();
+    while (managed(c, native) != wanted && waited.elapsed() < WaitLimit) QThread::msleep(2);
+}
+
+}  // namespace
+
+void awaitManagement(const QWidget& window) { awaitManaged(window, true); }
+
+void awaitWithdrawal(const QWidget& window) { awaitManaged(window, false); }
+
+bool lostByWindowManager(const QWidget& window) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t native = nativeWindow(window);
+    if (!c || !native || !windowManagerRuns(c)) return false;
+    // A window shown a moment ago may still wait for the manager to take it on.
+    awaitManagement(window);
+    return !managed(c, native) && !viewable(c, native);
+}
