@@ -139,6 +139,7 @@ public:
     bool _HexChainssave_Action();
     bool _HexChainsLoad_Action();
     bool _HexChainsDelete_Action();
+    void showSavedChains(int mode);
     bool _EditeditHex_Action();
     bool _OptionsChainWindow_Action();
     bool _editcopy_Action();

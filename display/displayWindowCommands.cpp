@@ -104,7 +104,9 @@ bool displayWindow::_FileHelp_Action() {
 }
 
 bool displayWindow::_Optionsinput_Action() {
-    InputWindow::instance()->wakeup(false);
+    InputWindow* input = InputWindow::instance();
+    input->wakeup(false);
+    input->Show();
     return false;
 }
 
@@ -167,34 +169,47 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
 bool displayWindow::_EditeditHex_Action() {
     if (virevcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
     if (!recordtoeditis6and9) {
-        InputWindow::instance()->wakeup(true);
+        InputWindow* input = InputWindow::instance();
+        input->wakeup(true);
+        input->Show();
         return false;
     }
     const auto links = M_globals::readChainLinks(theHexChain).value_or(std::vector<M_globals::ChainLink>());
     if (recordtoedit > static_cast<int>(links.size())) return false;
     const M_globals::ChainLink& link = links[static_cast<size_t>(recordtoedit - 1)];
-    W69changeInput::instance()->wakeup(link.code, link.mask);
+    W69changeInput* editor = W69changeInput::instance();
+    editor->wakeup(link.code, link.mask);
+    editor->Show();
     return false;
 }
 
+// A window a command shows comes to the front with the keyboard, also when it was open already.
 bool displayWindow::_OptionsText_Action() {
-    Wtext::instance()->wakeup();
+    Wtext* text = Wtext::instance();
+    text->wakeup();
+    text->Show();
     return false;
 }
 
 // The saved-chains window in its three modes: 1 save, 2 load, 0 delete.
+void displayWindow::showSavedChains(int mode) {
+    Whexchains* chains = Whexchains::instance();
+    chains->wakeup(mode);
+    chains->Show();
+}
+
 bool displayWindow::_HexChainssave_Action() {
-    if (virevcount > 1) Whexchains::instance()->wakeup(1);
+    if (virevcount > 1) showSavedChains(1);
     return false;
 }
 
 bool displayWindow::_HexChainsLoad_Action() {
-    Whexchains::instance()->wakeup(2);
+    showSavedChains(2);
     return false;
 }
 
 bool displayWindow::_HexChainsDelete_Action() {
-    Whexchains::instance()->wakeup(0);
+    showSavedChains(0);
     return false;
 }
 

@@ -177,6 +177,7 @@ void WdbEditText::UpdateCount() {
 bool WdbEditText::_dbeditOptionsGotoRecord_Action() {
     GotoHexWindow* dialog = GotoHexWindow::instance();
     dialog->wakeup(!UsingbooleanNumber, -1);
+    dialog->Show();
     return false;
 }
 
@@ -186,6 +187,7 @@ void WdbEditText::ListOfHex_DoubleClick() {
     if (row < 0) return;
     GotoHexWindow* dialog = GotoHexWindow::instance();
     dialog->wakeup(false, ListOfHex->Cell(row, 1).toInt());
+    dialog->Show();
 }
 
 void WdbEditText::wakeup(const QString& table, bool readOnly) {

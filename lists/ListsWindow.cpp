@@ -406,27 +406,38 @@ bool ListsWindow::selectedTable(QString& name, int& kind) const {
 bool ListsWindow::_Tablescopy_Action() {
     QString name;
     int kind = -1;
-    if (selectedTable(name, kind) && (kind == 0 || kind == 1)) TableInputWindow::instance()->wakeup(kind, name);
+    if (!selectedTable(name, kind) || (kind != 0 && kind != 1)) return false;
+    TableInputWindow* dialog = TableInputWindow::instance();
+    dialog->wakeup(kind, name);
+    dialog->Show();
     return false;
 }
 
 // The two editors take their flag in opposite senses: the hexagram-text editor's says "view only",
-// the trigram editor's "editable".
+// the trigram editor's "editable". The editor comes to the front, also when it was open already.
+void ListsWindow::showEditor(const QString& name, int kind, bool editable) {
+    if (kind == 0) {
+        WdbEditText* editor = WdbEditText::instance();
+        editor->wakeup(name, !editable);
+        editor->Show();
+    } else if (kind == 1) {
+        TRIGRAMINPUT* editor = TRIGRAMINPUT::instance();
+        editor->wakeup(name, editable);
+        editor->Show();
+    }
+}
+
 bool ListsWindow::_Tablesshow_Action() {
     QString name;
     int kind = -1;
-    if (!selectedTable(name, kind)) return false;
-    if (kind == 0) WdbEditText::instance()->wakeup(name, true);
-    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, false);
+    if (selectedTable(name, kind)) showEditor(name, kind, false);
     return false;
 }
 
 bool ListsWindow::_Tablesedit_Action() {
     QString name;
     int kind = -1;
-    if (!selectedTable(name, kind)) return false;
-    if (kind == 0) WdbEditText::instance()->wakeup(name, false);
-    else if (kind == 1) TRIGRAMINPUT::instance()->wakeup(name, true);
+    if (selectedTable(name, kind)) showEditor(name, kind, true);
     return false;
 }
 

@@ -73,6 +73,8 @@ private:
     // The selected catalogue row's table name and kind (0 hexagram text, 1 trigram); false when
     // no row is selected.
     bool selectedTable(QString& name, int& kind) const;
+    // Opens the editor of a table of `kind` on `name`, editable or only to be viewed.
+    void showEditor(const QString& name, int kind, bool editable);
 
     int dragStartY = 0;
 };
