@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <cstdio>
 
@@ -24,11 +25,30 @@ void report(const QString& kind, const QString& text) {
     std::fflush(stderr);
 }
 
+// A message box over the window it belongs to; one that belongs to no window (a message at
+// start-up) shows centred on the screen, where the window manager would otherwise put it in a
+// corner.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox() : QMessageBox(dialogOwner()) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // takes its size for its texts
+        if (parentWidget()) return;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+};
+
 class QtDialogs : public DialogSeam {
 public:
     void msgBox(const QString& text) override {
         if (unattended()) return report("MsgBox", text);
-        QMessageBox box(dialogOwner());
+        MessageBox box;
         box.setText(displayLines(text));
         box.exec();
     }
@@ -38,7 +58,7 @@ public:
             report("MessageDialog", dialog.Message);
             return DialogButton::Action;
         }
-        QMessageBox box(dialogOwner());
+        MessageBox box;
         static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
                                                   QMessageBox::Critical, QMessageBox::Question};
         box.setIcon(dialog.Icon >= 0 && dialog.Icon <= 3 ? icons[dialog.Icon] : QMessageBox::NoIcon);
