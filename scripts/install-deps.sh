@@ -3,7 +3,7 @@
 set -e
 PACKAGES="cmake g++ make pkg-config
  qt6-base-dev qt6-declarative-dev qt6-speech-dev qt6-speech-flite-plugin libgl-dev
- libsqlite3-dev libfontconfig-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libasound2-dev libgtest-dev
+ libsqlite3-dev libfontconfig-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xtest0-dev libasound2-dev libgtest-dev
  tzdata
  fonts-dejavu-core fonts-dejavu-extra
  poppler-utils xvfb xauth xdotool imagemagick openbox
