@@ -173,7 +173,8 @@ bool SQLDatabase::isConnected() const { return handle->db != nullptr; }
 
 void SQLDatabase::Close() {
     if (!handle->db) return;
-    if (!sqlite3_get_autocommit(handle->db)) sqlite3_exec(handle->db, "COMMIT", nullptr, nullptr, nullptr);
+    // Work left half done is not made permanent.
+    if (!sqlite3_get_autocommit(handle->db)) sqlite3_exec(handle->db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(handle->db);
     handle->db = nullptr;
 }
@@ -252,7 +253,11 @@ bool SQLDatabase::InsertRecord(const QString& table, const DatabaseRecord& recor
 }
 
 bool SQLDatabase::BeginTransaction() {
-    if (handle->db && !sqlite3_get_autocommit(handle->db)) return true;  // one is open already
+    // Joining an open transaction would let the inner Commit make the outer work permanent.
+    if (handle->db && !sqlite3_get_autocommit(handle->db)) {
+        handle->setError("A transaction is already open: it must be committed or rolled back before another begins.");
+        return false;
+    }
     return SQLExecute("BEGIN");
 }
 

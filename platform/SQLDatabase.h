@@ -58,6 +58,7 @@ public:
     bool Connect();
     static constexpr int BusyTimeoutMilliseconds = 2000;
     bool isConnected() const;
+    // Ends the connection; a transaction still open is rolled back, never committed.
     void Close();
 
     // Exactly one statement each; text after it is an error. Values are bound to ?1, ?2, ...
@@ -72,7 +73,8 @@ public:
 
     bool InsertRecord(const QString& table, const DatabaseRecord& record);
 
-    // Commit with no open transaction succeeds and does nothing.
+    // Commit and Rollback with no open transaction succeed and do nothing. BeginTransaction while
+    // one is open fails and leaves it as it is: transactions do not nest.
     bool BeginTransaction();
     bool Commit();
     bool Rollback();

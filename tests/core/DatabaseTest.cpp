@@ -30,6 +30,16 @@ protected:
         return values;
     }
     TestFolder folder;
+    // A column of a select through a second connection, as another program sees the file.
+    QStringList readRows(const QString& sql) {
+        SQLDatabase other;
+        other.setDatabaseFile(path);
+        EXPECT_TRUE(other.Connect());
+        QStringList values;
+        auto rs = other.SQLSelect(sql);
+        for (; rs && !rs->isEOF(); rs->MoveNext()) values << rs->IdxField(1).StringValue();
+        return values;
+    }
     QString path = folder.path("db");
     SQLDatabase db;
 };
@@ -321,6 +331,39 @@ TEST_F(Database, InsertRecordAndTransactions) {
     ASSERT_TRUE(db.SQLExecute("CREATE TABLE copy (v varchar)"));
     ASSERT_TRUE(db.Rollback());
     EXPECT_FALSE(db.SQLSelect("SELECT * FROM copy"));
+}
+
+// Work left half done when the connection closes is not made permanent: the file keeps none of it,
+// byte for byte.
+TEST_F(Database, CloseRollsAnOpenTransactionBack) {
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(db.BeginTransaction());
+    ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('half done')"));
+    ASSERT_TRUE(db.SQLExecute("CREATE TABLE half (v varchar)"));
+    db.Close();
+    EXPECT_EQ(fileBytes(path), before);
+    ASSERT_TRUE(db.Connect());
+    EXPECT_TRUE(column("SELECT word FROM log", "word").isEmpty());
+    EXPECT_FALSE(db.SQLSelect("SELECT * FROM half"));
+}
+
+// A transaction is not joined by another: the inner begin fails with a message, and the outer one
+// goes on, its work committed or rolled back whole by its own caller.
+TEST_F(Database, ATransactionBegunInsideAnotherIsRefused) {
+    for (const bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "outer commits" : "outer rolls back");
+        ASSERT_TRUE(db.BeginTransaction());
+        ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('outer')"));
+        EXPECT_FALSE(db.BeginTransaction());
+        EXPECT_TRUE(db.Error());
+        EXPECT_FALSE(db.ErrorMessage().isEmpty());
+        // Still the outer transaction: a second connection sees nothing of it yet.
+        EXPECT_EQ(readRows("SELECT word FROM log"), QStringList{});
+        ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('outer, more')"));
+        ASSERT_TRUE(commit ? db.Commit() : db.Rollback());
+        EXPECT_EQ(readRows("SELECT word FROM log"), commit ? QStringList({"outer", "outer, more"}) : QStringList{});
+        ASSERT_TRUE(db.SQLExecute("DELETE FROM log"));
+    }
 }
 
 TEST_F(Database, RecordSetOutlivesItsConnection) {
