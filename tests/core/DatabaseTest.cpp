@@ -333,6 +333,28 @@ TEST_F(Database, InsertRecordAndTransactions) {
     EXPECT_FALSE(db.SQLSelect("SELECT * FROM copy"));
 }
 
+// A connection opened for reading only reads, says it is read-only, and leaves the file as it was
+// whatever it is asked to write.
+TEST_F(Database, AReadOnlyConnectionReadsAndWritesNothing) {
+    EXPECT_FALSE(db.isReadOnly());
+    db.Close();
+    const QByteArray before = fileBytes(path);
+    SQLDatabase reader;
+    reader.setDatabaseFile(path);
+    reader.setReadOnly(true);
+    ASSERT_TRUE(reader.Connect());
+    EXPECT_TRUE(reader.isReadOnly());
+    auto rows = reader.SQLSelect("SELECT name FROM t");
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 3);
+    EXPECT_FALSE(reader.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
+    EXPECT_FALSE(reader.SQLExecute("CREATE TABLE never (v varchar)"));
+    EXPECT_FALSE(reader.ErrorMessage().isEmpty());
+    reader.Close();
+    EXPECT_FALSE(reader.isReadOnly());
+    EXPECT_EQ(fileBytes(path), before);
+}
+
 // Work left half done when the connection closes is not made permanent: the file keeps none of it,
 // byte for byte.
 TEST_F(Database, CloseRollsAnOpenTransactionBack) {
