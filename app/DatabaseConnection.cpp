@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTables.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -30,7 +31,9 @@ bool App::getdatabase() {
         return false;
     }
     // The start-up file is checked as a file chosen to switch to is; one that fails is left
-    // unconnected, so nothing (not even the windows' bounds at quit) is written to it.
+    // unconnected, so nothing (not even the windows' bounds at quit) is written to it. A file that
+    // can only be read is connected read-only.
+    chooseConnectionMode(*M_globals::db, M_globals::f_db);
     DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db);
     if (!fault) fault = checkDatabaseContents(*M_globals::db);
     if (fault) {
@@ -40,6 +43,7 @@ bool App::getdatabase() {
         return false;
     }
     M_globals::LoadPrefs();
+    tellWhenReadOnly();
     return true;
 }
 

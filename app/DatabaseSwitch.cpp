@@ -2,6 +2,7 @@
 #include "app/App.h"
 #include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "display/displayWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -47,8 +48,10 @@ bool App::_DataBaseOpen_Action() {
     M_globals::f_db = file;
     M_globals::db = std::make_shared<SQLDatabase>();
     M_globals::db->setDatabaseFile(file);
+    chooseConnectionMode(*M_globals::db, file);
     if (M_globals::db->Connect()) {
         setUpLoadedDB();
+        tellWhenReadOnly();
     } else {
         MsgBox(QString("New Database could not be connected to.  ") + CR + "You may need to restart the program.");
         // The menus live in the windows: a display window keeps them at hand for another switch

@@ -1,6 +1,7 @@
 #include "chains/HexChainsTable.h"
 
 #include "core/M_globals.h"
+#include "display/ChainLogic.h"
 #include "platform/SQLDatabase.h"
 
 namespace HexChainsTable {
@@ -65,6 +66,8 @@ QString add(const QString& name, const QString& comment, const QString& chain) {
     QString error;
     SQLDatabase* db = connection(error);
     if (!db) return error;
+    // Only a chain that can be loaded back is stored.
+    if (QString refusal = ChainLogic::storedChainTooLong(chain, "It is not saved."); !refusal.isEmpty()) return refusal;
     DatabaseRecord record;
     record.Column("NAME", name);
     QString test = comment;

@@ -31,7 +31,8 @@ struct Entry {
 std::optional<Entry> read(qint64 id, QString& error);
 
 // Adds a row and commits it. The comment is written only when it holds more than blanks. Answers
-// the engine's message of the step that failed, empty when the row is stored.
+// the engine's message of the step that failed, or the refusal of a chain too long to load back,
+// empty when the row is stored.
 QString add(const QString& name, const QString& comment, const QString& chain);
 
 // Deletes row id and commits. Missing: the row is no longer in the table; Failed: error holds the

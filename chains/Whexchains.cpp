@@ -4,6 +4,7 @@
 #include "app/MenuBar1.h"
 #include "chains/HexChainsTable.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "display/displayWindow.h"
 #include "platform/Beep.h"
 #include "platform/Dialogs.h"
@@ -245,6 +246,7 @@ void Whexchains::saveHexChain() {
         Beep();
         return;
     }
+    if (!mayWriteDatabase("The chain \"" + name + "\" was not saved")) return;
     std::vector<QString> names, chains;
     for (int r = 0; r < ListBox1->ListCount(); ++r) {
         names.push_back(ListBox1->Cell(r, 0));
@@ -275,6 +277,7 @@ void Whexchains::saveHexChain() {
 void Whexchains::DeleteHexChain() {
     const int row = selectedRow();
     if (row < 0) return;
+    if (!mayWriteDatabase("The chain \"" + ListBox1->Cell(row, 0) + "\" was not deleted")) return;
     QString error;
     switch (HexChainsTable::remove(leadingInteger(ListBox1->Cell(row, 1)), error)) {
     case HexChainsTable::Removal::Deleted: break;

@@ -1,6 +1,7 @@
 #include "core/WindowBounds.h"
 
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
@@ -14,5 +15,8 @@ void restoreWindowBounds(Window& window, const QString& column) {
 }
 
 void storeWindowBounds(const Window& window, const QString& column) {
+    // A file that can only be read was said to be so when it opened; a window place is no reason
+    // to say it again.
+    if (databaseIsReadOnly()) return;
     M_globals::writeFirstPrefsRow({{column, boundsString(window)}});
 }

@@ -9,5 +9,6 @@ class Window;
 // window keeps its layout bounds. Reports nothing.
 void restoreWindowBounds(Window& window, const QString& column);
 // Writes the window's bounds. A failed select, update or commit shows the engine's message; a
-// table without a row, or no connection at all, saves nothing and says nothing.
+// table without a row, a file that can only be read, or no connection at all, saves nothing and
+// says nothing.
 void storeWindowBounds(const Window& window, const QString& column);

@@ -23,6 +23,19 @@ QString chainString(const HexagramList& chain, int count) {
     return M_globals::chainText(links);
 }
 
+QString chainTooLongMessage(qsizetype links, const QString& outcome) {
+    return QString("This chain would hold %1 hexagrams, more than the %2 that a chain may hold. ")
+               .arg(links)
+               .arg(MaxChainLength) +
+           outcome;
+}
+
+QString storedChainTooLong(const QString& form, const QString& outcome) {
+    // One ";" ends the header and each link but the last.
+    const qsizetype links = form.count(QChar(';'));
+    return links > MaxChainLength ? chainTooLongMessage(links, outcome) : QString();
+}
+
 std::optional<StoredChain> readStoredChain(const QString& form) {
     const int separator = static_cast<int>(form.indexOf(';'));
     if (separator < 0) return std::nullopt;

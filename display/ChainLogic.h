@@ -18,9 +18,16 @@ constexpr int GapWidth = 180;
 constexpr int Pitch = ColumnWidth + GapWidth;
 inline int columnX(int k) { return Pitch * (k - 1); }
 inline int chainWidth(int count) { return count < 1 ? 0 : ColumnWidth * count + GapWidth * (count - 1); }
-// The most hexagrams a loaded chain may hold: each window that shows a chain of this length opens
-// within seconds. A longer stored chain is refused.
+// The most hexagrams a chain may hold: each window that shows a chain of this length opens within
+// seconds. A longer stored chain is not loaded, a chain this long takes no more hexagrams, and no
+// longer chain is saved.
 constexpr int MaxChainLength = 10000;
+// The one refusal of a chain that would hold `links` hexagrams, more than MaxChainLength, ending in
+// `outcome`: what is not done.
+QString chainTooLongMessage(qsizetype links, const QString& outcome);
+// That refusal for a stored chain (its header and chain string) of more links than MaxChainLength,
+// counted without reading them; empty when it is not too long.
+QString storedChainTooLong(const QString& form, const QString& outcome);
 
 // The chain string of hexagrams 1..count: "code,mask" links joined by ";", the last mask 0.
 QString chainString(const HexagramList& chain, int count);

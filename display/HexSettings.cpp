@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/DisclosureTriangle.h"
 #include "platform/Fonts.h"
@@ -278,7 +279,7 @@ void HexSettings::PushButton1_Action() {
 }
 
 bool HexSettings::applyFonts() {
-    bool shortChanged = false;
+    bool shortChanged = false, changed = false;
     for (const FontChoice& choice : fontChoices()) {
         // A pop-up without a chosen row (its font is not installed) keeps the font.
         const QString chosen = choice.popup->Text();
@@ -287,9 +288,14 @@ bool HexSettings::applyFonts() {
             if (M_globals::font_short.compare(chosen, Qt::CaseInsensitive) == 0) continue;
             shortChanged = true;
         }
+        changed = changed || *choice.font != chosen;
         *choice.font = chosen;
     }
 
+    // A file that can only be read keeps its fonts, and new ones serve until the program quits;
+    // fonts left as they were are no change to refuse.
+    if (databaseIsReadOnly() && !changed) return shortChanged;
+    if (!mayWriteDatabase("The fonts were not saved")) return shortChanged;
     // Into the first ProgramPrefs row; a failure shows the engine's message.
     M_globals::writeFirstPrefsRow({{"font_above", M_globals::font_above},
                                    {"font_judgement", M_globals::font_judgement},

@@ -168,6 +168,11 @@ void displayWindow::newhex(int n, bool addToChain) {
         virevcount = 1;
     } else if (addToChain) {
         if (n == virev[static_cast<size_t>(virevcount - 1)]->N_Bool) return;
+        // A longer chain could be neither saved nor loaded back.
+        if (virevcount >= ChainLogic::MaxChainLength) {
+            MsgBox(ChainLogic::chainTooLongMessage(virevcount + 1, "The hexagram is not added."));
+            return;
+        }
         auto hexagram = readHexagram(n);
         if (!hexagram) return;
         virev[static_cast<size_t>(virevcount - 1)]->ninesANDsixes(n, true);
@@ -351,10 +356,8 @@ void displayWindow::DoLoadHexChain(const QString& chain) {
     // closes as that handler returns.
     if (Whexchains* chains = findWindow<Whexchains>()) chains->closeWhenIdle();
     // A chain too long to show is refused before it is read.
-    if (const qsizetype links = chain.count(QChar(';')); links > ChainLogic::MaxChainLength) {
-        MsgBox(QString("This chain holds %1 hexagrams, more than the %2 that a chain may hold. It is not loaded.")
-                   .arg(links)
-                   .arg(ChainLogic::MaxChainLength));
+    if (const QString refusal = ChainLogic::storedChainTooLong(chain, "It is not loaded."); !refusal.isEmpty()) {
+        MsgBox(refusal);
         return;
     }
     const auto stored = ChainLogic::readStoredChain(chain);

@@ -80,7 +80,8 @@ public:
 
     // Shows hexagram n at the end of the chain: appended (addToChain) or in place of the last one.
     // Refused silently when n equals the last hexagram (appending) or the one before the last
-    // (replacing); when the hexagram cannot be read nothing changes.
+    // (replacing), and with a message when appending to a chain of ChainLogic::MaxChainLength;
+    // when the hexagram cannot be read nothing changes.
     void newhex(int n, bool addToChain);
     // Draws the chain's last change and rebuilds theHexChain.
     void dopicture();

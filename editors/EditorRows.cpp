@@ -1,6 +1,7 @@
 #include "editors/EditorRows.h"
 
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/Graphics.h"
 
@@ -32,6 +33,10 @@ bool writeEditedRow(RecordSet& rows) {
     if (rows.Update() && M_globals::db->Commit()) return true;
     MsgBox(M_globals::db->ErrorMessage());
     return false;
+}
+
+bool mayWriteRow(const QString& row, const QString& table) {
+    return mayWriteDatabase("The changes to " + row + " of the table " + table + " were not saved");
 }
 
 bool catalogueAllowsEditing(const QString& table) {

@@ -22,6 +22,9 @@ std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid);
 std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid);
 // Stores the edited row and commits; on failure shows the engine's message and answers False.
 bool writeEditedRow(RecordSet& rows);
+// Before a save of the row on show (e.g. "book number 3") of `table`: False, after saying that its
+// changes were not saved, when the file can only be read.
+bool mayWriteRow(const QString& row, const QString& table);
 
 // True when the catalogue TheTables lists the table as editable (isEdible).
 bool catalogueAllowsEditing(const QString& table);

@@ -125,8 +125,7 @@ bool TRIGRAMINPUT::hasUnsavedChange() const {
 }
 
 bool TRIGRAMINPUT::mayLeaveRow() {
-    return EditorRows::mayLeaveRow(hasUnsavedChange(), "trigram number " + QString::number(RECORDNUMBER), my_table,
-                                   [this] { return saveRow(); });
+    return EditorRows::mayLeaveRow(hasUnsavedChange(), shownRowName(), my_table, [this] { return saveRow(); });
 }
 
 void TRIGRAMINPUT::PushButton2_Action() {
@@ -137,6 +136,7 @@ void TRIGRAMINPUT::PushButton2_Action() {
 
 bool TRIGRAMINPUT::saveRow() {
     if (!isanedit) return false;
+    if (!EditorRows::mayWriteRow(shownRowName(), my_table)) return false;
     bool blank = false;
     for (EditField* field : EFtri) {
         QString text = field->Text();

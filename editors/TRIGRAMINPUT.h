@@ -60,6 +60,8 @@ private:
     bool saveRow();
     // Before the row on show is left: asks about unsaved texts (see EditorRows::mayLeaveRow).
     bool mayLeaveRow();
+    // The row on show as the editor's questions name it: "trigram number 3".
+    QString shownRowName() const { return "trigram number " + QString::number(RECORDNUMBER); }
     void takeSnapshot();
 
     qint64 shownRowid = -1;  // the row on show, which "RECORD" writes; -1 when none

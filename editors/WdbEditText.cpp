@@ -317,14 +317,17 @@ bool WdbEditText::hasUnsavedChange() {
     return false;
 }
 
+QString WdbEditText::shownRowName() const {
+    return UsingbooleanNumber ? "Boolean number " + QString::number(my_boolean) : "book number " + QString::number(shownBook);
+}
+
 bool WdbEditText::mayLeaveRow() {
-    const QString row = UsingbooleanNumber ? "Boolean number " + QString::number(my_boolean)
-                                           : "book number " + QString::number(shownBook);
-    return EditorRows::mayLeaveRow(hasUnsavedChange(), row, my_table, [this] { return SaveRecordEdit(); });
+    return EditorRows::mayLeaveRow(hasUnsavedChange(), shownRowName(), my_table, [this] { return SaveRecordEdit(); });
 }
 
 bool WdbEditText::SaveRecordEdit() {
     if (readOnlyMode || shownRowid < 0) return false;
+    if (!EditorRows::mayWriteRow(shownRowName(), my_table)) return false;
     // The row on show, by its rowid: the save never reaches another row.
     std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
     if (!rows) return false;

@@ -110,6 +110,8 @@ private:
     void step(bool forward);
     // Before the row on show is left: asks about unsaved texts (see EditorRows::mayLeaveRow).
     bool mayLeaveRow();
+    // The row on show as the editor's questions name it: "Boolean number 5" or "book number 3".
+    QString shownRowName() const;
 
     qint64 shownRowid = -1;  // the rowid of the row on show; -1 before one is shown
     int shownBook = 0;

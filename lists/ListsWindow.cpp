@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "core/TextTables.h"
 #include "core/WindowBounds.h"
@@ -407,6 +408,7 @@ bool ListsWindow::_Tablescopy_Action() {
     QString name;
     int kind = -1;
     if (!selectedTable(name, kind) || (kind != 0 && kind != 1)) return false;
+    if (!mayWriteDatabase("The table \"" + name + "\" was not copied")) return false;
     TableInputWindow* dialog = TableInputWindow::instance();
     dialog->wakeup(kind, name);
     dialog->Show();
@@ -476,6 +478,7 @@ bool ListsWindow::_Tablesdelete_Action() {
         ShowModal(inUse);
         return false;
     }
+    if (!mayWriteDatabase("The table \"" + name + "\" was not deleted")) return false;
     MessageDialog confirm;
     confirm.Icon = 1;
     confirm.Message = "Delete this table: " + name;

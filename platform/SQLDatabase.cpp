@@ -148,7 +148,8 @@ bool SQLDatabase::Connect() {
         return false;
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
+                                   readOnlyWanted ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         handle->setError(db ? engineMessage(db) : QString("Cannot open the database file"));
         sqlite3_close(db);
@@ -171,9 +172,12 @@ bool SQLDatabase::Connect() {
 
 bool SQLDatabase::isConnected() const { return handle->db != nullptr; }
 
+bool SQLDatabase::isReadOnly() const { return handle->db && sqlite3_db_readonly(handle->db, "main") == 1; }
+
 void SQLDatabase::Close() {
     if (!handle->db) return;
-    if (!sqlite3_get_autocommit(handle->db)) sqlite3_exec(handle->db, "COMMIT", nullptr, nullptr, nullptr);
+    // Work left half done is not made permanent.
+    if (!sqlite3_get_autocommit(handle->db)) sqlite3_exec(handle->db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(handle->db);
     handle->db = nullptr;
 }
@@ -252,7 +256,11 @@ bool SQLDatabase::InsertRecord(const QString& table, const DatabaseRecord& recor
 }
 
 bool SQLDatabase::BeginTransaction() {
-    if (handle->db && !sqlite3_get_autocommit(handle->db)) return true;  // one is open already
+    // Joining an open transaction would let the inner Commit make the outer work permanent.
+    if (handle->db && !sqlite3_get_autocommit(handle->db)) {
+        handle->setError("A transaction is already open: it must be committed or rolled back before another begins.");
+        return false;
+    }
     return SQLExecute("BEGIN");
 }
 

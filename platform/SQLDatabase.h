@@ -51,14 +51,20 @@ public:
     void setDatabaseFile(const QString& path) { file = path; }
     QString DatabaseFile() const { return file; }
 
-    // Opens the existing file read-write; never creates one. A file that is not an SQLite database
-    // fails. Connecting an open connection again succeeds at once. Every operation waits up to
-    // BusyTimeoutMilliseconds for a lock that another connection holds before it fails with the
-    // engine's "database is locked".
+    // Opens the existing file read-write (read-only after setReadOnly(true)); never creates one. A
+    // file that is not an SQLite database fails. Connecting an open connection again succeeds at
+    // once. Every operation waits up to BusyTimeoutMilliseconds for a lock that another connection
+    // holds before it fails with the engine's "database is locked".
     bool Connect();
     static constexpr int BusyTimeoutMilliseconds = 2000;
     bool isConnected() const;
+    // Ends the connection; a transaction still open is rolled back, never committed.
     void Close();
+    // For the next Connect: open the file for reading only, so the engine writes nothing to it.
+    void setReadOnly(bool readOnly) { readOnlyWanted = readOnly; }
+    // Whether the engine refuses every write to the connected file: connected read-only, or the
+    // file itself is write-protected. False without a connection.
+    bool isReadOnly() const;
 
     // Exactly one statement each; text after it is an error. Values are bound to ?1, ?2, ...
     // SQLSelect gives nullptr when the statement fails.
@@ -72,7 +78,8 @@ public:
 
     bool InsertRecord(const QString& table, const DatabaseRecord& record);
 
-    // Commit with no open transaction succeeds and does nothing.
+    // Commit and Rollback with no open transaction succeed and do nothing. BeginTransaction while
+    // one is open fails and leaves it as it is: transactions do not nest.
     bool BeginTransaction();
     bool Commit();
     bool Rollback();
@@ -82,6 +89,7 @@ public:
 
 private:
     QString file;
+    bool readOnlyWanted = false;
     std::shared_ptr<SQLiteHandle> handle;
 };
 

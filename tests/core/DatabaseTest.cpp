@@ -30,6 +30,16 @@ protected:
         return values;
     }
     TestFolder folder;
+    // A column of a select through a second connection, as another program sees the file.
+    QStringList readRows(const QString& sql) {
+        SQLDatabase other;
+        other.setDatabaseFile(path);
+        EXPECT_TRUE(other.Connect());
+        QStringList values;
+        auto rs = other.SQLSelect(sql);
+        for (; rs && !rs->isEOF(); rs->MoveNext()) values << rs->IdxField(1).StringValue();
+        return values;
+    }
     QString path = folder.path("db");
     SQLDatabase db;
 };
@@ -321,6 +331,61 @@ TEST_F(Database, InsertRecordAndTransactions) {
     ASSERT_TRUE(db.SQLExecute("CREATE TABLE copy (v varchar)"));
     ASSERT_TRUE(db.Rollback());
     EXPECT_FALSE(db.SQLSelect("SELECT * FROM copy"));
+}
+
+// A connection opened for reading only reads, says it is read-only, and leaves the file as it was
+// whatever it is asked to write.
+TEST_F(Database, AReadOnlyConnectionReadsAndWritesNothing) {
+    EXPECT_FALSE(db.isReadOnly());
+    db.Close();
+    const QByteArray before = fileBytes(path);
+    SQLDatabase reader;
+    reader.setDatabaseFile(path);
+    reader.setReadOnly(true);
+    ASSERT_TRUE(reader.Connect());
+    EXPECT_TRUE(reader.isReadOnly());
+    auto rows = reader.SQLSelect("SELECT name FROM t");
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 3);
+    EXPECT_FALSE(reader.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
+    EXPECT_FALSE(reader.SQLExecute("CREATE TABLE never (v varchar)"));
+    EXPECT_FALSE(reader.ErrorMessage().isEmpty());
+    reader.Close();
+    EXPECT_FALSE(reader.isReadOnly());
+    EXPECT_EQ(fileBytes(path), before);
+}
+
+// Work left half done when the connection closes is not made permanent: the file keeps none of it,
+// byte for byte.
+TEST_F(Database, CloseRollsAnOpenTransactionBack) {
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(db.BeginTransaction());
+    ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('half done')"));
+    ASSERT_TRUE(db.SQLExecute("CREATE TABLE half (v varchar)"));
+    db.Close();
+    EXPECT_EQ(fileBytes(path), before);
+    ASSERT_TRUE(db.Connect());
+    EXPECT_TRUE(column("SELECT word FROM log", "word").isEmpty());
+    EXPECT_FALSE(db.SQLSelect("SELECT * FROM half"));
+}
+
+// A transaction is not joined by another: the inner begin fails with a message, and the outer one
+// goes on, its work committed or rolled back whole by its own caller.
+TEST_F(Database, ATransactionBegunInsideAnotherIsRefused) {
+    for (const bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "outer commits" : "outer rolls back");
+        ASSERT_TRUE(db.BeginTransaction());
+        ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('outer')"));
+        EXPECT_FALSE(db.BeginTransaction());
+        EXPECT_TRUE(db.Error());
+        EXPECT_FALSE(db.ErrorMessage().isEmpty());
+        // Still the outer transaction: a second connection sees nothing of it yet.
+        EXPECT_EQ(readRows("SELECT word FROM log"), QStringList{});
+        ASSERT_TRUE(db.SQLExecute("INSERT INTO log (word) VALUES ('outer, more')"));
+        ASSERT_TRUE(commit ? db.Commit() : db.Rollback());
+        EXPECT_EQ(readRows("SELECT word FROM log"), commit ? QStringList({"outer", "outer, more"}) : QStringList{});
+        ASSERT_TRUE(db.SQLExecute("DELETE FROM log"));
+    }
 }
 
 TEST_F(Database, RecordSetOutlivesItsConnection) {

@@ -24,6 +24,12 @@ StartedProgram::StartedProgram(const RawFile& file) {
     start(nullptr);
 }
 
+StartedProgram::StartedProgram(const QString& sql, const std::function<void(const QString&)>& prepare) {
+    EXPECT_TRUE(createDatabase(databasePath(), sql));
+    prepare(databasePath());
+    start(nullptr);
+}
+
 void StartedProgram::start(std::unique_ptr<App> app) {
     application = app ? std::move(app) : std::make_unique<App>();
     application->setApplicationFolder(folderPath());

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "support/TestSupport.h"
 
+#include <functional>
 #include <memory>
 
 class StartedProgram {
@@ -17,6 +18,9 @@ public:
         QByteArray contents;
     };
     explicit StartedProgram(const RawFile& file);
+    // Builds "i_virev_DB" from `sql` and hands its path to `prepare` (which may make the file or
+    // its folder write-protected, say) before the application starts.
+    StartedProgram(const QString& sql, const std::function<void(const QString& databasePath)>& prepare);
     ~StartedProgram();
 
     App& app() { return *application; }

@@ -1,0 +1,44 @@
+#include "core/ReadOnlyDatabase.h"
+
+#include "core/M_globals.h"
+#include "platform/Dialogs.h"
+#include "platform/SQLDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+std::function<bool(const QString&)>& writableAnswer() {
+    static std::function<bool(const QString&)> answer;
+    return answer;
+}
+
+// The file as the messages name it: its whole path.
+QString shownPath() { return QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()); }
+
+}  // namespace
+
+bool databaseFileWritable(const QString& path) {
+    if (writableAnswer()) return writableAnswer()(path);
+    const QFileInfo file(path);
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+void setDatabaseWritableAnswer(std::function<bool(const QString&)> answer) { writableAnswer() = std::move(answer); }
+
+void chooseConnectionMode(SQLDatabase& db, const QString& path) { db.setReadOnly(!databaseFileWritable(path)); }
+
+void tellWhenReadOnly() {
+    if (!databaseIsReadOnly()) return;
+    MsgBox("The file " + shownPath() + " can be read but not written: nothing will be saved to it." + CR +
+           "To save your changes, make the file and its folder writable and open it again.");
+}
+
+bool databaseIsReadOnly() { return M_globals::db && M_globals::db->isReadOnly(); }
+
+bool mayWriteDatabase(const QString& notDone) {
+    if (!databaseIsReadOnly()) return true;
+    MsgBox(notDone + ": the file " + shownPath() + " can be read but not written.");
+    return false;
+}
