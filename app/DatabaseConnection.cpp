@@ -31,9 +31,7 @@ bool App::getdatabase() {
     }
     // The start-up file is checked as a file chosen to switch to is; one that fails is left
     // unconnected, so nothing (not even the windows' bounds at quit) is written to it.
-    DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db);
-    if (!fault) fault = checkDatabaseContents(*M_globals::db);
-    if (fault) {
+    if (const DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db)) {
         M_globals::db->Close();
         MsgBox(databaseFaultMessage(QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()), fault,
                                     "yarrowen will now shut down."));
@@ -44,7 +42,7 @@ bool App::getdatabase() {
 }
 
 bool App::checkDatabase(SQLDatabase& candidate) {
-    const DatabaseFault fault = checkDatabaseContents(candidate);
+    const DatabaseFault fault = openDatabaseFile(candidate, candidate.DatabaseFile());
     if (fault) MsgBox(databaseFaultMessage(QFileInfo(candidate.DatabaseFile()).fileName(), fault, switchRefused));
     return !fault;
 }

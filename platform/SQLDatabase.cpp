@@ -148,7 +148,8 @@ bool SQLDatabase::Connect() {
         return false;
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
+                                   readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         handle->setError(db ? engineMessage(db) : QString("Cannot open the database file"));
         sqlite3_close(db);

@@ -50,6 +50,9 @@ public:
 
     void setDatabaseFile(const QString& path) { file = path; }
     QString DatabaseFile() const { return file; }
+    // Before Connect: open the file for reading only. The engine then never writes to it (though
+    // for a file in WAL mode it makes the -shm and -wal files beside it).
+    void setReadOnly(bool only) { readOnly = only; }
 
     // Opens the existing file read-write; never creates one. A file that is not an SQLite database
     // fails. Connecting an open connection again succeeds at once. Every operation waits up to
@@ -82,6 +85,7 @@ public:
 
 private:
     QString file;
+    bool readOnly = false;
     std::shared_ptr<SQLiteHandle> handle;
 };
 

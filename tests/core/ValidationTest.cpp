@@ -90,21 +90,19 @@ TEST(Validation, AcceptsOrRefusesWithOneMessage) {
 }
 
 // The checks that open a file find what is wrong with each unusable file from what it holds,
-// before the engine may write to it, and leave it as it was.
+// before the engine may write to it, and leave it and what lies beside it as they were.
 TEST(DatabaseCheck, FindsWhatIsWrongWithoutWritingToTheFile) {
     for (const UnusableDatabase& file : unusableDatabases()) {
         SCOPED_TRACE(file.what);
         TestFolder folder;
         const QString path = folder.path("file");
         ASSERT_TRUE(file.make(path));
-        const QByteArray before = fileBytes(path);
+        const QStringList before = folderListing(folder.path(""));
         SQLDatabase db;
-        DatabaseFault fault = openDatabaseFile(db, path);
-        if (!fault) fault = checkDatabaseContents(db);
-        db.Close();
+        const DatabaseFault fault = openDatabaseFile(db, path);
+        EXPECT_FALSE(db.isConnected());
         EXPECT_TRUE(fault.problem.startsWith(file.says)) << fault.problem.toStdString();
-        EXPECT_EQ(fileBytes(path), before);
-        EXPECT_EQ(QFile::exists(path + "-journal"), false);
+        EXPECT_EQ(folderListing(folder.path("")), before);
     }
 
     TestFolder folder;
@@ -114,6 +112,51 @@ TEST(DatabaseCheck, FindsWhatIsWrongWithoutWritingToTheFile) {
     ASSERT_TRUE(createDatabase(folder.path("valid"), validDatabaseSql()));
     EXPECT_FALSE(openDatabaseFile(db, folder.path("valid")));
     EXPECT_FALSE(checkDatabaseContents(db));
+}
+
+// A file shorter than the pages its header counts is cut short, inside its last page as well as
+// by whole pages; the count holds only where the header vouches for it (the change counter equals
+// the number the count was written with), as the engine reads it.
+TEST(DatabaseCheck, RefusesAFileShorterThanItsHeaderSays) {
+    struct Case {
+        const char* what;
+        int cutBytes;
+        bool countVouchedFor;
+        QString reason;  // empty: the header check passes
+    };
+    const Case cases[] = {
+        {"a whole file", 0, true, {}},
+        {"cut inside its last page", 100, true, "It is cut short: it holds %1 bytes, and its header counts %2 pages of "
+                                                "4096 bytes (%3 bytes)."},
+        {"cut by a page and a half", 6144, true, "It is cut short: it holds %1 bytes, and its header counts %2 pages "
+                                                 "of 4096 bytes (%3 bytes)."},
+        {"cut inside its header", -60, true, "It is cut short: it holds 60 bytes, less than its header."},
+        {"cut, with a count the header does not vouch for", 100, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        const QString path = folder.path("file");
+        ASSERT_TRUE(createDatabase(path, validDatabaseSql()));
+        QFile file(path);
+        const qint64 whole = file.size();
+        const qint64 pages = whole / 4096;
+        ASSERT_EQ(pages * 4096, whole);
+        if (!c.countVouchedFor) {
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(92) && file.write(QByteArray(4, '\xff')) == 4);
+            file.close();
+        }
+        ASSERT_TRUE(file.resize(c.cutBytes < 0 ? -c.cutBytes : whole - c.cutBytes));
+        const DatabaseFault fault = checkDatabaseHeader(path);
+        if (c.reason.isEmpty()) {
+            EXPECT_FALSE(fault) << fault.reason.toStdString();
+            continue;
+        }
+        EXPECT_EQ(fault.problem, "The file is damaged.");
+        const QString reason = c.reason.contains("%2") ? c.reason.arg(file.size()).arg(pages).arg(whole) : c.reason;
+        EXPECT_EQ(fault.reason, reason);
+        EXPECT_FALSE(fault.unreadable);
+    }
 }
 
 // A new text table is made with the column list the default tables were made with, letter for
@@ -178,6 +221,64 @@ TEST(StartupConnection, MissingFileAndAFileThatFailsItsCheck) {
     EXPECT_EQ(M_globals::font_text, "kept");
     M_globals::db.reset();
     M_globals::f_db.clear();
+}
+
+// In a folder that can not be written to, each unusable file is refused as anywhere else, and
+// so is a sound file the engine can not open there; the message says that nothing was written, and
+// the file and what lies beside it are left as they were.
+TEST(StartupConnection, InAFolderThatCanNotBeWrittenToNothingIsWritten) {
+    for (const UnusableDatabase& unusable : unusableInReadOnlyFolder()) {
+        SCOPED_TRACE(unusable.what);
+        TestFolder folder;
+        const QString path = folder.path("i_virev_DB");
+        ASSERT_TRUE(unusable.make(path));
+        const QStringList before = folderListing(folder.path(""));
+        {
+            const ReadOnlyFolder readOnly(folder.path(""));
+            if (!readOnly.skipReason().isEmpty()) GTEST_SKIP() << readOnly.skipReason().toStdString();
+            ScriptedDialogs dialogs;
+            M_globals::f_db = path;
+            EXPECT_FALSE(App::getdatabase());
+            EXPECT_FALSE(M_globals::db->isConnected());
+            ASSERT_EQ(dialogs.messages.size(), 1);
+            const QString& message = dialogs.messages[0];
+            EXPECT_TRUE(message.contains(CR + unusable.says)) << message.toStdString();
+            QStringList beside;
+            for (const char* companion : {"-journal", "-wal"})
+                if (QFile::exists(path + companion)) beside << QString("i_virev_DB") + companion;
+            EXPECT_TRUE(message.contains("Nothing has been written to it" +
+                                         (beside.isEmpty() ? "." : ", nor to " + beside.join(" and ") + " beside it.")))
+                << message.toStdString();
+            EXPECT_TRUE(message.endsWith(CR + "yarrowen will now shut down."));
+        }
+        EXPECT_EQ(folderListing(folder.path("")), before);
+        M_globals::db.reset();
+        M_globals::f_db.clear();
+    }
+}
+
+// A sound file with a journal or a WAL beside it starts: the engine applies what lies there, and
+// the program reads what the file holds then.
+TEST(StartupConnection, ASoundFileWithAJournalOrAWalStarts) {
+    for (const RecoveredDatabase& sound : recoveredDatabases()) {
+        SCOPED_TRACE(sound.what);
+        TestFolder folder;
+        const QString path = folder.path("i_virev_DB");
+        ASSERT_TRUE(sound.make(path));
+        ScriptedDialogs dialogs;
+        M_globals::f_db = path;
+        EXPECT_TRUE(App::getdatabase());
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+        auto name = M_globals::db->SQLSelect("SELECT NAME FROM TRIGRAMS_DEFAULT WHERE NUMBER_BOOLEAN = 3");
+        ASSERT_TRUE(name && !name->isEOF());
+        EXPECT_EQ(name->IdxField(1).StringValue(), sound.trigram3);
+        M_globals::db->Close();
+        M_globals::db.reset();
+        M_globals::f_db.clear();
+        // The journal was applied; what the file holds now passes its check.
+        EXPECT_FALSE(QFile::exists(path + "-journal"));
+        EXPECT_FALSE(checkDatabaseFile(path));
+    }
 }
 
 TEST(StartupConnection, ConnectsAndLoadsTheFonts) {

@@ -24,6 +24,12 @@ StartedProgram::StartedProgram(const RawFile& file) {
     start(nullptr);
 }
 
+StartedProgram::StartedProgram(const std::function<bool(const QString& path)>& make) {
+    EXPECT_TRUE(make(databasePath()));
+    madeListing = folderListing(folderPath());
+    start(nullptr);
+}
+
 void StartedProgram::start(std::unique_ptr<App> app) {
     application = app ? std::move(app) : std::make_unique<App>();
     application->setApplicationFolder(folderPath());

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "support/TestSupport.h"
 
+#include <functional>
 #include <memory>
 
 class StartedProgram {
@@ -17,6 +18,10 @@ public:
         QByteArray contents;
     };
     explicit StartedProgram(const RawFile& file);
+    // Starts with "i_virev_DB" (and what lies beside it) made by `make`; madeListing is the
+    // folder's listing (folderListing) as `make` left it.
+    explicit StartedProgram(const std::function<bool(const QString& path)>& make);
+    QStringList madeListing;
     ~StartedProgram();
 
     App& app() { return *application; }
