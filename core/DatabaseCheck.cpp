@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -127,6 +128,18 @@ bool writable(const QString& path) {
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
+// Whether this process may delete `path`: it may write to the folder, and where the folder keeps
+// each user's files to their owner (its sticky bit, as /tmp has), the file or the folder is its own.
+bool deletable(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    struct stat file {}, dir {};
+    if (!writable(folder) || ::stat(QFile::encodeName(path).constData(), &file) != 0 ||
+        ::stat(QFile::encodeName(folder).constData(), &dir) != 0)
+        return false;
+    const uid_t self = ::geteuid();
+    return !(dir.st_mode & S_ISVTX) || self == 0 || file.st_uid == self || dir.st_uid == self;
+}
+
 // The header check and the checks of the contents, on a connection that only reads, of a file with
 // nothing beside it that the engine would apply to it.
 DatabaseFault checkUnjournaled(const QString& path) {
@@ -197,11 +210,15 @@ Inspection inspect(const QString& path) {
 // Why the engine can not open `found`'s file for use where it may not write, or nothing.
 DatabaseFault unwritableFault(const Inspection& found, const QString& reason = {}) {
     const QString& path = found.set.value(0);
-    const bool fileWritable = writable(path), folderWritable = writable(QFileInfo(path).absolutePath());
+    const bool folderWritable = writable(QFileInfo(path).absolutePath());
+    const QString cutOff = "A save to it was cut off, and the journal beside it must be applied before it can be used; ";
     DatabaseFault fault;
-    if (found.appliesJournal && !(fileWritable && folderWritable))
-        fault = fails("A save to it was cut off, and the journal beside it must be applied before it can be used; " +
-                      QString(folderWritable ? "the file" : "the folder it lies in") + " can not be written to.");
+    if (found.appliesJournal && !writable(path))
+        fault = fails(cutOff + "the file can not be written to.");
+    else if (found.appliesJournal && !folderWritable)
+        fault = fails(cutOff + "the folder it lies in can not be written to.");
+    else if (found.appliesJournal && !deletable(path + "-journal"))
+        fault = fails(cutOff + "the journal can not be removed from the folder it lies in.");
     else if (found.walMode && !folderWritable)
         fault = fails("It is in WAL mode, which the engine opens only where it can write beside it; the folder it "
                       "lies in can not be written to.");

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(Validation, AcceptsOrRefusesWithOneMessage) {
     struct Case {
@@ -254,6 +255,75 @@ TEST(StartupConnection, InAFolderThatCanNotBeWrittenToNothingIsWritten) {
         EXPECT_EQ(folderListing(folder.path("")), before);
         M_globals::db.reset();
         M_globals::f_db.clear();
+    }
+}
+
+// In a folder anyone may write to but where each file can be removed by its owner alone (as /tmp),
+// a journal that another user left can not be applied there, since the engine could not remove it
+// afterwards: the file is refused before the engine writes to it.
+TEST(StartupConnection, AJournalThatCouldNotBeRemovedIsNotApplied) {
+    TestFolder folder;
+    const QString path = folder.path("i_virev_DB");
+    ASSERT_TRUE(recoveredDatabases()[0].make(path));
+    const QStringList before = folderListing(folder.path(""));
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                          QFile::ReadOther | QFile::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(path, everyone) && QFile::setPermissions(path + "-journal", everyone));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path("")).constData(), 01777), 0);
+    {
+        const ActingAsNobody nobody;
+        if (!nobody.acting()) GTEST_SKIP() << "the files must belong to another user: run as root";
+        ScriptedDialogs dialogs;
+        M_globals::f_db = path;
+        EXPECT_FALSE(App::getdatabase());
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].contains(
+            CR + "A save to it was cut off, and the journal beside it must be applied before it can be used; the "
+                 "journal can not be removed from the folder it lies in." + CR +
+            "Nothing has been written to it, nor to i_virev_DB-journal beside it. Make the file and its folder "
+            "writable, and try again." + CR))
+            << dialogs.messages[0].toStdString();
+    }
+    EXPECT_EQ(folderListing(folder.path("")), before);
+    M_globals::db.reset();
+    M_globals::f_db.clear();
+}
+
+// The message says what was written, and what to do with a journal or WAL beside the file.
+TEST(DatabaseFaultMessage, SaysWhatWasWrittenAndWhatToDoWithWhatLiesBeside) {
+    struct Case {
+        const char* what;
+        DatabaseFault fault;
+        const char* says;  // the line before the outcome
+    };
+    const auto fault = [](bool unreadable, QStringList beside, bool written = false) {
+        DatabaseFault fault;
+        fault.problem = "What is wrong.";
+        fault.unreadable = unreadable;
+        fault.beside = beside;
+        fault.written = written;
+        return fault;
+    };
+    const Case cases[] = {
+        {"a file alone", fault(false, {}), "Nothing has been written to it. If it holds your work, restore it from a copy."},
+        {"with its journal", fault(false, {"f-journal"}),
+         "Nothing has been written to it, nor to f-journal beside it. If it holds your work, restore it from a copy, "
+         "and move f-journal away with it: it belongs to this file."},
+        {"unreadable, with its WAL", fault(true, {"f-wal"}),
+         "Nothing has been written to it, nor to f-wal beside it. If another program is using it, close that program "
+         "and try again; if it is damaged, restore it from a copy, and move f-wal away with it: it belongs to this "
+         "file."},
+        // The engine began to undo a cut-off save from the journal, and failed.
+        {"written", fault(true, {"f-journal"}, true),
+         "The engine began to apply f-journal to it and could not finish: keep f-journal beside it, and the engine "
+         "finishes when the file is next opened. Make sure the file and its folder can be written to, and try again."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QStringList lines = databaseFaultMessage("f", c.fault, "Outcome.").split(CR);
+        ASSERT_GE(lines.size(), 3);
+        EXPECT_EQ(lines[lines.size() - 2], c.says);
+        EXPECT_EQ(lines.last(), "Outcome.");
     }
 }
 

@@ -181,6 +181,15 @@ bool leaveWal(const QString& path, const QString& sql) {
     return ok && QFileInfo(path + "-wal").size() > 0;
 }
 
+ActingAsNobody::ActingAsNobody() {
+    const passwd* nobody = ::getpwnam("nobody");
+    steppedDown = ::geteuid() == 0 && nobody && ::seteuid(nobody->pw_uid) == 0;
+}
+
+ActingAsNobody::~ActingAsNobody() {
+    if (steppedDown) (void)::seteuid(0);
+}
+
 ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder(folder) {
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
@@ -189,9 +198,8 @@ ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder(folder) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                                       QFile::ReadOther | QFile::ExeOther);
     if (::geteuid() == 0) {
-        const passwd* nobody = ::getpwnam("nobody");
-        steppedDown = nobody && ::seteuid(nobody->pw_uid) == 0;
-        if (!steppedDown) {
+        user = std::make_unique<ActingAsNobody>();
+        if (!user->acting()) {
             reason = "running as root, which may write anywhere, and unable to act as the user nobody";
             return;
         }
@@ -204,7 +212,7 @@ ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder(folder) {
 }
 
 ReadOnlyFolder::~ReadOnlyFolder() {
-    if (steppedDown) (void)::seteuid(0);
+    user.reset();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <string>
 #include <ostream>
 #include <vector>
@@ -102,9 +103,23 @@ bool spoilPage(const QString& path, int page, bool randomBytes);
 // The root page of `table` in the database file; 0 when there is no such table.
 int rootPage(const QString& path, const QString& table);
 
+// While it lives, a process that runs as root acts as the user nobody, whom permissions stop as
+// they stop any user; acting() says whether it does.
+class ActingAsNobody {
+public:
+    ActingAsNobody();
+    ~ActingAsNobody();
+    ActingAsNobody(const ActingAsNobody&) = delete;
+    ActingAsNobody& operator=(const ActingAsNobody&) = delete;
+    bool acting() const { return steppedDown; }
+
+private:
+    bool steppedDown = false;
+};
+
 // While it lives, `folder` can not be written to while the files in it can, as for a user who
-// may change the files but not the folder; the process then acts as a user other than root, whom
-// no permission stops. skipReason() says why that could not be arranged, empty when it holds.
+// may change the files but not the folder; a process that runs as root acts as nobody meanwhile.
+// skipReason() says why that could not be arranged, empty when it holds.
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(const QString& folder);
@@ -115,7 +130,7 @@ public:
 
 private:
     QString folder;
-    bool steppedDown = false;
+    std::unique_ptr<ActingAsNobody> user;
     QString reason;
 };
 
