@@ -42,15 +42,16 @@ public:
     bool dopagesetup();
 
     // The start-up connection. getStartdatabase finds "i_virev_DB" beside the program; when it is
-    // missing it shows the message and answers False. getdatabase then connects it, checks it as a
-    // switch checks a file, and loads the fonts; a file that fails the check gets one message, is
-    // left unconnected, and the answer is False. On either False the caller ends start-up and
-    // quits with exit code 0.
+    // missing it shows the message and answers False. getdatabase then checks it as a switch
+    // checks a file, connects it and loads the fonts; a file that fails the check gets one
+    // message, is left unconnected, and the answer is False. On either False the caller ends
+    // start-up and quits with exit code 0.
     static bool getStartdatabase();
     static bool getdatabase();
 
-    // Validation of a connected candidate file before a switch: soundness, required tables,
-    // catalogue and the default tables' columns. What fails is shown in one message.
+    // Validation of the candidate's file (its DatabaseFile) before a switch, writing nothing to it
+    // or beside it (openDatabaseFile); the candidate is connected when it passes. What fails is
+    // shown in one message.
     static bool checkDatabase(SQLDatabase& candidate);
     // True when the table list holds the name, its letter case ignored.
     static bool checkDefaultTables(RecordSet& tables, const QString& name);

@@ -34,9 +34,7 @@ bool App::getdatabase() {
     // unconnected, so nothing (not even the windows' bounds at quit) is written to it. A file that
     // can only be read is connected read-only.
     chooseConnectionMode(*M_globals::db, M_globals::f_db);
-    DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db);
-    if (!fault) fault = checkDatabaseContents(*M_globals::db);
-    if (fault) {
+    if (const DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db)) {
         M_globals::db->Close();
         MsgBox(databaseFaultMessage(QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()), fault,
                                     "yarrowen will now shut down."));
@@ -48,7 +46,7 @@ bool App::getdatabase() {
 }
 
 bool App::checkDatabase(SQLDatabase& candidate) {
-    const DatabaseFault fault = checkDatabaseContents(candidate);
+    const DatabaseFault fault = openDatabaseFile(candidate, candidate.DatabaseFile());
     if (fault) MsgBox(databaseFaultMessage(QFileInfo(candidate.DatabaseFile()).fileName(), fault, switchRefused));
     return !fault;
 }

@@ -8,7 +8,6 @@
 #include "platform/SQLDatabase.h"
 #include "platform/Window.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 bool App::_DataBaseOpen_Action() {
@@ -24,15 +23,11 @@ bool App::_DataBaseOpen_Action() {
 
     const QString file = GetOpenFolderItem(databaseFileType);
     if (file.isEmpty()) return false;
-    const QString name = QFileInfo(file).fileName();
 
-    // The candidate serves the validation only; it goes when the command ends. Neither step writes
-    // to the file.
+    // The candidate serves the validation only; it goes when the command ends. A file that fails
+    // is left as it was, with what lies beside it.
     SQLDatabase candidate;
-    if (const DatabaseFault fault = openDatabaseFile(candidate, file)) {
-        MsgBox(databaseFaultMessage(name, fault, switchRefused));
-        return false;
-    }
+    candidate.setDatabaseFile(file);
     if (!checkDatabase(candidate)) return false;
 
     // Each window is asked once, the display window last: a window that refuses to close (an

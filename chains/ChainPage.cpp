@@ -2,6 +2,7 @@
 
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "core/FixedTableColumns.h"
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
 #include "core/TrigramLookup.h"
@@ -103,9 +104,9 @@ ChainPage::ChainPage() {
 
 ChainPage::~ChainPage() = default;
 
-void ChainPage::Event_Open() { restoreWindowBounds(*this, "ChainW"); }
+void ChainPage::Event_Open() { restoreWindowBounds(*this, PrefsColumn::ChainW); }
 
-void ChainPage::Event_Close() { storeWindowBounds(*this, "ChainW"); }
+void ChainPage::Event_Close() { storeWindowBounds(*this, PrefsColumn::ChainW); }
 
 void ChainPage::Event_Activate() { M_globals::checkmenus(2); }
 

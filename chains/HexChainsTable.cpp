@@ -1,10 +1,13 @@
 #include "chains/HexChainsTable.h"
 
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "display/ChainLogic.h"
 #include "platform/SQLDatabase.h"
 
 namespace HexChainsTable {
+
+using namespace ChainColumn;
 
 namespace {
 
@@ -36,13 +39,13 @@ Listing list() {
     SQLDatabase* db = connection(listing.error);
     if (!db) return listing;
     // The comments are read one at a time, when a row is clicked.
-    auto rows = db->SQLSelect("SELECT rowid AS rowid, NAME, chain FROM HexChains");
+    auto rows = db->SQLSelect(QString("SELECT rowid AS rowid, %1, %2 FROM HexChains").arg(Name, Chain));
     if (!rows || db->Error()) {
         listing.error = db->ErrorMessage();
         return listing;
     }
     // A field reads the current row: each is looked up by its name once.
-    const DatabaseField name = rows->Field("name"), id = rows->Field("rowid"), chain = rows->Field("chain");
+    const DatabaseField name = rows->Field(Name), id = rows->Field("rowid"), chain = rows->Field(Chain);
     listing.rows.reserve(static_cast<size_t>(rows->RecordCount()));
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext())
         listing.rows.push_back({name.StringValue(), id.IntegerValue(), chain.StringValue()});
@@ -57,7 +60,7 @@ std::optional<Entry> read(qint64 id, QString& error) {
     if (!rows) return std::nullopt;
     rows->MoveFirst();
     std::optional<Entry> entry;
-    if (!rows->isEOF()) entry = Entry{rows->Field("NAME").StringValue(), rows->Field("comment").StringValue()};
+    if (!rows->isEOF()) entry = Entry{rows->Field(Name).StringValue(), rows->Field(Comment).StringValue()};
     rows->Close();
     return entry;
 }
@@ -69,10 +72,10 @@ QString add(const QString& name, const QString& comment, const QString& chain) {
     // Only a chain that can be loaded back is stored.
     if (QString refusal = ChainLogic::storedChainTooLong(chain, "It is not saved."); !refusal.isEmpty()) return refusal;
     DatabaseRecord record;
-    record.Column("NAME", name);
+    record.Column(Name, name);
     QString test = comment;
-    if (M_globals::DoesStringHaveText(test)) record.Column("comment", comment);
-    record.Column("chain", chain);
+    if (M_globals::DoesStringHaveText(test)) record.Column(Comment, comment);
+    record.Column(Chain, chain);
     if (!db->InsertRecord("HexChains", record) || db->Error()) return db->ErrorMessage();
     if (!db->Commit() || db->Error()) return db->ErrorMessage();
     return {};

@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "chains/ChainReport.h"
+#include "core/FixedTableColumns.h"
 #include "core/Hexagram.h"
 #include "core/M_globals.h"
 #include "core/WindowBounds.h"
@@ -37,11 +38,11 @@ void Wtext::applyTextFont() {
 
 // Bounds that give no size or lie off every screen leave the layout's.
 void Wtext::Event_Open() {
-    restoreWindowBounds(*this, "TextW");
+    restoreWindowBounds(*this, PrefsColumn::TextW);
     Event_Resized();
 }
 
-void Wtext::Event_Close() { storeWindowBounds(*this, "TextW"); }
+void Wtext::Event_Close() { storeWindowBounds(*this, PrefsColumn::TextW); }
 
 void Wtext::Event_Resized() {
     EF1->setLeft(0);

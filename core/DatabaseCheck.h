@@ -1,8 +1,9 @@
 #pragma once
-// Whether a file can serve as the program's database: an SQLite file that the engine finds sound,
-// holding the required tables, a catalogue row for each of its tables, and the columns the
-// program reads in the default tables. The checks only read; what fails comes back as text for
-// the caller to show, so the same checks serve the start-up file and a file chosen to switch to.
+// Whether a file can serve as the program's database: an SQLite file whole and sound to the
+// engine, holding the required tables, a catalogue row for each of its tables, every column the
+// program reads or writes in the fixed and the default tables, and the settings row. The checks
+// write nothing to the file or beside it; what fails comes back as text for the caller to show,
+// so the same checks serve the start-up file and a file chosen to switch to.
 #include <QString>
 #include <QStringList>
 
@@ -13,18 +14,30 @@ class RecordSet;
 struct DatabaseFault {
     QString problem;          // what is wrong, in the program's words (one or more lines)
     QString reason;           // the engine's reason, when it gave one
-    bool unreadable = false;  // the engine could not read the file: in use by another program, or damaged
+    bool unreadable = false;  // the file could not be opened: in use by another program, or damaged
+    bool unwritable = false;  // the engine must write to the file or beside it before it can be used (then also
+                              // unreadable), and the file or its folder can not be written to
+    QStringList beside;       // the names of the journal or WAL beside the file, which belongs with it
+    bool written = false;     // the engine began to apply what lies beside the file to it, and could not finish
     explicit operator bool() const { return !problem.isEmpty(); }
 };
 
 // The tables every database file holds, in the order they are checked.
 const QStringList& requiredTables();
 
-// A missing file, a 0-byte file and a file that does not begin as an SQLite database, told from
-// its first bytes before the engine sees it (the engine would take a 0-byte file for an empty
-// database, and might write to it).
+// The file's header, before the engine sees it: a missing file, a 0-byte file, a file that does
+// not begin as an SQLite database (the engine would take a 0-byte file for an empty database, and
+// might write to it), and a file shorter than the pages its header counts (cut short: the engine
+// would read the missing bytes as zeros).
 DatabaseFault checkDatabaseHeader(const QString& path);
-// The header check, then `db` connected to `path`. On a fault `db` stays unconnected.
+
+// The whole check of the file at `path`, writing nothing to it or beside it. A file with a
+// journal or a WAL beside it, or in WAL mode, is checked on a private copy of the set, after the
+// engine has applied the journal or the WAL to the copy as it would to the file.
+DatabaseFault checkDatabaseFile(const QString& path);
+// The one way the program opens its database file, at start and on a switch: the whole check,
+// then `db` connected to `path` for reading and writing (the engine then completes or undoes a
+// save a crash cut off, as it did on the copy). On a fault `db` stays unconnected.
 DatabaseFault openDatabaseFile(SQLDatabase& db, const QString& path);
 
 // The checks of a connected file, in this order; each reads only.
@@ -34,13 +47,15 @@ DatabaseFault checkDatabaseSound(SQLDatabase& db);
 DatabaseFault checkRequiredTable(RecordSet& tables, const QString& name);
 // Every table of the list has its row in TheTables.
 DatabaseFault checkCatalogue(SQLDatabase& db, RecordSet& tables);
-// The default hexagram and trigram tables, which the program puts in use at start and after a
-// switch, have every column it reads from them. Other tables are checked when put in use.
-DatabaseFault checkDefaultTableColumns(SQLDatabase& db);
+// Every column the program reads or writes in the fixed tables and in the default hexagram and
+// trigram tables (which it puts in use at start and after a switch; other text tables are checked
+// when put in use), and the first row of ProgramPrefs, which holds the settings.
+DatabaseFault checkTableColumns(SQLDatabase& db);
 // All of the above.
 DatabaseFault checkDatabaseContents(SQLDatabase& db);
 
 // The one message that tells of a fault: `file` (a name or a path) and whether it could be read at
-// all, what is wrong, the engine's reason, that nothing was written and what the user can do,
-// then `outcome` (what the program does now).
+// all, what is wrong, the engine's reason, what has been written (nothing, unless the engine began
+// to apply a journal and could not finish) and what the user can do, then `outcome` (what the
+// program does now).
 QString databaseFaultMessage(const QString& file, const DatabaseFault& fault, const QString& outcome);

@@ -1,4 +1,5 @@
 // Start values of the shared state, the fonts of ProgramPrefs and the trigram table.
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/TextTableColumns.h"
 #include "core/trigramClass.h"
@@ -52,7 +53,8 @@ void LoadPrefs() {
     // A failed select or an empty table keeps the current fonts.
     if (!prefs || prefs->isEOF()) return;
     QString* fonts[] = {&font_above, &font_title, &font_judgement, &font_short, &font_sixnines, &font_text};
-    const char* columns[] = {"font_above", "font_title", "font_judgement", "font_short", "font_sixnines", "font_text"};
+    using namespace PrefsColumn;
+    const char* columns[] = {FontAbove, FontTitle, FontJudgement, FontShort, FontSixnines, FontText};
     for (int i = 0; i < 6; ++i) {
         // A name stored with the foundry Qt once added counts as its plain family.
         const QString stored = plainFamily(prefs->Field(columns[i]).StringValue());

@@ -24,13 +24,17 @@ QString codeRanges(const std::vector<int>& codes) {
 
 int textTableLastCode(int kind) { return kind == 0 ? 63 : 7; }
 
-QStringList missingTextTableColumns(RecordSet& columns, int kind) {
-    QStringList missing = textTableIntegerColumns(kind) + textTableTextColumns(kind);
+QStringList missingColumns(RecordSet& columns, const QStringList& wanted) {
+    QStringList missing = wanted;
     for (columns.MoveFirst(); !columns.isEOF(); columns.MoveNext()) {
         const QString name = columns.Field("ColumnName").StringValue();
         missing.removeIf([&](const QString& column) { return column.compare(name, Qt::CaseInsensitive) == 0; });
     }
     return missing;
+}
+
+QStringList missingTextTableColumns(RecordSet& columns, int kind) {
+    return missingColumns(columns, textTableIntegerColumns(kind) + textTableTextColumns(kind));
 }
 
 QString missingColumnsNote(const QStringList& columns) { return "It has no column " + columns.join(", ") + "."; }

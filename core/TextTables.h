@@ -9,8 +9,9 @@ class RecordSet;
 // The codes a table of the kind holds one row each for: 0..63 or 0..7.
 int textTableLastCode(int kind);
 
-// The columns of the kind that a table's column list (FieldSchema) lacks, matched ignoring case.
-// A kind other than 0 and 1 needs none.
+// The names of `wanted` that a table's column list (FieldSchema) lacks, matched ignoring case.
+QStringList missingColumns(RecordSet& columns, const QStringList& wanted);
+// The columns of the kind that a table's column list lacks. A kind other than 0 and 1 needs none.
 QStringList missingTextTableColumns(RecordSet& columns, int kind);
 
 // "It has no column A, B." for the columns a table lacks.

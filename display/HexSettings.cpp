@@ -2,6 +2,7 @@
 
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/ReadOnlyDatabase.h"
 #include "platform/Dialogs.h"
@@ -297,11 +298,11 @@ bool HexSettings::applyFonts() {
     if (databaseIsReadOnly() && !changed) return shortChanged;
     if (!mayWriteDatabase("The fonts were not saved")) return shortChanged;
     // Into the first ProgramPrefs row; a failure shows the engine's message.
-    M_globals::writeFirstPrefsRow({{"font_above", M_globals::font_above},
-                                   {"font_judgement", M_globals::font_judgement},
-                                   {"font_short", M_globals::font_short},
-                                   {"font_sixnines", M_globals::font_sixnines},
-                                   {"font_title", M_globals::font_title}});
+    M_globals::writeFirstPrefsRow({{PrefsColumn::FontAbove, M_globals::font_above},
+                                   {PrefsColumn::FontJudgement, M_globals::font_judgement},
+                                   {PrefsColumn::FontShort, M_globals::font_short},
+                                   {PrefsColumn::FontSixnines, M_globals::font_sixnines},
+                                   {PrefsColumn::FontTitle, M_globals::font_title}});
     return shortChanged;
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "chains/Whexchains.h"
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/WindowBounds.h"
 #include "display/ChainDrawing.h"
@@ -78,7 +79,7 @@ void displayWindow::Event_Open() {
     // The canvas opens before its window does.
     Canvas1_Open();
     // Bounds that give no size or lie off every screen leave the layout's.
-    restoreWindowBounds(*this, "DisplayW");
+    restoreWindowBounds(*this, PrefsColumn::DisplayW);
     newPictures(ChainLogic::ColumnWidth, 500);
     scrollbarH->setPageStep(ChainLogic::Pitch);  // one column: its hexagram and its transition
     InputWindow::instance()->wakeup(false);
@@ -90,7 +91,7 @@ void displayWindow::Event_Open() {
     AcceptTextDrop();
 }
 
-void displayWindow::Event_Close() { storeWindowBounds(*this, "DisplayW"); }
+void displayWindow::Event_Close() { storeWindowBounds(*this, PrefsColumn::DisplayW); }
 
 void displayWindow::Event_Activate() { M_globals::checkmenus(0); }
 

@@ -1,5 +1,6 @@
 #include "editors/EditorRows.h"
 
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/ReadOnlyDatabase.h"
 #include "platform/Dialogs.h"
@@ -41,8 +42,10 @@ bool mayWriteRow(const QString& row, const QString& table) {
 
 bool catalogueAllowsEditing(const QString& table) {
     if (!M_globals::db) return false;
-    std::shared_ptr<RecordSet> rows = M_globals::db->SQLSelect("SELECT isEdible FROM TheTables WHERE table_name=?1 COLLATE NOCASE", {table});
-    return rows && !rows->isEOF() && rows->Field("isEdible").BooleanValue();
+    const QString isEdible = CatalogueColumn::IsEdible;
+    std::shared_ptr<RecordSet> rows =
+        M_globals::db->SQLSelect("SELECT " + isEdible + " FROM TheTables WHERE " + catalogueRowCondition(), {table});
+    return rows && !rows->isEOF() && rows->Field(isEdible).BooleanValue();
 }
 
 void drawLineBar(Graphics& g, bool whole, int top) {

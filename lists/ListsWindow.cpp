@@ -2,6 +2,7 @@
 
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
@@ -118,9 +119,9 @@ ListsWindow::ListsWindow() {
     connect(Lschema, &Listbox::CellClick, this, [this](int row, int) { Lschema_CellClick(row); });
 }
 
-void ListsWindow::Event_Open() { restoreWindowBounds(*this, "ListsW"); }
+void ListsWindow::Event_Open() { restoreWindowBounds(*this, PrefsColumn::ListsW); }
 
-void ListsWindow::Event_Close() { storeWindowBounds(*this, "ListsW"); }
+void ListsWindow::Event_Close() { storeWindowBounds(*this, PrefsColumn::ListsW); }
 
 void ListsWindow::Event_Activate() { M_globals::checkmenus(1); }
 
@@ -272,17 +273,16 @@ void ListsWindow::LoadSchema() {
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry =
-            M_globals::selectShowingFailure("Select * from TheTables where table_name = ?1 COLLATE NOCASE", {name});
+        auto entry = M_globals::selectShowingFailure("Select * from TheTables where " + catalogueRowCondition(), {name});
         // A table without a catalogue row is not listed.
         if (!entry || entry->isEOF()) continue;
-        const qint64 type = entry->Field("table_type").IntegerValue();
+        const qint64 type = entry->Field(CatalogueColumn::TableType).IntegerValue();
         if (type == 0 || type == 1) {
             Lschema->AddRow(name);
             const int r = Lschema->LastIndex();
             Lschema->setCell(r, 1, QString::number(type) + (type == 0 ? " = Hex" : " = Tri"));
-            Lschema->setCell(r, 2, entry->Field("isedible").BooleanValue() ? "True" : "False");
-            Lschema->setCell(r, 3, entry->Field("creator").StringValue());
+            Lschema->setCell(r, 2, entry->Field(CatalogueColumn::IsEdible).BooleanValue() ? "True" : "False");
+            Lschema->setCell(r, 3, entry->Field(CatalogueColumn::Creator).StringValue());
         }
         entry->Close();
     }

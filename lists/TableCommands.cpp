@@ -1,5 +1,6 @@
 #include "lists/TableCommands.h"
 
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/TextTableColumns.h"
 #include "core/TextTables.h"
@@ -45,11 +46,11 @@ QString copyTextTable(int kind, const QString& source, const QString& name, cons
         if (!db.InsertRecord(name, record)) return failWith(db, db.ErrorMessage());
     }
     DatabaseRecord entry;
-    entry.Column("table_name", name);
-    entry.Column("creator", creator);
-    entry.BooleanColumn("isEdible", true);
-    entry.BooleanColumn("isFull", true);
-    entry.IntegerColumn("table_type", kind);
+    entry.Column(CatalogueColumn::TableName, name);
+    entry.Column(CatalogueColumn::Creator, creator);
+    entry.BooleanColumn(CatalogueColumn::IsEdible, true);
+    entry.BooleanColumn(CatalogueColumn::IsFull, true);
+    entry.IntegerColumn(CatalogueColumn::TableType, kind);
     if (!db.InsertRecord("TheTables", entry)) return failWith(db, db.ErrorMessage());
     if (!db.Commit()) return failWith(db, db.ErrorMessage());
     return {};
@@ -60,7 +61,7 @@ QString dropTextTable(const QString& name) {
     SQLDatabase& db = *M_globals::db;
     if (!db.BeginTransaction()) return db.ErrorMessage();
     if (!db.SQLExecute("DROP TABLE " + quoteIdentifier(name))) return failWith(db, db.ErrorMessage());
-    if (!db.SQLExecute("DELETE FROM TheTables WHERE table_name = ?1 COLLATE NOCASE", {name})) return failWith(db, db.ErrorMessage());
+    if (!db.SQLExecute("DELETE FROM TheTables WHERE " + catalogueRowCondition(), {name})) return failWith(db, db.ErrorMessage());
     if (!db.Commit()) return failWith(db, db.ErrorMessage());
     return {};
 }

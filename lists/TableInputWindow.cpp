@@ -1,5 +1,6 @@
 #include "lists/TableInputWindow.h"
 
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "lists/ListsWindow.h"
 #include "lists/TableCommands.h"
@@ -38,7 +39,7 @@ QString nameRefusal(const QString& name) {
     }
     if (auto catalogue = M_globals::db->SQLSelect("Select * from TheTables")) {
         for (catalogue->MoveFirst(); !catalogue->isEOF(); catalogue->MoveNext())
-            taken << catalogue->Field("table_name").StringValue();
+            taken << catalogue->Field(CatalogueColumn::TableName).StringValue();
         catalogue->Close();
     }
     const bool inUse = std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return sameTableName(t, name); });

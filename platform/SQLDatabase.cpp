@@ -149,7 +149,7 @@ bool SQLDatabase::Connect() {
     }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
-                                   readOnlyWanted ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+                                   readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         handle->setError(db ? engineMessage(db) : QString("Cannot open the database file"));
         sqlite3_close(db);

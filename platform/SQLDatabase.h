@@ -60,8 +60,9 @@ public:
     bool isConnected() const;
     // Ends the connection; a transaction still open is rolled back, never committed.
     void Close();
-    // For the next Connect: open the file for reading only, so the engine writes nothing to it.
-    void setReadOnly(bool readOnly) { readOnlyWanted = readOnly; }
+    // For the next Connect: open the file for reading only, so the engine writes nothing to it
+    // (though for a file in WAL mode it makes the -shm and -wal files beside it).
+    void setReadOnly(bool only) { readOnly = only; }
     // Whether the engine refuses every write to the connected file: connected read-only, or the
     // file itself is write-protected. False without a connection.
     bool isReadOnly() const;
@@ -89,7 +90,7 @@ public:
 
 private:
     QString file;
-    bool readOnlyWanted = false;
+    bool readOnly = false;
     std::shared_ptr<SQLiteHandle> handle;
 };
 

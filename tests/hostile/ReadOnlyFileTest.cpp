@@ -112,7 +112,11 @@ void saveChain(displayWindow* display, const QString& name) {
 TEST(ReadOnlyFile, IsSaidOnceAtStartThenEachWriterRefusesWithItsOwnMessageAndQuittingSaysNothing) {
     Unwritable unwritable({"i_virev_DB"});
     QByteArray original;
-    StartedProgram program(readOnlySql(), [&](const QString& path) { original = fileBytes(path); });
+    StartedProgram program([&](const QString& path) {
+        if (!createDatabase(path, readOnlySql())) return false;
+        original = fileBytes(path);
+        return true;
+    });
     ASSERT_TRUE(program.started);
     const QString file = program.databasePath();
     expectNotice(program.dialogs.messages, file);
@@ -293,9 +297,11 @@ TEST(ReadOnlyFile, AWriteProtectedFileOrFolderIsFoundAtStartAndOnOpen) {
         {
             std::unique_ptr<WriteProtected> protection;
             QByteArray original;
-            StartedProgram program(readOnlySql(), [&](const QString& path) {
+            StartedProgram program([&](const QString& path) {
+                if (!createDatabase(path, readOnlySql())) return false;
                 original = fileBytes(path);
                 protection = std::make_unique<WriteProtected>(path, folder);
+                return true;
             });
             // The permissions are given back before the program's folder is removed.
             const auto giveBack = qScopeGuard([&] { protection.reset(); });

@@ -72,8 +72,8 @@ TEST(DatabaseSwitch, CancellingTheQuestionOrTheFileDialogChangesNothing) {
 }
 
 // A file that fails its check is refused with one message that names it, says what is wrong and
-// the engine's reason; the file in use stays, and the refused file is left as it was, byte for
-// byte.
+// the engine's reason; the file in use stays, and the refused file and what lies beside it are
+// left as they were, byte for byte.
 TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
     const QString valid = validDatabaseSql();
     struct Case {
@@ -95,7 +95,8 @@ TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
              "no such column: table_name"},
         {"a locked file", sql(valid), true, "The file could not be opened." + QString(CR) + "database is locked"},
     };
-    for (const UnusableDatabase& unusable : unusableDatabases()) cases.push_back({unusable.what, unusable.make, false, unusable.says});
+    for (const UnusableDatabase& unusable : unusableDatabases())
+        cases.push_back({unusable.what.c_str(), unusable.make, false, unusable.says});
 
     // One program refuses them all, one after another.
     StartedProgram program;
@@ -107,7 +108,7 @@ TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
         TestFolder other;
         const QString file = other.path("candidate");
         ASSERT_TRUE(c.make(file));
-        const QByteArray contents = fileBytes(file);
+        const QStringList contents = folderListing(other.path(""));
         std::unique_ptr<HeldLock> lock;
         if (c.locked) lock = std::make_unique<HeldLock>(file);
 
@@ -120,12 +121,11 @@ TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
                                       : "Database for file candidate" + QString(CR) + "Does Not Pass as a yarrowen database." + CR;
         EXPECT_TRUE(message.startsWith(head + c.says)) << message.toStdString();
         EXPECT_TRUE(message.contains(c.locked ? "If another program is using it, close that program and try again"
-                                              : "If it holds your work, restore it from a copy."))
+                                              : "If it holds your work, restore it from a copy"))
             << message.toStdString();
         EXPECT_TRUE(message.endsWith(CR + QString("Returning Unchanged to Current Database Connection.")));
         before.expectUnchanged();
-        EXPECT_EQ(fileBytes(file), contents);
-        EXPECT_EQ(QDir(other.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"candidate"});
+        EXPECT_EQ(folderListing(other.path("")), contents);
     }
     // The program goes on with the file in use, without another word.
     program.dialogs.messages.clear();
@@ -134,6 +134,60 @@ TEST(DatabaseSwitch, RefusesAnUnusableFileWithOneMessageAndChangesNothing) {
     StartedProgram::settle();
     EXPECT_EQ(displayWindow::instance()->virevcount, 1);
     EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+}
+
+// In a folder that can not be written to, each unusable file is refused as anywhere else, and so
+// is a sound file the engine can not open there; the file in use stays, and the refused file and
+// what lies beside it are left as they were.
+TEST(DatabaseSwitch, InAFolderThatCanNotBeWrittenToNothingIsWritten) {
+    StartedProgram program;
+    const Snapshot before = Snapshot::take();
+    for (const UnusableDatabase& unusable : unusableInReadOnlyFolder()) {
+        SCOPED_TRACE(unusable.what);
+        program.dialogs.messages.clear();
+        TestFolder other;
+        const QString file = other.path("candidate");
+        ASSERT_TRUE(unusable.make(file));
+        const QStringList contents = folderListing(other.path(""));
+        {
+            const ReadOnlyFolder readOnly(other.path(""));
+            if (!readOnly.skipReason().isEmpty()) GTEST_SKIP() << readOnly.skipReason().toStdString();
+            program.dialogs.files = {file};
+            EXPECT_FALSE(program.app()._DataBaseOpen_Action());
+        }
+        ASSERT_EQ(program.dialogs.messages.size(), 1) << program.dialogs.messages.join("|").toStdString();
+        const QString& message = program.dialogs.messages[0];
+        EXPECT_TRUE(message.contains(CR + unusable.says)) << message.toStdString();
+        EXPECT_TRUE(message.contains("Nothing has been written to it")) << message.toStdString();
+        EXPECT_TRUE(message.endsWith(CR + QString("Returning Unchanged to Current Database Connection.")));
+        before.expectUnchanged();
+        EXPECT_EQ(folderListing(other.path("")), contents);
+    }
+}
+
+// A sound file with a journal left by a save that a crash cut off, or a WAL, beside it is switched
+// to: the engine applies what lies there, and the program reads what the file holds then.
+TEST(DatabaseSwitch, ASoundFileWithAJournalOrAWalBesideItIsSwitchedTo) {
+    StartedProgram program;
+    for (const RecoveredDatabase& sound : recoveredDatabases()) {
+        SCOPED_TRACE(sound.what);
+        program.dialogs.messages.clear();
+        TestFolder other;
+        const QString file = other.path("chosen");
+        ASSERT_TRUE(sound.make(file));
+        program.dialogs.files = {file};
+        program.app()._DataBaseOpen_Action();
+        StartedProgram::settle();
+        EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+        EXPECT_EQ(M_globals::f_db, file);
+        EXPECT_EQ(M_globals::tridata[3]->name, sound.trigram3);
+        EXPECT_FALSE(QFile::exists(file + "-journal"));
+        // Back to the first file before this one's folder goes.
+        program.dialogs.files = {program.databasePath()};
+        program.app()._DataBaseOpen_Action();
+        StartedProgram::settle();
+        EXPECT_EQ(M_globals::f_db, program.databasePath());
+    }
 }
 
 TEST(DatabaseSwitch, AcceptsNamesInAnotherLetterCaseAndAnyCatalogueType) {

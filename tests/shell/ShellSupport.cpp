@@ -24,9 +24,9 @@ StartedProgram::StartedProgram(const RawFile& file) {
     start(nullptr);
 }
 
-StartedProgram::StartedProgram(const QString& sql, const std::function<void(const QString&)>& prepare) {
-    EXPECT_TRUE(createDatabase(databasePath(), sql));
-    prepare(databasePath());
+StartedProgram::StartedProgram(const std::function<bool(const QString& path)>& make) {
+    EXPECT_TRUE(make(databasePath()));
+    madeListing = folderListing(folderPath());
     start(nullptr);
 }
 

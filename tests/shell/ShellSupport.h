@@ -18,9 +18,10 @@ public:
         QByteArray contents;
     };
     explicit StartedProgram(const RawFile& file);
-    // Builds "i_virev_DB" from `sql` and hands its path to `prepare` (which may make the file or
-    // its folder write-protected, say) before the application starts.
-    StartedProgram(const QString& sql, const std::function<void(const QString& databasePath)>& prepare);
+    // Starts with "i_virev_DB" (and what lies beside it) made by `make`; madeListing is the
+    // folder's listing (folderListing) as `make` left it.
+    explicit StartedProgram(const std::function<bool(const QString& path)>& make);
+    QStringList madeListing;
     ~StartedProgram();
 
     App& app() { return *application; }

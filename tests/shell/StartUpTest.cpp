@@ -111,15 +111,12 @@ TEST(StartUp, AMissingDatabaseEndsStartUpWithOneMessageAndNoWindow) {
 }
 
 // A start-up file that fails its check ends start-up as a missing one does: one message that
-// names the file and what is wrong, no window, exit code 0, and the file as it was, byte for byte
-// (nothing is written to it, not even the windows' bounds at quit).
+// names the file and what is wrong, no window, exit code 0, and the file and what lies beside it
+// as they were, byte for byte (nothing is written to them, not even the windows' bounds at quit).
 TEST(StartUp, AnUnusableFileEndsStartUpWithOneMessageAndIsLeftAsItWas) {
     for (const UnusableDatabase& unusable : unusableDatabases()) {
         SCOPED_TRACE(unusable.what);
-        TestFolder made;
-        ASSERT_TRUE(unusable.make(made.path("file")));
-        const QByteArray contents = fileBytes(made.path("file"));
-        StartedProgram program(StartedProgram::RawFile{contents});
+        StartedProgram program(unusable.make);
         EXPECT_FALSE(program.started);
         ASSERT_EQ(program.dialogs.messages.size(), 1) << program.dialogs.messages.join("|").toStdString();
         const QString& message = program.dialogs.messages[0];
@@ -133,7 +130,21 @@ TEST(StartUp, AnUnusableFileEndsStartUpWithOneMessageAndIsLeftAsItWas) {
         EXPECT_FALSE(M_globals::db->isConnected());
         program.quit();
         EXPECT_EQ(program.dialogs.messages.size(), 1);
-        EXPECT_EQ(fileBytes(program.databasePath()), contents);
+        EXPECT_EQ(folderListing(program.folderPath()), program.madeListing);
+    }
+}
+
+// A sound file with a journal left by a save that a crash cut off, or a WAL, beside it starts as
+// it always has: the engine applies what lies there, and the windows show what the file holds then.
+TEST(StartUp, ASoundFileWithAJournalOrAWalBesideItStarts) {
+    for (const RecoveredDatabase& sound : recoveredDatabases()) {
+        SCOPED_TRACE(sound.what);
+        StartedProgram program(sound.make);
+        ASSERT_TRUE(program.started);
+        EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+        EXPECT_EQ(M_globals::tridata[3]->name, sound.trigram3);
+        program.quit();
+        EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
         EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"i_virev_DB"});
     }
 }

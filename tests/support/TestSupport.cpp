@@ -1,15 +1,20 @@
 #include "support/TestSupport.h"
 
+#include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
 #include "core/trigramClass.h"
 #include "platform/SQLDatabase.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <random>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 int lastInkedRow(const QImage& image, const QColor& background) {
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
@@ -28,6 +33,14 @@ QByteArray fileHash(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QStringList folderListing(const QString& folder) {
+    QStringList listing;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        listing << name + " " + fileHash(dir.filePath(name)).toHex().left(16);
+    return listing;
 }
 
 bool createDatabase(const QString& path, const QString& sql) {
@@ -129,6 +142,80 @@ int rootPage(const QString& path, const QString& table) {
     return page;
 }
 
+namespace {
+
+bool run(sqlite3* db, const QString& sql) {
+    char* message = nullptr;
+    const bool ok = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK;
+    if (!ok) ADD_FAILURE() << sql.toStdString() << ": " << (message ? message : "");
+    sqlite3_free(message);
+    return ok;
+}
+
+}  // namespace
+
+bool leaveDiedWrite(const QString& path, const QString& sql) {
+    // The writer works on a copy; the file and its journal are copied back while its transaction is
+    // open, as they lie on the disk when a writer dies.
+    TestFolder writer;
+    const QString working = writer.path("db");
+    if (!QFile::copy(path, working)) return false;
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(working.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+              run(db, "PRAGMA cache_size = 2") && run(db, "BEGIN") && run(db, sql);
+    // The writer has written to the file already, not only to its journal.
+    ok = ok && QFile::exists(working + "-journal") && fileHash(working) != fileHash(path) && QFile::remove(path) &&
+         QFile::copy(working, path) && QFile::copy(working + "-journal", path + "-journal");
+    sqlite3_close(db);  // rolls the copy back
+    return ok;
+}
+
+bool leaveWal(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+              run(db, "PRAGMA journal_mode = WAL") && run(db, "PRAGMA wal_autocheckpoint = 0") && run(db, sql);
+    // Closed without the checkpoint that would move the changes into the file.
+    ok = ok && sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    QFile::remove(path + "-shm");
+    return ok && QFileInfo(path + "-wal").size() > 0;
+}
+
+ActingAsNobody::ActingAsNobody() {
+    const passwd* nobody = ::getpwnam("nobody");
+    steppedDown = ::geteuid() == 0 && nobody && ::seteuid(nobody->pw_uid) == 0;
+}
+
+ActingAsNobody::~ActingAsNobody() {
+    if (steppedDown) (void)::seteuid(0);
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder(folder) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                      QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::ExeOther);
+    if (::geteuid() == 0) {
+        user = std::make_unique<ActingAsNobody>();
+        if (!user->acting()) {
+            reason = "running as root, which may write anywhere, and unable to act as the user nobody";
+            return;
+        }
+    }
+    QFile probe(dir.filePath("probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        reason = "the folder can still be written to";
+    }
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    user.reset();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 HeldLock::HeldLock(const QString& path) {
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
         locked = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -157,23 +244,110 @@ std::function<bool(const QString&)> validDatabaseWith(const QString& change) {
     return [=](const QString& path) { return createDatabase(path, validDatabaseSql() + change); };
 }
 
+// A valid database cut short by `bytes`.
+std::function<bool(const QString&)> cutShort(int bytes) {
+    return [=](const QString& path) {
+        QFile file(path);
+        return createDatabase(path, validDatabaseSql()) && file.resize(file.size() - bytes);
+    };
+}
+
 }  // namespace
 
 const std::vector<UnusableDatabase>& unusableDatabases() {
-    static const std::vector<UnusableDatabase> files = {
-        {"a zeroed page", spoiledTable("ProgramPrefs", false), "The file is damaged."},
-        {"random bytes over a page", spoiledTable("ENGLISH_DEFAULT", true), "The file is damaged."},
-        {"a 0-byte file", [](const QString& path) { return writeFile(path, {}); },
-         "The file is empty (0 bytes): it holds no database."},
-        {"a text file",
-         [](const QString& path) { return writeFile(path, "Hexagram notes, kept as text.\nNot a database.\n"); },
-         "The file is not a database file."},
-        {"no default hexagram table",
-         validDatabaseWith("DROP TABLE ENGLISH_DEFAULT; DELETE FROM TheTables WHERE table_name = 'ENGLISH_DEFAULT';"),
-         "Required Table ENGLISH_DEFAULT not found. " + QString(CR) + "Connection to this database is being stopped."},
-        {"a column missing from the default trigram table",
-         validDatabaseWith("ALTER TABLE TRIGRAMS_DEFAULT DROP COLUMN ANIMAL;"),
-         "The table TRIGRAMS_DEFAULT is not complete and can not be used." + QString(CR) + "It has no column ANIMAL."},
+    static const std::vector<UnusableDatabase> files = [] {
+        const QString noCommentary = "DROP TABLE Commentary; DELETE FROM TheTables WHERE table_name = 'Commentary';";
+        const QString commentaryMissing = "Required Table Commentary not found. " + CR;
+        std::vector<UnusableDatabase> files = {
+            {"a zeroed page", spoiledTable("ProgramPrefs", false), "The file is damaged."},
+            {"random bytes over a page", spoiledTable("ENGLISH_DEFAULT", true), "The file is damaged."},
+            {"a file cut inside its last page", cutShort(100), "The file is damaged."},
+            {"a file one byte short", cutShort(1), "The file is damaged."},
+            {"a 0-byte file", [](const QString& path) { return writeFile(path, {}); },
+             "The file is empty (0 bytes): it holds no database."},
+            {"a text file",
+             [](const QString& path) { return writeFile(path, "Hexagram notes, kept as text.\nNot a database.\n"); },
+             "The file is not a database file."},
+            {"no default hexagram table",
+             validDatabaseWith("DROP TABLE ENGLISH_DEFAULT; DELETE FROM TheTables WHERE table_name = 'ENGLISH_DEFAULT';"),
+             "Required Table ENGLISH_DEFAULT not found. " + CR + "Connection to this database is being stopped."},
+            {"a column missing from the default trigram table",
+             validDatabaseWith("ALTER TABLE TRIGRAMS_DEFAULT DROP COLUMN ANIMAL;"),
+             "The table TRIGRAMS_DEFAULT is not complete and can not be used." + CR + "It has no column ANIMAL."},
+            {"ProgramPrefs without a row", validDatabaseWith("DELETE FROM ProgramPrefs;"),
+             "The table ProgramPrefs is not complete and can not be used." + CR + "It has no row."},
+            // What lies beside a file is part of it: a WAL holds its latest changes, and a journal
+            // undoes a save that a writer left unfinished when it died.
+            {"a damaged file with a WAL beside it",
+             [](const QString& path) {
+                 if (!createDatabase(path, validDatabaseSql())) return false;
+                 const int page = rootPage(path, "ProgramPrefs");
+                 return leaveWal(path, "INSERT INTO Dictionary_Default VALUES ('wal', 'a change in the WAL');") &&
+                        spoilPage(path, page, false);
+             },
+             "The file is damaged."},
+            {"a file in WAL mode that lost a required table in its WAL",
+             [=](const QString& path) { return createDatabase(path, validDatabaseSql()) && leaveWal(path, noCommentary); },
+             commentaryMissing},
+            {"a file in WAL mode without a required table, nothing beside it",
+             validDatabaseWith(noCommentary + "PRAGMA journal_mode = WAL;"), commentaryMissing},
+            {"a file without a required table, with the journal of a writer that died",
+             [=](const QString& path) {
+                 return createDatabase(path, validDatabaseSql() + noCommentary) &&
+                        leaveDiedWrite(path, "UPDATE ENGLISH_DEFAULT SET DESCRIPTION = printf('%.3000c', 'x');");
+             },
+             commentaryMissing},
+        };
+        // Each column the program reads or writes in a fixed table, missing. Without table_name the
+        // catalogue can not be read at all.
+        for (const char* table : {"ProgramPrefs", "TheTables", "HexChains"}) {
+            for (const QString& column : fixedTableColumns(table)) {
+                const QString says =
+                    column == "table_name"
+                        ? "Error in Database accessing TheTables info,aborting the opening of this database: error is..."
+                        : QString("The table %1 is not complete and can not be used." + CR + "It has no column %2.")
+                              .arg(table, column);
+                files.push_back({QString("%1 without %2").arg(table, column).toStdString(),
+                                 validDatabaseWith(QString("ALTER TABLE %1 DROP COLUMN %2;").arg(table, column)), says});
+            }
+        }
+        return files;
+    }();
+    return files;
+}
+
+const std::vector<RecoveredDatabase>& recoveredDatabases() {
+    static const std::vector<RecoveredDatabase> files = {
+        // The writer had renamed the trigrams, dropped a required table and filled the hexagram
+        // texts, and written part of that to the file.
+        {"the journal of a writer that died",
+         [](const QString& path) {
+             return createDatabase(path, validDatabaseSql()) &&
+                    leaveDiedWrite(path, "UPDATE TRIGRAMS_DEFAULT SET NAME = 'died'; DROP TABLE Commentary;"
+                                         "UPDATE ENGLISH_DEFAULT SET DESCRIPTION = printf('%.3000c', 'x');");
+         },
+         "tri3"},
+        {"a WAL with the latest changes",
+         [](const QString& path) {
+             return createDatabase(path, validDatabaseSql()) &&
+                    leaveWal(path, "UPDATE TRIGRAMS_DEFAULT SET NAME = 'wal' || NUMBER_BOOLEAN;");
+         },
+         "wal3"},
+        {"WAL mode with nothing beside it", validDatabaseWith("PRAGMA journal_mode = WAL;"), "tri3"},
     };
+    return files;
+}
+
+const std::vector<UnusableDatabase>& unusableInReadOnlyFolder() {
+    static const std::vector<UnusableDatabase> files = [] {
+        std::vector<UnusableDatabase> files = unusableDatabases();
+        files.push_back({"a sound file with " + recoveredDatabases()[0].what, recoveredDatabases()[0].make,
+                         "A save to it was cut off, and the journal beside it must be applied before it can be used; "
+                         "the folder it lies in can not be written to."});
+        files.push_back({"a sound file with " + recoveredDatabases()[1].what, recoveredDatabases()[1].make,
+                         "It is in WAL mode, which the engine opens only where it can write beside it; the folder it "
+                         "lies in can not be written to."});
+        return files;
+    }();
     return files;
 }

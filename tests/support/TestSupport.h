@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
+#include <string>
 #include <ostream>
 #include <vector>
 
@@ -34,6 +36,9 @@ int lastInkedRow(const QImage& image, const QColor& background = QColor(255, 255
 QByteArray fileBytes(const QString& path);
 // A hash of the file's bytes; empty when it can not be read.
 QByteArray fileHash(const QString& path);
+// Each entry of `folder` as its name and a hash of its bytes, by name: the same listing before and
+// after shows that nothing in the folder was written, made or removed.
+QStringList folderListing(const QString& folder);
 
 // Creates an SQLite file at `path` by running `sql` (several statements allowed). False on error.
 bool createDatabase(const QString& path, const QString& sql);
@@ -61,20 +66,73 @@ private:
     QString path;
 };
 
-// A database file that must not be used, how to make it, and a line of the one message that
-// refuses it. Each is a valid database spoiled in one way, or a file that is no database at all.
+// Leaves the database file `path` and its journal as a writer leaves them that died while running
+// `sql` in one transaction, with part of its changes already written to the file (`sql` must
+// change more than a few pages): the engine undoes them from the journal when the file is next
+// opened.
+bool leaveDiedWrite(const QString& path, const QString& sql);
+// Puts the database file `path` in WAL mode and leaves the changes of `sql` in the WAL beside it,
+// as a program leaves them that ended without closing the file (its -shm is not kept).
+bool leaveWal(const QString& path, const QString& sql);
+
+// A sound database file with what the engine applies to it when it opens it beside it (a journal
+// or a WAL), or in WAL mode, and the name of trigram 3 that the program then reads.
+struct RecoveredDatabase {
+    std::string what;
+    std::function<bool(const QString& path)> make;
+    QString trigram3;
+};
+const std::vector<RecoveredDatabase>& recoveredDatabases();
+
+// A database file that must not be used, how to make it (with what lies beside it), and a line of
+// the one message that refuses it. Each is a valid database spoiled in one way, or a file that is
+// no database at all.
 struct UnusableDatabase {
-    const char* what;
+    std::string what;
     std::function<bool(const QString& path)> make;
     QString says;
 };
 const std::vector<UnusableDatabase>& unusableDatabases();
+// In a folder that can not be written to: each of the above, refused as anywhere, and the sound
+// files the engine can not open there: one whose journal it must apply first, and one in WAL mode.
+const std::vector<UnusableDatabase>& unusableInReadOnlyFolder();
 
 // Writes over page `page` (counted from 1) of a database file: zeros, or bytes of a fixed
 // pseudo-random sequence. False when the file has no such page.
 bool spoilPage(const QString& path, int page, bool randomBytes);
 // The root page of `table` in the database file; 0 when there is no such table.
 int rootPage(const QString& path, const QString& table);
+
+// While it lives, a process that runs as root acts as the user nobody, whom permissions stop as
+// they stop any user; acting() says whether it does.
+class ActingAsNobody {
+public:
+    ActingAsNobody();
+    ~ActingAsNobody();
+    ActingAsNobody(const ActingAsNobody&) = delete;
+    ActingAsNobody& operator=(const ActingAsNobody&) = delete;
+    bool acting() const { return steppedDown; }
+
+private:
+    bool steppedDown = false;
+};
+
+// While it lives, `folder` can not be written to while the files in it can, as for a user who
+// may change the files but not the folder; a process that runs as root acts as nobody meanwhile.
+// skipReason() says why that could not be arranged, empty when it holds.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    QString skipReason() const { return reason; }
+
+private:
+    QString folder;
+    std::unique_ptr<ActingAsNobody> user;
+    QString reason;
+};
 
 // Another connection holding an exclusive lock on a database file for its lifetime, as another
 // program writing to the file would; it writes nothing.
