@@ -36,8 +36,7 @@ bool App::getdatabase() {
     chooseConnectionMode(*M_globals::db, M_globals::f_db);
     if (const DatabaseFault fault = openDatabaseFile(*M_globals::db, M_globals::f_db)) {
         M_globals::db->Close();
-        MsgBox(databaseFaultMessage(QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()), fault,
-                                    "yarrowen will now shut down."));
+        MsgBox(databaseFaultMessage(shownDatabasePath(), fault, "yarrowen will now shut down."));
         return false;
     }
     M_globals::LoadPrefs();

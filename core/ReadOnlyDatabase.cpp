@@ -14,10 +14,9 @@ std::function<bool(const QString&)>& writableAnswer() {
     return answer;
 }
 
-// The file as the messages name it: its whole path.
-QString shownPath() { return QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()); }
-
 }  // namespace
+
+QString shownDatabasePath() { return QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()); }
 
 bool databaseFileWritable(const QString& path) {
     if (writableAnswer()) return writableAnswer()(path);
@@ -31,7 +30,7 @@ void chooseConnectionMode(SQLDatabase& db, const QString& path) { db.setReadOnly
 
 void tellWhenReadOnly() {
     if (!databaseIsReadOnly()) return;
-    MsgBox("The file " + shownPath() + " can be read but not written: nothing will be saved to it." + CR +
+    MsgBox("The file " + shownDatabasePath() + " can be read but not written: nothing will be saved to it." + CR +
            "To save your changes, make the file and its folder writable and open it again.");
 }
 
@@ -39,6 +38,6 @@ bool databaseIsReadOnly() { return M_globals::db && M_globals::db->isReadOnly();
 
 bool mayWriteDatabase(const QString& notDone) {
     if (!databaseIsReadOnly()) return true;
-    MsgBox(notDone + ": the file " + shownPath() + " can be read but not written.");
+    MsgBox(notDone + ": the file " + shownDatabasePath() + " can be read but not written.");
     return false;
 }

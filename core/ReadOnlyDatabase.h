@@ -19,6 +19,9 @@ void chooseConnectionMode(SQLDatabase& db, const QString& path);
 // After the shared connection opened its file: the one notice when it can only be read.
 void tellWhenReadOnly();
 
+// The shared connection's file as messages name it: its whole path.
+QString shownDatabasePath();
+
 // Whether the shared connection refuses every write.
 bool databaseIsReadOnly();
 // Whether a change may be written to the shared connection's file. When it can only be read, shows
