@@ -767,7 +767,8 @@ Window* frontWindow() { return windowAt(0); }
 
 Window* dialogOwner() {
     Window* front = frontWindow();
-    if (!front || !front->Visible()) return nullptr;
+    // A window that waits for the application to start may never open (a start that ends early).
+    if (!front || !front->Visible() || !front->isOpened()) return nullptr;
     front->placeForShowing();
     return front;
 }

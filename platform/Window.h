@@ -174,7 +174,8 @@ Window* frontWindow();
 std::vector<QPointer<Window>> windowSnapshot();
 // The window a dialog shown now belongs to: the front window. One still opening takes its place
 // on screen first, so that the dialog is centred over the place where the window will show.
-// nullptr when no window is on screen or about to be.
+// nullptr when no window is on screen or opening (windows made before the application started
+// do not count until they open).
 Window* dialogOwner();
 
 // Opens the windows made before the application's Event_Open, in the order they were made.
