@@ -123,11 +123,6 @@ bool readSet(const QStringList& set, QByteArray& print, QString& error, const QS
     return true;
 }
 
-// Whether this process may write to `path` (as the engine would, by its effective user).
-bool writable(const QString& path) {
-    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
-}
-
 // Whether this process may delete `path`: it may write to the folder, and where the folder keeps
 // each user's files to their owner (its sticky bit, as /tmp has), the file or the folder is its own.
 bool deletable(const QString& path) {
@@ -228,6 +223,10 @@ DatabaseFault unwritableFault(const Inspection& found, const QString& reason = {
 }
 
 }  // namespace
+
+bool writable(const QString& path) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
 
 const QStringList& requiredTables() {
     static const QStringList names{"ProgramPrefs",    "TheTables", "Commentary",      "Dictionary_Default",

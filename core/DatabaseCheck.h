@@ -22,6 +22,10 @@ struct DatabaseFault {
     explicit operator bool() const { return !problem.isEmpty(); }
 };
 
+// Whether this process may write to `path`, a file or a folder, as the engine would: by its
+// effective user.
+bool writable(const QString& path);
+
 // The tables every database file holds, in the order they are checked.
 const QStringList& requiredTables();
 

@@ -1,5 +1,6 @@
 #include "core/ReadOnlyDatabase.h"
 
+#include "core/DatabaseCheck.h"
 #include "core/M_globals.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -20,8 +21,7 @@ QString shownDatabasePath() { return QDir::toNativeSeparators(QFileInfo(M_global
 
 bool databaseFileWritable(const QString& path) {
     if (writableAnswer()) return writableAnswer()(path);
-    const QFileInfo file(path);
-    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+    return writable(path) && writable(QFileInfo(path).absolutePath());
 }
 
 void setDatabaseWritableAnswer(std::function<bool(const QString&)> answer) { writableAnswer() = std::move(answer); }
