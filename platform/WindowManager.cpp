@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <map>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -24,10 +26,14 @@ xcb_connection_t* connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+// An atom is asked of the server once: the program keeps one connection for its life.
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    static std::map<std::string, xcb_atom_t> known;
+    if (const auto found = known.find(name); found != known.end()) return found->second;
     const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
     Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    if (!reply) return XCB_ATOM_NONE;
+    return known[name] = reply->atom;
 }
 
 // The first 32-bit value of a window's property, if it has one.
@@ -63,33 +69,27 @@ bool viewable(xcb_connection_t* c, xcb_window_t window) {
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
-}  // namespace
-
-namespace {
-
-// Waits until the window is managed (or not), as `wanted` says, while a window manager runs.
-void awaitManaged(const QWidget& window, bool wanted) {
-    xcb_connection_t* c = connection();
-    const xcb_window_t native = nativeWindow(window);
-    if (!c || !native) return;
+// Waits until the window is managed (or not), as `wanted` says; false, at once, where there is
+// nothing to wait for: no X server, no native window, or no window manager.
+bool awaitManaged(xcb_connection_t* c, xcb_window_t native, bool wanted) {
+    if (!c || !native) return false;
     xcb_flush(c);
-    if (!windowManagerRuns(c)) return;
+    if (!windowManagerRuns(c)) return false;
     QElapsedTimer waited;
     waited.start();
     while (managed(c, native) != wanted && waited.elapsed() < WaitLimit) QThread::msleep(2);
+    return true;
 }
 
 }  // namespace
 
-void awaitManagement(const QWidget& window) { awaitManaged(window, true); }
+void awaitManagement(const QWidget& window) { awaitManaged(connection(), nativeWindow(window), true); }
 
-void awaitWithdrawal(const QWidget& window) { awaitManaged(window, false); }
+void awaitWithdrawal(const QWidget& window) { awaitManaged(connection(), nativeWindow(window), false); }
 
 bool lostByWindowManager(const QWidget& window) {
     xcb_connection_t* c = connection();
     const xcb_window_t native = nativeWindow(window);
-    if (!c || !native || !windowManagerRuns(c)) return false;
     // A window shown a moment ago may still wait for the manager to take it on.
-    awaitManagement(window);
-    return !managed(c, native) && !viewable(c, native);
+    return awaitManaged(c, native, true) && !managed(c, native) && !viewable(c, native);
 }
