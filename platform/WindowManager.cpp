@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QWindow>
 #include <xcb/xcb.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -36,17 +37,21 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     return known[name] = reply->atom;
 }
 
-// The first 32-bit value of a window's property, if it has one.
+// The first 32-bit value of a window's property, if it has one; nothing for a window that does not
+// exist (the error is taken here, not left to Qt to report).
 std::optional<uint32_t> property(xcb_connection_t* c, xcb_window_t window, const char* name) {
     const auto cookie = xcb_get_property(c, 0, window, atom(c, name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
-    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    xcb_generic_error_t* error = nullptr;
+    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error), &std::free);
+    std::free(error);
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) return std::nullopt;
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
 bool windowManagerRuns(xcb_connection_t* c) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    return property(c, root, "_NET_SUPPORTING_WM_CHECK").has_value();
+    const std::optional<uint32_t> check = property(c, root, "_NET_SUPPORTING_WM_CHECK");
+    return check && property(c, *check, "_NET_SUPPORTING_WM_CHECK") == check;
 }
 
 // The window's native window, when it has one on an X server.
@@ -69,27 +74,53 @@ bool viewable(xcb_connection_t* c, xcb_window_t window) {
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
-// Waits until the window is managed (or not), as `wanted` says; false, at once, where there is
-// nothing to wait for: no X server, no native window, or no window manager.
-bool awaitManaged(xcb_connection_t* c, xcb_window_t native, bool wanted) {
+// Waits, at most `limit` milliseconds, until the window is managed (or not), as `wanted` says;
+// false, at once, where there is nothing to wait for: no X server, no native window, or no window
+// manager.
+bool awaitManaged(xcb_connection_t* c, xcb_window_t native, bool wanted, qint64 limit = WaitLimit) {
     if (!c || !native) return false;
     xcb_flush(c);
     if (!windowManagerRuns(c)) return false;
     QElapsedTimer waited;
     waited.start();
-    while (managed(c, native) != wanted && waited.elapsed() < WaitLimit) QThread::msleep(2);
+    while (managed(c, native) != wanted && waited.elapsed() < limit) QThread::msleep(2);
     return true;
 }
 
 }  // namespace
 
+bool windowManagerRuns() {
+    xcb_connection_t* c = connection();
+    return c && windowManagerRuns(c);
+}
+
 void awaitManagement(const QWidget& window) { awaitManaged(connection(), nativeWindow(window), true); }
 
 void awaitWithdrawal(const QWidget& window) { awaitManaged(connection(), nativeWindow(window), false); }
 
-bool lostByWindowManager(const QWidget& window) {
+bool lostByWindowManager(const QWidget& window, qint64 shownFor) {
     xcb_connection_t* c = connection();
     const xcb_window_t native = nativeWindow(window);
-    // A window shown a moment ago may still wait for the manager to take it on.
-    return awaitManaged(c, native, true) && !managed(c, native) && !viewable(c, native);
+    const qint64 rest = std::max<qint64>(0, WaitLimit - shownFor);
+    return awaitManaged(c, native, true, rest) && !managed(c, native) && !viewable(c, native);
+}
+
+void confirmInputFocus(const QWidget& window) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t native = nativeWindow(window);
+    if (!c || !native || QGuiApplication::focusWindow() == window.windowHandle()) return;
+    Reply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+    if (!focus || focus->focus != native) return;
+    // The event the server sends when the focus comes to a window from an unrelated one; an event
+    // sent to a window always takes 32 bytes.
+    xcb_focus_in_event_t event{};
+    event.response_type = XCB_FOCUS_IN;
+    event.detail = XCB_NOTIFY_DETAIL_NONLINEAR;
+    event.event = native;
+    event.mode = XCB_NOTIFY_MODE_NORMAL;
+    char sent[32] = {};
+    static_assert(sizeof event <= sizeof sent);
+    std::memcpy(sent, &event, sizeof event);
+    xcb_send_event(c, 0, native, XCB_EVENT_MASK_FOCUS_CHANGE, sent);
+    xcb_flush(c);
 }

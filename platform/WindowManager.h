@@ -9,10 +9,22 @@
 // rule for clients, ICCCM 4.1.4). Each wait has a generous limit, for a manager that never answers.
 #include <QWidget>
 
+// A window manager runs: the window that the root window's _NET_SUPPORTING_WM_CHECK names exists
+// and names itself the same way. A manager that crashed leaves the root's property naming a window
+// that is gone; nothing then waits for it.
+bool windowManagerRuns();
 // Before hiding a shown window: waits until the window manager manages it.
 void awaitManagement(const QWidget& window);
 // Before showing a hidden window again: waits until the window manager has withdrawn it.
 void awaitWithdrawal(const QWidget& window);
-// The window manager lost a window the program shows: a manager runs, and the window, given time
-// to be taken on, is neither managed (no WM_STATE, or withdrawn) nor on screen.
-bool lostByWindowManager(const QWidget& window);
+// The window manager lost a window the program shows: a manager runs, and the window is neither
+// managed (no WM_STATE, or withdrawn) nor on screen. `shownFor` is the time in milliseconds since
+// the program mapped it: one mapped a moment ago is given the rest of the wait's limit to be taken
+// on; one shown longer is judged at once.
+bool lostByWindowManager(const QWidget& window, qint64 shownFor);
+// After asking for `window` to be made active: Qt takes a window for focused as soon as it asks the
+// window manager to activate it. When that window goes before the manager acted, the input focus
+// never left the window it was on, no focus event comes, and Qt counts no window as focused (its
+// shortcuts go dead). Where the server's input focus is on `window` and Qt's focus is elsewhere,
+// Qt is told what the server would have said.
+void confirmInputFocus(const QWidget& window);
