@@ -56,7 +56,7 @@ void App::Event_Open() {
     M_globals::setStartValues();
     fillTextFontMenu();
     M_globals::loadtritable(M_globals::TableTri);
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
 }
 
 void App::Event_Close() {
@@ -78,15 +78,14 @@ bool App::_OptionsClearWindow_Action() {
     auto* front = dynamic_cast<displayWindow*>(frontWindow());
     if (!front || front->virevcount < 2) return false;
     displayWindow::instance()->Close();
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
     return false;
 }
 
 namespace {
 
 bool showLists(int mode) {
-    ListsWindow::instance()->WakeUp(mode);
-    ListsWindow::instance()->Show();
+    showWindow<ListsWindow>([mode](ListsWindow& lists) { lists.WakeUp(mode); });
     return false;
 }
 
@@ -97,7 +96,7 @@ bool App::_DataBaseCurrentHexDataTable_Action() { return showLists(0); }
 bool App::_DataBaseCurrentTrigramdataTable_Action() { return showLists(1); }
 
 bool App::_FileAboutyarrowen_Action() {
-    aboutWindow::instance()->Show();
+    showWindow<aboutWindow>();
     return false;
 }
 

@@ -66,7 +66,8 @@ PICTURE_RESOURCE(yin, 169)
 PICTURE_RESOURCE(yang, 170)
 
 void showHelp(const QString& title, const QString& text) {
-    WHelp::instance()->setTitle(title);
-    if (auto* field = WHelp::instance()->findChild<EditField*>("EditField1")) field->setText(text);
-    WHelp::instance()->Show();
+    showWindow<WHelp>([&](WHelp& help) {
+        help.setTitle(title);
+        if (auto* field = help.findChild<EditField*>("EditField1")) field->setText(text);
+    });
 }

@@ -51,7 +51,7 @@ bool App::_DataBaseOpen_Action() {
         MsgBox(QString("New Database could not be connected to.  ") + CR + "You may need to restart the program.");
         // The menus live in the windows: a display window keeps them at hand for another switch
         // or for quitting. It reads nothing from the unconnected file.
-        displayWindow::instance()->Show();
+        showWindow<displayWindow>();
     }
     return false;
 }
@@ -62,7 +62,7 @@ void App::setUpLoadedDB() {
     M_globals::TableHex = "ENGLISH_DEFAULT";
     markTextFontMenu();
     M_globals::loadtritable(M_globals::TableTri);
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
 }
 
 bool App::_DataBaseCopy_Action() {

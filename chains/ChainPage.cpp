@@ -301,7 +301,7 @@ bool ChainPage::_editcopy_Action() {
 }
 
 bool ChainPage::_OptionsChainWindow_Action() {
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
     return false;
 }
 

@@ -80,7 +80,7 @@ void Wtext::Event_EnableMenuItems() {
 }
 
 bool Wtext::_OptionsChainWindow_Action() {
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
     return false;
 }
 

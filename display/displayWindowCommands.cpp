@@ -104,9 +104,7 @@ bool displayWindow::_FileHelp_Action() {
 }
 
 bool displayWindow::_Optionsinput_Action() {
-    InputWindow* input = InputWindow::instance();
-    input->wakeup(false);
-    input->Show();
+    showWindow<InputWindow>([](InputWindow& input) { input.wakeup(false); });
     return false;
 }
 
@@ -169,33 +167,24 @@ void displayWindow::Event_DropObject(DragItem& obj, int) {
 bool displayWindow::_EditeditHex_Action() {
     if (virevcount < 2 || !hasValidSelection(recordtoeditis6and9)) return false;
     if (!recordtoeditis6and9) {
-        InputWindow* input = InputWindow::instance();
-        input->wakeup(true);
-        input->Show();
+        showWindow<InputWindow>([](InputWindow& input) { input.wakeup(true); });
         return false;
     }
     const auto links = M_globals::readChainLinks(theHexChain).value_or(std::vector<M_globals::ChainLink>());
     if (recordtoedit > static_cast<int>(links.size())) return false;
     const M_globals::ChainLink& link = links[static_cast<size_t>(recordtoedit - 1)];
-    W69changeInput* editor = W69changeInput::instance();
-    editor->wakeup(link.code, link.mask);
-    editor->Show();
+    showWindow<W69changeInput>([&link](W69changeInput& editor) { editor.wakeup(link.code, link.mask); });
     return false;
 }
 
-// A window a command shows comes to the front with the keyboard, also when it was open already.
 bool displayWindow::_OptionsText_Action() {
-    Wtext* text = Wtext::instance();
-    text->wakeup();
-    text->Show();
+    showWindow<Wtext>([](Wtext& text) { text.wakeup(); });
     return false;
 }
 
 // The saved-chains window in its three modes: 1 save, 2 load, 0 delete.
 void displayWindow::showSavedChains(int mode) {
-    Whexchains* chains = Whexchains::instance();
-    chains->wakeup(mode);
-    chains->Show();
+    showWindow<Whexchains>([mode](Whexchains& chains) { chains.wakeup(mode); });
 }
 
 bool displayWindow::_HexChainssave_Action() {
@@ -214,7 +203,7 @@ bool displayWindow::_HexChainsDelete_Action() {
 }
 
 bool displayWindow::_OptionsChainWindow_Action() {
-    if (virevcount > 1) ChainPage::instance()->wakeup("0,0;" + theHexChain);
+    if (virevcount > 1) showWindow<ChainPage>([this](ChainPage& page) { page.wakeup("0,0;" + theHexChain); });
     return false;
 }
 
@@ -289,7 +278,7 @@ bool displayWindow::_EditDeleteHexagram_Action() {
 bool displayWindow::_editdisplay_Action() {
     if (findWindow<HexSettings>()) return false;
     QPointer<displayWindow> self(this);
-    HexSettings::instance()->ShowModalWithin(this);
+    showWindow<HexSettings>([this](HexSettings& settings) { settings.setSheetParent(this); })->ShowModalWithin(this);
     if (self && !self->isClosed()) doupdate();
     return false;
 }

@@ -175,9 +175,7 @@ void WdbEditText::UpdateCount() {
 }
 
 bool WdbEditText::_dbeditOptionsGotoRecord_Action() {
-    GotoHexWindow* dialog = GotoHexWindow::instance();
-    dialog->wakeup(!UsingbooleanNumber, -1);
-    dialog->Show();
+    showWindow<GotoHexWindow>([this](GotoHexWindow& dialog) { dialog.wakeup(!UsingbooleanNumber, -1); });
     return false;
 }
 
@@ -185,9 +183,8 @@ void WdbEditText::ListOfHex_DoubleClick() {
     if (!Keyboard::AsyncCommandKey()) return;
     const int row = ListOfHex->ListIndex();
     if (row < 0) return;
-    GotoHexWindow* dialog = GotoHexWindow::instance();
-    dialog->wakeup(false, ListOfHex->Cell(row, 1).toInt());
-    dialog->Show();
+    const int number = ListOfHex->Cell(row, 1).toInt();
+    showWindow<GotoHexWindow>([number](GotoHexWindow& dialog) { dialog.wakeup(false, number); });
 }
 
 void WdbEditText::wakeup(const QString& table, bool readOnly) {

@@ -385,7 +385,7 @@ bool ListsWindow::_DisplayEditLastHex_Action() {
 }
 
 bool ListsWindow::_OptionsChainWindow_Action() {
-    displayWindow::instance()->Show();
+    showWindow<displayWindow>();
     return false;
 }
 
@@ -409,24 +409,15 @@ bool ListsWindow::_Tablescopy_Action() {
     int kind = -1;
     if (!selectedTable(name, kind) || (kind != 0 && kind != 1)) return false;
     if (!mayWriteDatabase("The table \"" + name + "\" was not copied")) return false;
-    TableInputWindow* dialog = TableInputWindow::instance();
-    dialog->wakeup(kind, name);
-    dialog->Show();
+    showWindow<TableInputWindow>([&](TableInputWindow& dialog) { dialog.wakeup(kind, name); });
     return false;
 }
 
 // The two editors take their flag in opposite senses: the hexagram-text editor's says "view only",
 // the trigram editor's "editable". The editor comes to the front, also when it was open already.
 void ListsWindow::showEditor(const QString& name, int kind, bool editable) {
-    if (kind == 0) {
-        WdbEditText* editor = WdbEditText::instance();
-        editor->wakeup(name, !editable);
-        editor->Show();
-    } else if (kind == 1) {
-        TRIGRAMINPUT* editor = TRIGRAMINPUT::instance();
-        editor->wakeup(name, editable);
-        editor->Show();
-    }
+    if (kind == 0) showWindow<WdbEditText>([&](WdbEditText& editor) { editor.wakeup(name, !editable); });
+    else if (kind == 1) showWindow<TRIGRAMINPUT>([&](TRIGRAMINPUT& editor) { editor.wakeup(name, editable); });
 }
 
 bool ListsWindow::_Tablesshow_Action() {

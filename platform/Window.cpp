@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -83,7 +84,7 @@ public:
 
     void makeActive(Window* window) {
         expectedActive = window;
-        window->activateWindow();
+        window->requestActivation();
         activated(window);
     }
 
@@ -143,7 +144,7 @@ public:
         for (auto it = guarded.rbegin(); it != guarded.rend(); ++it)
             if (*it && !(*it)->isClosed()) {
                 expectedActive = *it;
-                (*it)->activateWindow();
+                (*it)->requestActivation();
                 break;
             }
     }
@@ -166,6 +167,9 @@ private:
 };
 
 namespace {
+
+// Milliseconds a window manager takes at most, on a loaded machine, to finish withdrawing a window.
+constexpr int WithdrawalTime = 250;
 
 // The window a receiver of events belongs to: a widget's top-level window, or the window whose
 // native window it is.
@@ -432,26 +436,29 @@ void Window::setMenuBarVisible(bool visible) {
 // cue.
 void Window::setSheetParent(Window* parent) {
     if (!parent || sheetParent == parent) return;
-    // Changing the window's kind hides it; a window on screen stays there.
-    const bool shown = isVisible();
-    if (shown) unmapFromScreen();
     QPointer<Window> previous = sheetParent;
     sheetParent = parent;
-    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
-    applyFlags();
+    // A window becomes a dialog best before it comes on screen (see showWindow). Changing the kind of
+    // a window on screen hides it, and it is shown again as the window manager allows.
+    if (windowType() != Qt::Dialog) {
+        const bool shown = isVisible();
+        if (shown) unmapFromScreen();
+        setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+        applyFlags();
+        if (shown) mapOnScreen();
+    }
     winId();
     parent->winId();
     windowHandle()->setTransientParent(parent->windowHandle());
     centreOver(parent);
     keepOnScreen();
-    if (shown) mapOnScreen();
     if (previous) previous->showMenusBlocked();
     parent->showMenusBlocked();
 }
 
 Window* Window::blockingSheet() const {
     for (Window* other : WindowList::get().order)
-        if (other->sheetParent == this && other->isOpened() && other->isVisible() && !other->lost) {
+        if (other->sheetParent == this && other->isOpened() && other->isVisible()) {
             // A sheet over the sheet is the one that takes the input.
             Window* inner = other->blockingSheet();
             return inner ? inner : other;
@@ -459,15 +466,15 @@ Window* Window::blockingSheet() const {
     return nullptr;
 }
 
-void Window::bringSheetForward() {
+void Window::bringSheetForward(bool cue) {
     Window* sheet = blockingSheet();
     if (!sheet) return;
-    noteUserInput();
+    if (cue) noteUserInput();
     // Back on screen, not only forward.
     sheet->putOnScreen();
     sheet->raiseOnScreen();
     WindowList::get().makeActive(sheet);
-    Beep(sheet);
+    if (cue) Beep(sheet);
 }
 
 // A blocked window's menu bar shows disabled, and takes no click, while its sheet is on screen.
@@ -598,10 +605,10 @@ void Window::putOnScreen() {
 // Hidden, the window is mapped again only once the window manager has let go of it; otherwise the
 // manager may take the map for the window it still holds, then withdraw it.
 void Window::mapOnScreen() {
-    lost = false;
     if (isVisible()) return;
     awaitWithdrawal(*this);
     QMainWindow::setVisible(true);
+    mapped.start();
 }
 
 void Window::unmapFromScreen() {
@@ -611,13 +618,19 @@ void Window::unmapFromScreen() {
 }
 
 bool Window::bringBackIfLost() {
-    if (!opened || closed || !isVisible() || !lostByWindowManager(*this)) return false;
-    // Off screen, it blocks nothing meanwhile; Qt still counts it as shown, so it is hidden first.
-    lost = true;
-    if (sheetParent) sheetParent->showMenusBlocked();
+    const qint64 shownFor = mapped.isValid() ? mapped.elapsed() : std::numeric_limits<qint64>::max();
+    if (!opened || closed || !isVisible() || !lostByWindowManager(*this, shownFor)) return false;
+    // Qt still counts it as shown, so it is hidden first; the manager has let go of it already.
     QMainWindow::setVisible(false);
     mapOnScreen();
     return true;
+}
+
+// Qt asks the window manager; where Qt takes the wrong window for focused meanwhile, it is put
+// right (see confirmInputFocus).
+void Window::requestActivation() {
+    activateWindow();
+    confirmInputFocus(*this);
 }
 
 void Window::raiseOnScreen() {
@@ -724,11 +737,16 @@ void Window::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opened || closed) return;
     WindowList& list = WindowList::get();
-    // The window system activated a blocked window (the user clicked it or switched to it): its
-    // sheet takes the activation, as a window-modal dialog does.
-    if (Window* sheet = blockingSheet()) {
-        sheet->raiseOnScreen();
-        list.makeActive(sheet);
+    // The window system activated a blocked window (the user clicked it, switched to it, or chose
+    // it in a taskbar): its sheet takes the activation, as a window-modal dialog does, back on
+    // screen if the window manager lost it.
+    if (blockingSheet()) {
+        bringSheetForward(false);
+        // A window manager gives the keyboard back to this window as it withdraws a sheet it lost,
+        // before its withdrawal can be seen; the sheet is looked at again once it could be.
+        QTimer::singleShot(WithdrawalTime, this, [this] {
+            if (isActiveWindow() && blockingSheet()) bringSheetForward(false);
+        });
         return;
     }
     if (list.expectedActive && list.expectedActive != this) return;
@@ -779,6 +797,13 @@ std::vector<QPointer<Window>> windowSnapshot() {
 }
 
 void openWaitingWindows() { WindowList::get().openWaiting(); }
+
+ShowsTogether::ShowsTogether() { ++WindowList::get().openDepth; }
+
+ShowsTogether::~ShowsTogether() {
+    WindowList& list = WindowList::get();
+    if (--list.openDepth == 0) list.flushShows();
+}
 
 void closeAllWindows() { WindowList::get().closeAll(); }
 

@@ -12,6 +12,7 @@
 #include "platform/Menus.h"
 #include "platform/Types.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -105,8 +106,10 @@ public:
     // The sheet on screen over this window (where sheets stack, the front one); nullptr when
     // nothing blocks the window.
     Window* blockingSheet() const;
-    // What the user's action on a blocked window does: its sheet comes to the front, with a beep.
-    void bringSheetForward();
+    // What the user's action on a blocked window does: its sheet comes back on screen (if the window
+    // manager lost it, or it was minimised) and to the front, with a beep unless `cue` is false (the
+    // window system activated the blocked window).
+    void bringSheetForward(bool cue = true);
     // Where a sheet or a window opened from another first shows: centred over the window it
     // belongs to (the default), or centred on that window's screen, for a tool the user works with
     // beside its window.
@@ -140,6 +143,7 @@ private:
     // A shown window that the window manager lost (see WindowManager.h) is shown again; true when
     // it was lost.
     bool bringBackIfLost();
+    void requestActivation();
     void contentResized();
     int menuBarHeight(int width) const;
     void applyFlags();
@@ -159,7 +163,7 @@ private:
     bool resizeable = true, closeBox = true, minimizeBox = true, maximizeBox = true;
     bool closingByProgram = false;
     bool placed = false;  // has had its place on screen
-    bool lost = false;    // shown, but lost by the window manager until it is shown again
+    QElapsedTimer mapped;  // since the program last put the window on screen
     Placement placement = Placement::OverItsWindow;
     QSize minimumContent{64, 64}, maximumContent{32000, 32000};
     QSize reportedSize;
@@ -200,6 +204,39 @@ W* windowInstance() {
     W* window = new W();
     window->startUp();
     return window;
+}
+
+// While one lives, windows that open or are shown wait, and come on screen together, each once,
+// when the outermost ends (as the windows made before the application started do).
+class ShowsTogether {
+public:
+    ShowsTogether();
+    ~ShowsTogether();
+    ShowsTogether(const ShowsTogether&) = delete;
+    ShowsTogether& operator=(const ShowsTogether&) = delete;
+};
+
+// How a command shows its window: the window of class W, the open one or a new one, is made ready
+// by `prepare` (its wakeup), then comes to the front with the keyboard, also when it was open
+// already. A new window comes on screen only once it is ready, so that it is mapped once, as what
+// it is: a sheet as a sheet over its parent.
+template <class W, class Prepare>
+W* showWindow(Prepare&& prepare) {
+    if (W* open = findWindow<W>()) {
+        prepare(*open);
+        open->Show();
+        return open;
+    }
+    const ShowsTogether together;
+    W* window = windowInstance<W>();
+    prepare(*window);
+    window->Show();
+    return window;
+}
+// A command's window that needs no preparing.
+template <class W>
+W* showWindow() {
+    return showWindow<W>([](W&) {});
 }
 
 // Window bounds as stored: "top,left,height,width", each the integer its field starts with (held
