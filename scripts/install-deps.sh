@@ -6,7 +6,7 @@ PACKAGES="cmake g++ make pkg-config
  libsqlite3-dev libfontconfig-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xtest0-dev libasound2-dev libgtest-dev
  tzdata
  fonts-dejavu-core fonts-dejavu-extra
- poppler-utils xvfb xauth xdotool imagemagick openbox
+ poppler-utils xvfb xauth xdotool imagemagick openbox fluxbox
  clang libclang-rt-dev"
 missing=""
 for p in $PACKAGES; do

@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "chains/ChainPage.h"
+#include "chains/Whexchains.h"
 #include "chains/Wtext.h"
 #include "display/displayWindow.h"
 #include "input/InputWindow.h"
@@ -16,6 +17,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
 #include "platform/Window.h"
+#include "platform/WindowManager.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -68,6 +70,16 @@ bool waitUntilInFront(const QWidget& window) {
     }, 10000);
 }
 
+// The started program's display window, with the input window of the start closed and a chain of
+// two hexagrams, as the user has it after the first steps.
+displayWindow* displayWithAChain() {
+    StartedProgram::closeInputWindow();
+    displayWindow* display = displayWindow::instance();
+    display->newhex(1, true);
+    display->newhex(21, true);
+    return display;
+}
+
 }  // namespace
 
 TEST_F(WindowSystemFixture, ASheetHiddenAndShownAgainAtOnceIsOnScreenEveryTime) {
@@ -110,6 +122,25 @@ TEST_F(WindowSystemFixture, ANewWindowMadeASheetAsItOpensIsOnScreenEveryTime) {
     }
 }
 
+// A sheet comes on screen as a sheet: its window is mapped once, never shown as a plain window first
+// and then hidden and shown again.
+TEST_F(WindowSystemFixture, EachOpeningOfASheetMapsItsWindowOnce) {
+    ParentWindow* parent = windowInstance<ParentWindow>();
+    ASSERT_TRUE(waitUntilOnScreen(*parent));
+    for (int cycle = 0; cycle < 10; ++cycle) {
+        SCOPED_TRACE(cycle);
+        const MapCounter counter;
+        SheetWindow* sheet = showWindow<SheetWindow>([&](SheetWindow& window) { window.setSheetParent(parent); });
+        ASSERT_TRUE(waitUntilOnScreen(*sheet));
+        settle();
+        EXPECT_EQ(counter.maps(*sheet), 1);
+        EXPECT_EQ(counter.unmaps(*sheet), 0);
+        EXPECT_EQ(parent->blockingSheet(), sheet);
+        sheet->Close();
+        settle();
+    }
+}
+
 // The window manager lets go of a sheet behind the program's back (as when it loses one): a click
 // on the window it blocks shows it again.
 TEST_F(WindowSystemFixture, AClickOnABlockedWindowBringsItsSheetBackOnScreen) {
@@ -132,6 +163,53 @@ TEST_F(WindowSystemFixture, AClickOnABlockedWindowBringsItsSheetBackOnScreen) {
     EXPECT_EQ(parent->blockingSheet(), sheet);
 }
 
+// The same, when the user brings the blocked window to the front another way: from a taskbar or a
+// pager, or by switching windows.
+TEST_F(WindowSystemFixture, ALostSheetComesBackWhenItsParentIsActivated) {
+    ParentWindow* parent = windowInstance<ParentWindow>();
+    ASSERT_TRUE(waitUntilOnScreen(*parent));
+    SheetWindow* sheet = showWindow<SheetWindow>([&](SheetWindow& window) { window.setSheetParent(parent); });
+    ASSERT_TRUE(waitUntilOnScreen(*sheet));
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        SCOPED_TRACE(cycle);
+        actAsTheUser();
+        sheet->Show();
+        ASSERT_TRUE(waitUntilInFront(*sheet));
+        withdrawBehindTheProgramsBack(*sheet);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !isManagedNormally(*sheet) && !isViewable(*sheet); }, 10000));
+        activateAsATaskbarDoes(*parent);
+        EXPECT_TRUE(waitUntilOnScreen(*sheet));
+        EXPECT_EQ(parent->blockingSheet(), sheet);
+    }
+}
+
+// A window manager that crashed leaves its check window's name on the root window; the program
+// then waits for no manager.
+TEST_F(WindowSystemFixture, AWindowManagerIsTakenToRunOnlyWhileItsCheckWindowNamesItself) {
+    const unsigned real = supportingWindowManagerCheck();
+    ASSERT_NE(real, 0u);
+    EXPECT_TRUE(windowManagerRuns());
+    const unsigned gone = makeHiddenWindow(true);
+    destroyWindow(gone);
+    const unsigned silent = makeHiddenWindow(false);
+    struct Case {
+        const char* what;
+        unsigned check;
+        bool runs;
+    } cases[] = {
+        {"the check window is gone", gone, false},
+        {"the check window does not name itself", silent, false},
+        {"the manager's own check window", real, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setSupportingWindowManagerCheck(c.check);
+        EXPECT_EQ(windowManagerRuns(), c.runs);
+    }
+    setSupportingWindowManagerCheck(real);
+    destroyWindow(silent);
+}
+
 TEST_F(WindowSystemFixture, AWindowShownAgainComesToTheFrontWithTheKeyboard) {
     ParentWindow* first = windowInstance<ParentWindow>();
     SheetWindow* second = windowInstance<SheetWindow>();
@@ -149,10 +227,7 @@ TEST(WindowSystemProgram, AWindowACommandShowsComesToTheFrontAlsoWhenItIsOpenAlr
     REQUIRE_WINDOW_MANAGER();
     StartedProgram program(validDatabaseSql({0, 1, 21, 42, 62, 63}));
     ASSERT_TRUE(program.started);
-    StartedProgram::closeInputWindow();
-    displayWindow* display = displayWindow::instance();
-    display->newhex(1, true);
-    display->newhex(21, true);
+    displayWindow* display = displayWithAChain();
     struct Case {
         const char* item;
         std::function<Window*()> window;
@@ -180,6 +255,79 @@ TEST(WindowSystemProgram, AWindowACommandShowsComesToTheFrontAlsoWhenItIsOpenAlr
         actAsTheUser();
         display->Show();
         ASSERT_TRUE(waitUntilInFront(*display));
+    }
+}
+
+// The input window opened and closed by its keys as fast as they come, then the display window's
+// shortcuts: they work whenever the window is active and no sheet blocks it.
+TEST(WindowSystemProgram, ShortcutsWorkAfterAFastBurstOfOpeningAndClosing) {
+    REQUIRE_WINDOW_MANAGER();
+    StartedProgram program(validDatabaseSql({0, 1, 21, 42, 62, 63}));
+    ASSERT_TRUE(program.started);
+    displayWindow* display = displayWithAChain();
+    constexpr unsigned KeyI = 0x69, KeyT = 0x74, Escape = 0xff1b;
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        SCOPED_TRACE(cycle);
+        if (InputWindow* input = findWindow<InputWindow>()) QTest::mouseClick(input->PushButton2, Qt::LeftButton);
+        StartedProgram::settle();
+        actAsTheUser();
+        display->Show();
+        ASSERT_TRUE(waitUntilInFront(*display));
+        for (int burst = 0; burst < 12; ++burst) {
+            typeKey(KeyI, true);
+            QCoreApplication::processEvents();
+            typeKey(Escape);
+            QCoreApplication::processEvents();
+        }
+        // A key that came before its sheet had the keyboard may leave the input window open.
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            if (InputWindow* input = findWindow<InputWindow>(); input && input->isVisible())
+                QTest::mouseClick(input->PushButton2, Qt::LeftButton);
+            StartedProgram::settle();
+            return findWindow<InputWindow>() == nullptr && display->isActiveWindow();
+        }, 10000)) << "input window " << findWindow<InputWindow>() << ", Qt's focus window "
+                   << QGuiApplication::focusWindow() << ", the manager's active window " << std::hex << activeWindow()
+                   << ", the display window's " << display->winId();
+        actAsTheUser();
+        typeKey(KeyT, true);
+        Wtext* text = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (text = findWindow<Wtext>()) != nullptr; }, 10000));
+        if (!text) return;
+        ASSERT_TRUE(waitUntilOnScreen(*text));
+        text->Close();
+        StartedProgram::settle();
+    }
+}
+
+// The program's own sheets, each opened by its command: one map each.
+TEST(WindowSystemProgram, TheProgramsSheetsAreMappedOnceEachTimeTheyOpen) {
+    REQUIRE_WINDOW_MANAGER();
+    StartedProgram program(validDatabaseSql({0, 1, 21, 42, 62, 63}));
+    ASSERT_TRUE(program.started);
+    displayWindow* display = displayWithAChain();
+    ASSERT_TRUE(waitUntilOnScreen(*display));
+    struct Case {
+        const char* item;
+        std::function<Window*()> sheet;
+    } cases[] = {
+        {"Optionsinput", [] { return findWindow<InputWindow>(); }},
+        {"HexChainsLoad", [] { return findWindow<Whexchains>(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            const MapCounter counter;
+            ASSERT_TRUE(ChooseMenuItem(display, c.item));
+            Window* sheet = c.sheet();
+            ASSERT_NE(sheet, nullptr);
+            ASSERT_TRUE(waitUntilOnScreen(*sheet));
+            StartedProgram::settle();
+            EXPECT_EQ(counter.maps(*sheet), 1);
+            EXPECT_EQ(counter.unmaps(*sheet), 0);
+            EXPECT_EQ(display->blockingSheet(), sheet);
+            sheet->Close();
+            StartedProgram::settle();
+        }
     }
 }
 

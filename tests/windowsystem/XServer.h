@@ -1,6 +1,8 @@
 #pragma once
 // What the X server and the window manager say of a window, asked of the server itself.
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 // False when the program does not run on an X server.
 bool onXServer();
@@ -14,7 +16,7 @@ bool isManagedNormally(const QWidget& window);
 bool waitUntilOnScreen(const QWidget& window);
 // The window the window manager made active (_NET_ACTIVE_WINDOW), 0 when none.
 unsigned activeWindow();
-// The managed top-level windows from bottom to top (_NET_CLIENT_LIST_STACKING).
+// The program's windows on screen from bottom to top, as the server stacks them.
 std::vector<unsigned> stackingOrder();
 // Unmaps the window and tells the window manager so, as Qt does when it hides a window, but
 // behind the program's back: the program still counts the window as shown.
@@ -24,3 +26,28 @@ void withdrawBehindTheProgramsBack(const QWidget& window);
 // manager that prevents focus stealing weighs a request to activate a window by the time of the
 // user's last input the program has seen.)
 void actAsTheUser();
+// Presses and lets go of a key (an X keysym), with Control held when `control` is true, through the
+// server's test extension, as the user's keyboard does.
+void typeKey(unsigned keysym, bool control = false);
+// Asks the window manager to make the window active, as a taskbar or a pager does.
+void activateAsATaskbarDoes(const QWidget& window);
+// The window the root window's _NET_SUPPORTING_WM_CHECK names (0 when none), and a new value for it.
+unsigned supportingWindowManagerCheck();
+void setSupportingWindowManagerCheck(unsigned window);
+// A window of the test's own, on no screen, and its end; with `namingItself`, it names itself in its
+// own _NET_SUPPORTING_WM_CHECK, as a window manager's check window does.
+unsigned makeHiddenWindow(bool namingItself);
+void destroyWindow(unsigned window);
+
+// Counts what the server tells the program while it lives: how often a window was mapped and unmapped.
+class MapCounter {
+public:
+    MapCounter();
+    ~MapCounter();
+    int maps(const QWidget& window) const;
+    int unmaps(const QWidget& window) const;
+
+private:
+    struct Filter;
+    std::unique_ptr<Filter> filter;
+};
