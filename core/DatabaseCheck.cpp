@@ -507,6 +507,7 @@ DatabaseFault openDatabaseFile(SQLDatabase& db, const QString& path) {
     DatabaseFault fault = fails("It changed each time it was checked: another program is writing to it, or putting "
                                 "other files in its place.",
                                 {}, true);
+    fault.remedy = "Close the program that is changing it, and try again.";
     if (QFileInfo(path).isSymLink()) fault.target = QDir::toNativeSeparators(engineFile(path));
     return fault;
 }
