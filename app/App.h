@@ -50,8 +50,8 @@ public:
     static bool getdatabase();
 
     // Validation of the candidate's file (its DatabaseFile) before a switch, writing nothing to it
-    // or beside it (openDatabaseFile); the candidate is connected when it passes. What fails is
-    // shown in one message.
+    // or beside it (openDatabaseFile); the candidate is connected when it passes, and a switch
+    // keeps that connection. What fails is shown in one message.
     static bool checkDatabase(SQLDatabase& candidate);
     // True when the table list holds the name, its letter case ignored.
     static bool checkDefaultTables(RecordSet& tables, const QString& name);

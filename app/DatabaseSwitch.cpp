@@ -24,11 +24,13 @@ bool App::_DataBaseOpen_Action() {
     const QString file = GetOpenFolderItem(databaseFileType);
     if (file.isEmpty()) return false;
 
-    // The candidate serves the validation only; it goes when the command ends. A file that fails
-    // is left as it was, with what lies beside it.
-    SQLDatabase candidate;
-    candidate.setDatabaseFile(file);
-    if (!checkDatabase(candidate)) return false;
+    // The candidate connection, made when the file passed its check, becomes the shared one: a file
+    // put in its place while the windows close is not used unchecked. A file that fails is left as
+    // it was, with what lies beside it; so is the candidate when a window stops the switch.
+    auto candidate = std::make_shared<SQLDatabase>();
+    candidate->setDatabaseFile(file);
+    chooseConnectionMode(*candidate, file);
+    if (!checkDatabase(*candidate)) return false;
 
     // Each window is asked once, the display window last: a window that refuses to close (an
     // editor keeping unsaved changes) stops the switch with the file in use and the chain still
@@ -41,18 +43,9 @@ bool App::_DataBaseOpen_Action() {
 
     if (M_globals::db) M_globals::db->Close();
     M_globals::f_db = file;
-    M_globals::db = std::make_shared<SQLDatabase>();
-    M_globals::db->setDatabaseFile(file);
-    chooseConnectionMode(*M_globals::db, file);
-    if (M_globals::db->Connect()) {
-        setUpLoadedDB();
-        tellWhenReadOnly();
-    } else {
-        MsgBox(QString("New Database could not be connected to.  ") + CR + "You may need to restart the program.");
-        // The menus live in the windows: a display window keeps them at hand for another switch
-        // or for quitting. It reads nothing from the unconnected file.
-        showWindow<displayWindow>();
-    }
+    M_globals::db = candidate;
+    setUpLoadedDB();
+    tellWhenReadOnly();
     return false;
 }
 

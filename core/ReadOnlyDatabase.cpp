@@ -30,8 +30,10 @@ void chooseConnectionMode(SQLDatabase& db, const QString& path) { db.setReadOnly
 
 void tellWhenReadOnly() {
     if (!databaseIsReadOnly()) return;
+    // The engine itself only reads a file whose header asks for a later version of it to write.
+    const QString why = databaseFileWritable(M_globals::f_db) ? headerReadOnlyReason(M_globals::f_db) : QString();
     MsgBox("The file " + shownDatabasePath() + " can be read but not written: nothing will be saved to it." + CR +
-           "To save your changes, make the file and its folder writable and open it again.");
+           (why.isEmpty() ? "To save your changes, make the file and its folder writable and open it again." : why));
 }
 
 bool databaseIsReadOnly() { return M_globals::db && M_globals::db->isReadOnly(); }

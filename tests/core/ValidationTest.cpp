@@ -6,9 +6,14 @@
 #include "platform/SQLDatabase.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(Validation, AcceptsOrRefusesWithOneMessage) {
     struct Case {
@@ -296,12 +301,13 @@ TEST(DatabaseFaultMessage, SaysWhatWasWrittenAndWhatToDoWithWhatLiesBeside) {
         DatabaseFault fault;
         const char* says;  // the line before the outcome
     };
-    const auto fault = [](bool unreadable, QStringList beside, bool written = false) {
+    const auto fault = [](bool unreadable, QStringList beside, QString applied = {}, QString remedy = {}) {
         DatabaseFault fault;
         fault.problem = "What is wrong.";
         fault.unreadable = unreadable;
         fault.beside = beside;
-        fault.written = written;
+        fault.applied = applied;
+        fault.remedy = remedy;
         return fault;
     };
     const Case cases[] = {
@@ -314,9 +320,12 @@ TEST(DatabaseFaultMessage, SaysWhatWasWrittenAndWhatToDoWithWhatLiesBeside) {
          "and try again; if it is damaged, restore it from a copy, and move f-wal away with it: it belongs to this "
          "file."},
         // The engine began to undo a cut-off save from the journal, and failed.
-        {"written", fault(true, {"f-journal"}, true),
+        {"written", fault(true, {"f-journal", "f-wal"}, "f-journal"),
          "The engine began to apply f-journal to it and could not finish: keep f-journal beside it, and the engine "
          "finishes when the file is next opened. Make sure the file and its folder can be written to, and try again."},
+        // Not the file's fault: the usual advice would have it thrown away.
+        {"with its own remedy", fault(true, {"f-journal"}, {}, "Make room, and try again."),
+         "Nothing has been written to it, nor to f-journal beside it. Make room, and try again."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -325,6 +334,12 @@ TEST(DatabaseFaultMessage, SaysWhatWasWrittenAndWhatToDoWithWhatLiesBeside) {
         EXPECT_EQ(lines[lines.size() - 2], c.says);
         EXPECT_EQ(lines.last(), "Outcome.");
     }
+    // A link is named, and so is the file it leads to, which the engine uses.
+    DatabaseFault linked = fault(false, {"/real/f-wal"});
+    linked.target = "/real/f";
+    EXPECT_EQ(databaseFaultMessage("/link/f", linked, "Outcome.").split(CR).mid(0, 4),
+              QStringList({"Database for file /link/f", "Does Not Pass as a yarrowen database.",
+                           "It is a link to /real/f, the file the engine uses.", "What is wrong."}));
 }
 
 // A sound file with a journal or a WAL beside it starts: the engine applies what lies there, and
@@ -360,6 +375,349 @@ TEST(StartupConnection, ConnectsAndLoadsTheFonts) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(M_globals::db->isConnected());
     EXPECT_EQ(M_globals::font_judgement, "DejaVu Serif");
+    M_globals::db->Close();
+    M_globals::db.reset();
+    M_globals::f_db.clear();
+}
+
+namespace {
+
+const UnusableDatabase& unusable(const std::string& what) {
+    for (const UnusableDatabase& file : unusableDatabases())
+        if (file.what == what) return file;
+    throw std::logic_error("no such unusable database: " + what);
+}
+
+const char* const WalWithoutCommentary = "a file in WAL mode that lost a required table in its WAL";
+const char* const JournalWithoutCommentary = "a file without a required table, with the journal of a writer that died";
+const QString CommentaryMissing = "Required Table Commentary not found. ";
+
+// The name of trigram 3 through a connected database.
+QString trigram3(SQLDatabase& db) {
+    auto name = db.SQLSelect("SELECT NAME FROM TRIGRAMS_DEFAULT WHERE NUMBER_BOOLEAN = 3");
+    return name && !name->isEOF() ? name->IdxField(1).StringValue() : QString();
+}
+
+// The check's hook for the lifetime of the object.
+struct CheckHook {
+    explicit CheckHook(std::function<void(CheckStage)> hook) { setDatabaseCheckHook(std::move(hook)); }
+    ~CheckHook() { setDatabaseCheckHook(nullptr); }
+};
+
+}  // namespace
+
+// A link is followed to the file it leads to, and the journal or WAL beside that file belongs to
+// it, as the engine takes them: a WAL that drops a table there is found, a journal there is
+// applied, and the message names the file the link leads to and what lies beside it.
+TEST(DatabaseCheck, ALinkIsCheckedWithWhatLiesBesideTheFileItLeadsTo) {
+    struct Case {
+        std::string what;
+        std::function<bool(const QString&)> make;
+        QString says;      // empty: the file opens
+        QString trigram3;  // read once it is open
+    };
+    const Case cases[] = {
+        {WalWithoutCommentary, unusable(WalWithoutCommentary).make, CommentaryMissing, {}},
+        {JournalWithoutCommentary, unusable(JournalWithoutCommentary).make, CommentaryMissing, {}},
+        {recoveredDatabases()[0].what, recoveredDatabases()[0].make, {}, recoveredDatabases()[0].trigram3},
+        {recoveredDatabases()[1].what, recoveredDatabases()[1].make, {}, recoveredDatabases()[1].trigram3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder real, links;
+        const QString target = real.path("kept_DB"), link = links.path("i_virev_DB");
+        ASSERT_TRUE(c.make(target));
+        ASSERT_TRUE(QFile::link(target, link));
+        const QStringList before = folderListing(real.path(""));
+        SQLDatabase db;
+        const DatabaseFault fault = openDatabaseFile(db, link);
+        if (c.says.isEmpty()) {
+            ASSERT_FALSE(fault) << databaseFaultMessage(link, fault, "").toStdString();
+            EXPECT_EQ(trigram3(db), c.trigram3);
+            db.Close();
+            EXPECT_FALSE(QFile::exists(target + "-journal"));
+            EXPECT_FALSE(checkDatabaseFile(link));
+        } else {
+            EXPECT_FALSE(db.isConnected());
+            EXPECT_TRUE(fault.problem.startsWith(c.says)) << fault.problem.toStdString();
+            EXPECT_EQ(fault.target, target);
+            const QString beside = QFile::exists(target + "-wal") ? target + "-wal" : target + "-journal";
+            EXPECT_EQ(fault.beside, QStringList{beside});
+            const QString message = databaseFaultMessage(link, fault, "Outcome.");
+            EXPECT_TRUE(message.contains("It is a link to " + target + ", the file the engine uses.")) << message.toStdString();
+            EXPECT_TRUE(message.contains("move " + beside + " away with it")) << message.toStdString();
+            EXPECT_EQ(folderListing(real.path("")), before);
+        }
+        // Nothing is made beside the link.
+        EXPECT_EQ(QDir(links.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList{"i_virev_DB"});
+    }
+}
+
+// A device, a pipe and a folder are said as what they are, and so is a journal or WAL that is no
+// file; none is opened (reading a pipe would wait for ever), and none is blamed on the file.
+TEST(DatabaseCheck, AnEntryThatIsNoFileIsSaidAsWhatItIs) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString& path)> make;  // none: the path is /dev/null
+        QString problem;
+    };
+    const auto fifo = [](const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; };
+    const auto valid = [](const QString& path) { return createDatabase(path, validDatabaseSql()); };
+    const Case cases[] = {
+        {"a device", nullptr, "It is a device, not a file."},
+        {"a pipe", fifo, "It is a pipe (FIFO), not a file."},
+        {"a folder", [](const QString& path) { return QDir().mkdir(path); }, "It is a folder, not a file."},
+        {"a folder for a journal",
+         [=](const QString& path) { return valid(path) && QDir().mkdir(path + "-journal"); },
+         "Beside it, file-journal is a folder, not a file: the engine takes it for the journal of the file, and can "
+         "not open the file while it is there."},
+        {"a pipe for a WAL", [=](const QString& path) { return valid(path) && fifo(path + "-wal"); },
+         "Beside it, file-wal is a pipe (FIFO), not a file: the engine takes it for the WAL of the file, and can not "
+         "open the file while it is there."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        const QString path = c.make ? folder.path("file") : QString("/dev/null");
+        if (c.make) {
+            ASSERT_TRUE(c.make(path));
+        }
+        SQLDatabase db;
+        const DatabaseFault fault = openDatabaseFile(db, path);
+        EXPECT_FALSE(db.isConnected());
+        EXPECT_EQ(fault.problem, c.problem);
+        const QString message = databaseFaultMessage("file", fault, "Outcome.");
+        EXPECT_FALSE(message.contains("restore it from a copy")) << message.toStdString();
+        EXPECT_FALSE(message.contains("temporary folder")) << message.toStdString();
+    }
+}
+
+// However the temporary folder fails (not there, no folder, not writable, full at any size), a
+// sound file with the journal of a save a crash cut off opens, its journal applied; a file whose
+// journal, once applied, fails the check is refused for what it holds. No copy is left anywhere.
+TEST(DatabaseCheck, ASoundFileWithACrashJournalOpensWhateverTheTemporaryFolder) {
+    struct Case {
+        std::string what;
+        int kilobytes;  // a file system of this size on the temporary folder; 0: none
+        bool missing, aFile, readOnly;
+    };
+    std::vector<Case> cases = {
+        {"no temporary folder", 0, true, false, false},
+        {"a file for a temporary folder", 0, false, true, false},
+        {"a temporary folder that can not be written to", 0, false, false, true},
+    };
+    for (int kilobytes : {4, 16, 32, 48, 64, 96, 128, 160, 256})
+        cases.push_back({"a full temporary folder of " + std::to_string(kilobytes) + " KB", kilobytes, false, false, false});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        struct File {
+            std::function<bool(const QString&)> make;
+            QString says;
+        };
+        const File files[] = {{recoveredDatabases()[0].make, {}},
+                              {unusable(JournalWithoutCommentary).make, CommentaryMissing}};
+        for (const File& file : files) {
+            TestFolder folder, temporary;
+            const QString path = folder.path("i_virev_DB"), named = temporary.path("tmp");
+            ASSERT_TRUE(file.make(path));
+            const QStringList before = folderListing(folder.path(""));
+            std::unique_ptr<SmallFileSystem> small;
+            if (!c.missing && !c.aFile) {
+                ASSERT_TRUE(QDir().mkdir(named));
+            }
+            if (c.aFile) {
+                ASSERT_TRUE(createDatabase(named, ""));
+            }
+            if (c.kilobytes) {
+                small = std::make_unique<SmallFileSystem>(named, c.kilobytes);
+                if (!small->skipReason().isEmpty()) GTEST_SKIP() << small->skipReason().toStdString();
+            }
+            std::unique_ptr<ActingAsNobody> nobody;
+            if (c.readOnly) {
+                ASSERT_EQ(::chmod(QFile::encodeName(named).constData(), 0555), 0);
+                if (::geteuid() == 0) {
+                    // Nobody may work on the file, but not in the temporary folder.
+                    for (const QString& entry : {folder.path(""), path, path + "-journal"})
+                        ASSERT_EQ(::chmod(QFile::encodeName(entry).constData(), 0777), 0);
+                    nobody = std::make_unique<ActingAsNobody>();
+                    if (!nobody->acting()) GTEST_SKIP() << "running as root, unable to act as the user nobody";
+                }
+            }
+            const QStringList temporaryBefore = folderListing(named);
+            {
+                const TemporaryFolderNamed tmp(named);
+                SQLDatabase db;
+                const DatabaseFault fault = openDatabaseFile(db, path);
+                if (file.says.isEmpty()) {
+                    ASSERT_FALSE(fault) << databaseFaultMessage(path, fault, "").toStdString();
+                    EXPECT_EQ(trigram3(db), "tri3");
+                    db.Close();
+                    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                              QStringList{"i_virev_DB"});
+                } else {
+                    EXPECT_TRUE(fault.problem.startsWith(file.says)) << fault.problem.toStdString();
+                    EXPECT_EQ(folderListing(folder.path("")), before);
+                }
+            }
+            EXPECT_EQ(folderListing(named), temporaryBefore);
+            nobody.reset();
+            ::chmod(QFile::encodeName(named).constData(), 0755);
+        }
+    }
+}
+
+// Where no whole copy can be made, in the temporary folder or beside the file (every write past a
+// size fails, as on a full disk), the file is not used, its journal is not applied, and the message
+// says where no copy could be made and why, never that the file is damaged.
+TEST(DatabaseCheck, AFileThatCanNotBeCopiedWholeIsNotUsedNorBlamed) {
+    for (const long long limit : {1LL, 4096LL, 20000LL}) {
+        for (const RecoveredDatabase& file : {recoveredDatabases()[0], recoveredDatabases()[1],
+                                              RecoveredDatabase{JournalWithoutCommentary,
+                                                                unusable(JournalWithoutCommentary).make, {}}}) {
+            SCOPED_TRACE(file.what + " with a limit of " + std::to_string(limit));
+            TestFolder folder, temporary;
+            const QString path = folder.path("i_virev_DB");
+            ASSERT_TRUE(file.make(path));
+            ASSERT_GT(QFileInfo(path).size(), limit);
+            const QStringList before = folderListing(folder.path(""));
+            const TemporaryFolderNamed tmp(temporary.path(""));
+            SQLDatabase db;
+            DatabaseFault fault;
+            {
+                const FileSizeLimit full(limit);
+                fault = openDatabaseFile(db, path);
+            }
+            EXPECT_FALSE(db.isConnected());
+            EXPECT_EQ(fault.problem, "It could not be checked: no whole copy of it and of what lies beside it could "
+                                     "be made, in the temporary folder or beside it.");
+            EXPECT_EQ(fault.reason, "In " + temporary.path("") + ": File too large." + CR + "In " + folder.path("") +
+                                        ": File too large.");
+            const QString message = databaseFaultMessage(path, fault, "Outcome.");
+            EXPECT_TRUE(message.contains("Make room in " + temporary.path("") + " (or set TMPDIR to a folder with "
+                                         "room), and try again."))
+                << message.toStdString();
+            EXPECT_FALSE(message.contains("restore it from a copy")) << message.toStdString();
+            EXPECT_EQ(folderListing(folder.path("")), before);
+            EXPECT_EQ(folderListing(temporary.path("")), QStringList());
+        }
+    }
+}
+
+// SIGTERM, SIGHUP or SIGINT (a logout, an interrupt) during the check removes the copy, then ends
+// the program as it would have; after the check the handlers that were there are back.
+TEST(DatabaseCheck, TheCopyGoesWhenTheProgramIsEndedDuringTheCheck) {
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        TestFolder folder, temporary;
+        const QString path = folder.path("i_virev_DB");
+        ASSERT_TRUE(recoveredDatabases()[0].make(path));
+        const QStringList before = folderListing(folder.path(""));
+        const TemporaryFolderNamed tmp(temporary.path(""));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            setDatabaseCheckHook([=](CheckStage stage) {
+                if (stage == CheckStage::CopyMade) ::raise(signal);
+            });
+            checkDatabaseFile(path);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(folderListing(temporary.path("")), QStringList());
+        EXPECT_EQ(folderListing(folder.path("")), before);
+    }
+
+    TestFolder folder;
+    ASSERT_TRUE(recoveredDatabases()[1].make(folder.path("i_virev_DB")));
+    struct sigaction own {}, after {};
+    own.sa_handler = [](int) {};
+    sigemptyset(&own.sa_mask);
+    struct sigaction earlier {};
+    ASSERT_EQ(sigaction(SIGHUP, &own, &earlier), 0);
+    EXPECT_FALSE(checkDatabaseFile(folder.path("i_virev_DB")));
+    ASSERT_EQ(sigaction(SIGHUP, &earlier, &after), 0);
+    EXPECT_EQ(after.sa_handler, own.sa_handler);
+}
+
+// Another file put in place of the one checked, or a link turned to another, before the connection
+// is made, is checked in its turn: the connection is only ever made to a file that passed. A file
+// that changes each time is refused.
+TEST(DatabaseCheck, AFileReplacedBetweenItsCheckAndItsConnectionIsCheckedAgain) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString&)> replacement;
+        int replacements;  // how many checks are followed by a replacement
+        bool throughLink;
+        QString says;      // empty: the file opens
+        QString trigram3;  // read from the file it opened
+    };
+    const auto sound = [](const QString& path) {
+        return createDatabase(path, validDatabaseSql() + "UPDATE TRIGRAMS_DEFAULT SET NAME = 'new' || NUMBER_BOOLEAN;");
+    };
+    const Case cases[] = {
+        {"by a file that fails", unusable(JournalWithoutCommentary).make, 1, false, CommentaryMissing, {}},
+        {"by a sound file", sound, 1, false, {}, "new3"},
+        {"a link, turned to a file that fails", unusable(WalWithoutCommentary).make, 1, true, CommentaryMissing, {}},
+        {"each time", sound, 10, false, "It changed each time it was checked: another program is writing to it, or "
+                                        "putting other files in its place.", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder, others;
+        const QString real = folder.path("checked"), path = c.throughLink ? folder.path("link") : real;
+        ASSERT_TRUE(createDatabase(real, validDatabaseSql()));
+        if (c.throughLink) {
+            ASSERT_TRUE(QFile::link(real, path));
+        }
+        int made = 0;
+        const CheckHook hook([&](CheckStage stage) {
+            if (stage != CheckStage::Checked || made == c.replacements) return;
+            // Made aside, then moved into place at once, as a sync tool does.
+            const QString other = others.path(QString("other%1").arg(++made));
+            ASSERT_TRUE(c.replacement(other));
+            if (c.throughLink) {
+                ASSERT_TRUE(QFile::remove(path) && QFile::link(other, path));
+                return;
+            }
+            for (const char* companion : {"", "-journal", "-wal"}) {
+                if (!QFile::exists(other + companion)) continue;
+                ASSERT_EQ(::rename(QFile::encodeName(other + companion).constData(),
+                                   QFile::encodeName(real + companion).constData()),
+                          0);
+            }
+        });
+        SQLDatabase db;
+        const DatabaseFault fault = openDatabaseFile(db, path);
+        if (c.says.isEmpty()) {
+            ASSERT_FALSE(fault) << databaseFaultMessage(path, fault, "").toStdString();
+            EXPECT_EQ(trigram3(db), c.trigram3);
+        } else {
+            EXPECT_FALSE(db.isConnected());
+            EXPECT_TRUE(fault.problem.startsWith(c.says)) << fault.problem.toStdString();
+        }
+    }
+}
+
+// A file whose header asks for a later version of the engine to write to it is opened for
+// reading, and said once, with that reason, not with advice to make it writable.
+TEST(StartupConnection, AFileOnlyALaterEngineMayWriteSaysWhy) {
+    TestFolder folder;
+    const QString path = folder.path("i_virev_DB");
+    ASSERT_TRUE(createDatabase(path, validDatabaseSql()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(18) && file.write(QByteArray(1, '\3')) == 1);
+    file.close();
+    ScriptedDialogs dialogs;
+    M_globals::f_db = path;
+    EXPECT_TRUE(App::getdatabase());
+    EXPECT_TRUE(M_globals::db->isReadOnly());
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"The file " + path + " can be read but not written: nothing will be saved to it." + CR +
+                          "Its header says that only a later version of the database engine may write to it (write "
+                          "version 3); this one only reads it."});
     M_globals::db->Close();
     M_globals::db.reset();
     M_globals::f_db.clear();

@@ -305,6 +305,45 @@ TEST(DatabaseSwitch, AWindowThatRefusesToCloseStopsTheSwitch) {
     stubborn->refuse = false;
 }
 
+namespace {
+
+// A window whose closing puts another file in place of `file`, as a sync tool may meanwhile.
+class ReplacingWindow : public Window {
+public:
+    ReplacingWindow(QString replacement, QString file) : replacement(std::move(replacement)), file(std::move(file)) {}
+    bool Event_CancelClose() override {
+        replaced = ::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(file).constData()) == 0;
+        return false;
+    }
+    QString replacement, file;
+    bool replaced = false;
+};
+
+}  // namespace
+
+// The file chosen is used as it was checked: a file put in its place while the windows close is
+// not used unchecked, and nothing is written to it, not even the window places at quit.
+TEST(DatabaseSwitch, AFilePutInPlaceOfTheChosenOneWhileTheWindowsCloseIsNotUsed) {
+    StartedProgram program;
+    TestFolder other;
+    const QString chosen = other.path("chosen"), replacement = other.path("replacement");
+    ASSERT_TRUE(createDatabase(chosen, databaseSql("checked", "DejaVu Sans", "")));
+    ASSERT_TRUE(createDatabase(replacement, databaseSql("unchecked", "DejaVu Sans", "") + "DROP TABLE Commentary;"));
+    const QByteArray replacementBytes = fileBytes(replacement);
+    QPointer<ReplacingWindow> replacing = new ReplacingWindow(replacement, chosen);
+    replacing->startUp();
+
+    program.dialogs.files = {chosen};
+    program.app()._DataBaseOpen_Action();
+    StartedProgram::settle();
+    EXPECT_TRUE(!replacing);  // closed, having put the other file in place
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+    EXPECT_EQ(M_globals::f_db, chosen);
+    EXPECT_EQ(M_globals::tridata[3]->name, "checked3");
+    program.quit();
+    EXPECT_EQ(fileBytes(chosen), replacementBytes);
+}
+
 TEST(DatabaseSwitch, CopyOnlyShowsItsMessage) {
     StartedProgram program;
     const Snapshot before = Snapshot::take();

@@ -11,6 +11,7 @@
 #include "platform/Window.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -237,4 +238,62 @@ TEST(ProgramRun, WithoutAUsableDatabaseTheProgramEndsWithExitCodeZeroAndOneMessa
         EXPECT_EQ(left, files);
         EXPECT_EQ(fileBytes(database), contents);
     }
+}
+
+// "i_virev_DB" as a link: the file it leads to is checked and used with what lies beside that
+// file, as the engine takes them. A journal there is applied; a WAL there that drops a table is
+// found, and the message names the link and the file it leads to.
+TEST(StartUp, ALinkedDatabaseIsCheckedWithWhatLiesBesideTheFileItLeadsTo) {
+    struct Case {
+        std::string what;
+        std::function<bool(const QString&)> make;
+        QString says;  // empty: it starts
+    };
+    const UnusableDatabase& dropped = *std::find_if(
+        unusableDatabases().begin(), unusableDatabases().end(),
+        [](const UnusableDatabase& file) { return file.what == "a file in WAL mode that lost a required table in its WAL"; });
+    const Case cases[] = {
+        {recoveredDatabases()[0].what, recoveredDatabases()[0].make, {}},
+        {dropped.what, dropped.make, dropped.says},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder real;
+        const QString target = real.path("kept_DB");
+        StartedProgram program([&](const QString& path) { return c.make(target) && QFile::link(target, path); });
+        if (c.says.isEmpty()) {
+            ASSERT_TRUE(program.started);
+            EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+            EXPECT_EQ(M_globals::tridata[3]->name, "tri3");
+            EXPECT_FALSE(QFile::exists(target + "-journal"));
+            continue;
+        }
+        EXPECT_FALSE(program.started);
+        ASSERT_EQ(program.dialogs.messages.size(), 1);
+        const QString& message = program.dialogs.messages[0];
+        EXPECT_TRUE(message.startsWith("Database for file " + program.databasePath() + QChar(13) +
+                                       "Does Not Pass as a yarrowen database." + QChar(13) + "It is a link to " +
+                                       target + ", the file the engine uses." + QChar(13) + c.says))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains("move " + target + "-wal away with it")) << message.toStdString();
+        EXPECT_TRUE(QFile::exists(target + "-wal"));
+    }
+}
+
+// Without a temporary folder ($TMPDIR names one that is not there), a sound file with the journal
+// of a save that a crash cut off starts as anywhere, and nothing is left beside it.
+TEST(StartUp, ASoundFileWithACrashJournalStartsWithoutATemporaryFolder) {
+    TestFolder temporary;
+    std::unique_ptr<TemporaryFolderNamed> missing;
+    StartedProgram program([&](const QString& path) {
+        missing = std::make_unique<TemporaryFolderNamed>(temporary.path("gone"));
+        return recoveredDatabases()[0].make(path);
+    });
+    ASSERT_TRUE(program.started);
+    EXPECT_TRUE(program.dialogs.messages.isEmpty()) << program.dialogs.messages.join("|").toStdString();
+    EXPECT_EQ(M_globals::tridata[3]->name, "tri3");
+    program.quit();
+    missing.reset();
+    EXPECT_EQ(QDir(program.folderPath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"i_virev_DB"});
 }

@@ -12,8 +12,12 @@
 #include <QtEndian>
 #include <random>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <cstring>
 #include <pwd.h>
 #include <sqlite3.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 int lastInkedRow(const QImage& image, const QColor& background) {
@@ -214,6 +218,46 @@ ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder(folder) {
 ReadOnlyFolder::~ReadOnlyFolder() {
     user.reset();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TemporaryFolderNamed::TemporaryFolderNamed(const QString& folder)
+    : earlier(qgetenv("TMPDIR")), wasSet(qEnvironmentVariableIsSet("TMPDIR")) {
+    qputenv("TMPDIR", QFile::encodeName(folder));
+}
+
+TemporaryFolderNamed::~TemporaryFolderNamed() {
+    if (wasSet)
+        qputenv("TMPDIR", earlier);
+    else
+        qunsetenv("TMPDIR");
+}
+
+SmallFileSystem::SmallFileSystem(const QString& folder, int kilobytes) : folder(folder) {
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) != 0)
+        reason = QString("a file system in memory could not be mounted (%1)").arg(std::strerror(errno));
+}
+
+SmallFileSystem::~SmallFileSystem() {
+    if (reason.isEmpty()) ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes) {
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    earlierSoft = static_cast<long long>(limit.rlim_cur);
+    // A write past the limit fails rather than ends the process.
+    earlierHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(earlierSoft);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, earlierHandler);
 }
 
 HeldLock::HeldLock(const QString& path) {

@@ -134,6 +134,49 @@ private:
     QString reason;
 };
 
+// While it lives, $TMPDIR names `folder`, the program's temporary folder; the earlier value comes
+// back when it goes.
+class TemporaryFolderNamed {
+public:
+    explicit TemporaryFolderNamed(const QString& folder);
+    ~TemporaryFolderNamed();
+    TemporaryFolderNamed(const TemporaryFolderNamed&) = delete;
+    TemporaryFolderNamed& operator=(const TemporaryFolderNamed&) = delete;
+
+private:
+    QByteArray earlier;
+    bool wasSet;
+};
+
+// A file system in memory of `kilobytes` mounted on the folder `folder` while it lives, as a full
+// disk: writes past its size fail. skipReason() says why it could not be mounted (only root may).
+class SmallFileSystem {
+public:
+    SmallFileSystem(const QString& folder, int kilobytes);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    QString skipReason() const { return reason; }
+
+private:
+    QString folder;
+    QString reason;
+};
+
+// While it lives, no file this process writes may grow past `bytes`: a write past it fails with
+// "File too large", as on a disk without room.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long earlierSoft = 0;
+    void (*earlierHandler)(int) = nullptr;
+};
+
 // Another connection holding an exclusive lock on a database file for its lifetime, as another
 // program writing to the file would; it writes nothing.
 class HeldLock {
