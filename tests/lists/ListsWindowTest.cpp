@@ -325,6 +325,11 @@ TEST(ListsWindowRows, AFailedReadOfTheTablesOrOfAFilesColumnsSaysWhatWasNotReadA
     EXPECT_EQ(program.dialogs.messages, QStringList{locked("The columns of the table " + table + " could not be read")});
     EXPECT_EQ(lists->Ltable->ListCount(), 0);
     program.dialogs.messages.clear();
+    const QString inUse = M_globals::TableHex;
+    ChooseMenuItem(lists, "TablesUse");
+    EXPECT_EQ(program.dialogs.messages, QStringList{locked("The table " + table + " was not put in use")});
+    EXPECT_EQ(M_globals::TableHex, inUse);
+    program.dialogs.messages.clear();
     lists = openLists(2);
     EXPECT_EQ(program.dialogs.messages, QStringList{locked("The list of tables could not be read")});
     EXPECT_EQ(lists->Lschema->ListCount(), 0);
