@@ -1,6 +1,7 @@
 #include "chains/ChainReport.h"
 
 #include "core/Hexagram.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -61,7 +62,7 @@ private:
             {t});
         if (!rows || db->Error()) {
             readFailed = true;
-            sayReadProblem(db->ErrorMessage());
+            sayReadProblem(readFailure(tableNotRead(M_globals::TableTri)));
             return {};
         }
         rows->MoveFirst();

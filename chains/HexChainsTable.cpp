@@ -2,6 +2,7 @@
 
 #include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "display/ChainLogic.h"
 #include "platform/SQLDatabase.h"
 
@@ -22,11 +23,12 @@ SQLDatabase* connection(QString& error) {
     return db;
 }
 
-// The rowid is selected by name, so that a row is read, changed and deleted by its own id.
-std::shared_ptr<RecordSet> selectRow(SQLDatabase& db, qint64 id, QString& error) {
+// The rowid is selected by name, so that a row is read, changed and deleted by its own id. A
+// failure sets error to say that `notDone` was not done.
+std::shared_ptr<RecordSet> selectRow(SQLDatabase& db, qint64 id, const QString& notDone, QString& error) {
     auto rows = db.SQLSelect("SELECT rowid AS rowid, * FROM HexChains WHERE rowid = ?1", {id});
     if (!rows || db.Error()) {
-        error = db.ErrorMessage();
+        error = databaseFailure(notDone);
         return nullptr;
     }
     return rows;
@@ -34,14 +36,18 @@ std::shared_ptr<RecordSet> selectRow(SQLDatabase& db, qint64 id, QString& error)
 
 }  // namespace
 
-Listing list() {
+QString notSaved(const QString& name) { return "The chain \"" + name + "\" was not saved"; }
+
+QString notDeleted(const QString& name) { return "The chain \"" + name + "\" was not deleted"; }
+
+Listing list(const QString& done) {
     Listing listing;
     SQLDatabase* db = connection(listing.error);
     if (!db) return listing;
     // The comments are read one at a time, when a row is clicked.
     auto rows = db->SQLSelect(QString("SELECT rowid AS rowid, %1, %2 FROM HexChains").arg(Name, Chain));
     if (!rows || db->Error()) {
-        listing.error = db->ErrorMessage();
+        listing.error = readFailure("The list of saved chains could not be read", done);
         return listing;
     }
     // A field reads the current row: each is looked up by its name once.
@@ -56,7 +62,7 @@ Listing list() {
 std::optional<Entry> read(qint64 id, QString& error) {
     SQLDatabase* db = connection(error);
     if (!db) return std::nullopt;
-    auto rows = selectRow(*db, id, error);
+    auto rows = selectRow(*db, id, "The saved chain could not be read", error);
     if (!rows) return std::nullopt;
     rows->MoveFirst();
     std::optional<Entry> entry;
@@ -76,20 +82,20 @@ QString add(const QString& name, const QString& comment, const QString& chain) {
     QString test = comment;
     if (M_globals::DoesStringHaveText(test)) record.Column(Comment, comment);
     record.Column(Chain, chain);
-    if (!db->InsertRecord("HexChains", record) || db->Error()) return db->ErrorMessage();
-    if (!db->Commit() || db->Error()) return db->ErrorMessage();
+    if (!db->InsertRecord("HexChains", record) || db->Error()) return databaseFailure(notSaved(name));
+    if (!db->Commit() || db->Error()) return databaseFailure(notSaved(name));
     return {};
 }
 
-Removal remove(qint64 id, QString& error) {
+Removal remove(qint64 id, const QString& name, QString& error) {
     SQLDatabase* db = connection(error);
     if (!db) return Removal::Failed;
-    auto rows = selectRow(*db, id, error);
+    auto rows = selectRow(*db, id, notDeleted(name), error);
     if (!rows) return Removal::Failed;
     rows->MoveFirst();
     if (rows->isEOF()) return Removal::Missing;
     const bool deleted = rows->DeleteRecord() && !db->Error() && db->Commit() && !db->Error();
-    if (!deleted) error = db->ErrorMessage();
+    if (!deleted) error = databaseFailure(notDeleted(name));
     rows->Close();
     return deleted ? Removal::Deleted : Removal::Failed;
 }

@@ -152,9 +152,9 @@ void Whexchains::setwindow() {
     Refresh();
 }
 
-void Whexchains::fillList() {
+void Whexchains::fillList(const QString& done) {
     ListBox1->DeleteAllRows();
-    const HexChainsTable::Listing listing = HexChainsTable::list();
+    const HexChainsTable::Listing listing = HexChainsTable::list(done);
     if (!listing.error.isEmpty()) MsgBox(listing.error);
     StaticText1[0]->setText(listing.rows.empty() ? headingEmpty : headingList);
     // A new list ends any warning, so the heading is plain again.
@@ -246,7 +246,7 @@ void Whexchains::saveHexChain() {
         Beep();
         return;
     }
-    if (!mayWriteDatabase("The chain \"" + name + "\" was not saved")) return;
+    if (!mayWriteDatabase(HexChainsTable::notSaved(name))) return;
     std::vector<QString> names, chains;
     for (int r = 0; r < ListBox1->ListCount(); ++r) {
         names.push_back(ListBox1->Cell(r, 0));
@@ -277,13 +277,18 @@ void Whexchains::saveHexChain() {
 void Whexchains::DeleteHexChain() {
     const int row = selectedRow();
     if (row < 0) return;
-    if (!mayWriteDatabase("The chain \"" + ListBox1->Cell(row, 0) + "\" was not deleted")) return;
-    QString error;
-    switch (HexChainsTable::remove(leadingInteger(ListBox1->Cell(row, 1)), error)) {
-    case HexChainsTable::Removal::Deleted: break;
+    const QString name = ListBox1->Cell(row, 0);
+    if (!mayWriteDatabase(HexChainsTable::notDeleted(name))) return;
+    QString error, done;
+    switch (HexChainsTable::remove(leadingInteger(ListBox1->Cell(row, 1)), name, error)) {
+    case HexChainsTable::Removal::Deleted: done = "The chain \"" + name + "\" was deleted"; break;
     case HexChainsTable::Removal::Missing: MsgBox(missingRow); break;
-    case HexChainsTable::Removal::Failed: MsgBox(error); break;
+    case HexChainsTable::Removal::Failed:
+        // Nothing changed, so the list still shows the table; reading it again would fail as well.
+        MsgBox(error);
+        return;
     }
     setwindow();
-    fillList();
+    // A list that can not be read again says that the chain was deleted all the same.
+    fillList(done);
 }

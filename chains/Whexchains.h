@@ -47,8 +47,9 @@ public:
     void wakeup(int mode);
     // The button and the fields as the mode has them.
     void setwindow();
-    // Lists the saved chains again and resets the heading's text.
-    void fillList();
+    // Lists the saved chains again and resets the heading's text. After `done`, a change just
+    // written, a list that can not be read says that the change was made.
+    void fillList(const QString& done = {});
     void saveHexChain();
     void DeleteHexChain();
 

@@ -1,6 +1,7 @@
 #include "core/Hexagram.h"
 
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "platform/Dialogs.h"
 #include "platform/SQLDatabase.h"
@@ -49,8 +50,9 @@ void Hexagram::readRow() {
     }
     auto row = M_globals::db->SQLSelect(hexagramRowStatement(M_globals::TableHex, N_Bool));
     if (M_globals::db->Error() || !row) {
-        problem = M_globals::db->ErrorMessage();
-        if (problem.isEmpty()) problem = QString("Hexagram %1 could not be read from the table %2.").arg(N_Bool).arg(M_globals::TableHex);
+        const QString notRead = QString("Hexagram %1 could not be read from the table %2").arg(N_Bool).arg(M_globals::TableHex);
+        problem = readFailure(notRead);
+        if (problem.isEmpty()) problem = notRead + ".";
         return;
     }
     if (row->isEOF()) {

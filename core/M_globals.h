@@ -116,13 +116,15 @@ bool takeLine(int& remainder, int weight);
 void makeTrigramObjects();
 void LoadPrefs();
 // Writes the texts (column, value) into the first ProgramPrefs row and commits. A failed select,
-// update or commit (a column the table lacks among them) shows its message and answers False, and
-// so does a table without a row; without a connection nothing is written and nothing is said.
-bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values);
+// update or commit (a column the table lacks among them) shows its message, which says that
+// `notDone` was not done when another program holds the file, and answers False, and so does a
+// table without a row; without a connection nothing is written and nothing is said.
+bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values, const QString& notDone);
 bool fontavailable(const QString& name);
-// The rows a select on db finds; nullptr without a connection, or when the select fails, after the
-// engine's message was shown.
-std::shared_ptr<RecordSet> selectShowingFailure(const QString& sql, const QVariantList& values = {});
+// The rows a select on db finds; nullptr without a connection, or when the select fails, after its
+// message was shown: `notRead` says what could not be read ("The table X could not be read").
+std::shared_ptr<RecordSet> selectShowingFailure(const QString& notRead, const QString& sql,
+                                                const QVariantList& values = {});
 void loadtritable(const QString& table);
 
 // Applies the menu profile of a window kind to the shared menu bar: 0 the display window, 1 the

@@ -1,6 +1,7 @@
 // Start values of the shared state, the fonts of ProgramPrefs and the trigram table.
 #include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "core/trigramClass.h"
 #include "platform/Dialogs.h"
@@ -63,11 +64,11 @@ void LoadPrefs() {
     prefs->Close();
 }
 
-bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values) {
+bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values, const QString& notDone) {
     if (!db || !db->isConnected()) return false;
     auto prefs = db->SQLSelect("SELECT rowid AS rowid, * FROM ProgramPrefs");
     if (!prefs || db->Error()) {
-        MsgBox(db->ErrorMessage());
+        MsgBox(databaseFailure(notDone));
         return false;
     }
     prefs->MoveFirst();
@@ -78,7 +79,7 @@ bool writeFirstPrefsRow(const std::vector<std::pair<QString, QString>>& values) 
     prefs->Edit();
     for (const auto& [column, value] : values) prefs->Field(column).setStringValue(value);
     if (!prefs->Update() || !db->Commit()) {
-        MsgBox(db->ErrorMessage());
+        MsgBox(databaseFailure(notDone));
         return false;
     }
     prefs->Close();

@@ -19,6 +19,26 @@ std::function<bool(const QString&)>& writableAnswer() {
 
 QString shownDatabasePath() { return QDir::toNativeSeparators(QFileInfo(M_globals::f_db).absoluteFilePath()); }
 
+QString notDoneWithFile(const QString& notDone, const QString& why) {
+    return notDone + ": the file " + shownDatabasePath() + " " + why + ".";
+}
+
+QString databaseFailure(const QString& notDone) {
+    if (!M_globals::db) return "No database connection!";
+    if (!M_globals::db->ErrorIsBusy()) return M_globals::db->ErrorMessage();
+    return notDoneWithFile(notDone, "is locked by another program") + CR +
+           "Try again when that program has finished with it.";
+}
+
+QString readFailure(const QString& notRead, const QString& done) {
+    if (done.isEmpty()) return databaseFailure(notRead);
+    const QString both = done + ", but " + notRead.left(1).toLower() + notRead.mid(1);
+    if (M_globals::db && !M_globals::db->ErrorIsBusy()) return both + ": " + M_globals::db->ErrorMessage();
+    return databaseFailure(both);
+}
+
+QString tableNotRead(const QString& table) { return "The table " + table + " could not be read"; }
+
 bool databaseFileWritable(const QString& path) {
     if (writableAnswer()) return writableAnswer()(path);
     return writable(path) && writable(QFileInfo(path).absolutePath());
@@ -40,6 +60,6 @@ bool databaseIsReadOnly() { return M_globals::db && M_globals::db->isReadOnly();
 
 bool mayWriteDatabase(const QString& notDone) {
     if (!databaseIsReadOnly()) return true;
-    MsgBox(notDone + ": the file " + shownDatabasePath() + " can be read but not written.");
+    MsgBox(notDoneWithFile(notDone, "can be read but not written"));
     return false;
 }

@@ -3,6 +3,7 @@
 // is, so the engine can make no journal beside it. Such a file is connected read-only and said
 // once when it is opened; every change to it is then refused before the engine is asked, with one
 // message naming the file and what was not done, and the window places are not stored.
+// A file that another program holds locked past the busy wait is told in the same shape.
 #include <QString>
 #include <functional>
 
@@ -21,6 +22,23 @@ void tellWhenReadOnly();
 
 // The shared connection's file as messages name it: its whole path.
 QString shownDatabasePath();
+
+// "<notDone>: the file <path> <why>.", the one shape of a message that says what was not done to
+// the file and why, as in "The chain "x" was not saved: the file /p/i_virev_DB can be read but not
+// written."
+QString notDoneWithFile(const QString& notDone, const QString& why);
+
+// The message for a failure of the shared connection that left `notDone` undone. When another
+// program held the file locked, it names the file and that program and says to try again;
+// otherwise it is the engine's message.
+QString databaseFailure(const QString& notDone);
+// The message for a read of the shared connection that failed: `notRead` says what could not be
+// read ("The list of chains could not be read"). After a change that was written, `done` says it
+// ("The chain "x" was deleted"), so that a list that could not be read again does not make the
+// change look failed: "<done>, but <notRead>" with the reason, the engine's message included.
+QString readFailure(const QString& notRead, const QString& done = {});
+// "The table <table> could not be read".
+QString tableNotRead(const QString& table);
 
 // Whether the shared connection refuses every write.
 bool databaseIsReadOnly();

@@ -1,6 +1,7 @@
 #include "core/TextTables.h"
 
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "platform/SQLDatabase.h"
 
@@ -46,11 +47,12 @@ QString incompleteTableText(const QString& table, const QStringList& notes) {
 QString textTableGaps(int kind, const QString& table) {
     SQLDatabase* db = M_globals::db.get();
     if (!db) return "No database connection!";
+    const QString notDone = "The table " + table + " was not put in use";
     auto columns = db->FieldSchema(table);
-    if (!columns || db->Error()) return db->ErrorMessage();
+    if (!columns || db->Error()) return databaseFailure(notDone);
     // A table that has gone lists no column: the engine's word on it says more than every column.
     if (columns->isEOF() && !db->SQLSelect("SELECT * FROM " + quoteIdentifier(table) + " LIMIT 0"))
-        return db->ErrorMessage();
+        return databaseFailure(notDone);
     const QStringList missingColumns = missingTextTableColumns(*columns, kind);
     columns->Close();
     QStringList gaps;
@@ -60,7 +62,7 @@ QString textTableGaps(int kind, const QString& table) {
         auto rows = db->SQLSelect(
             "SELECT DISTINCT " + key + " FROM " + quoteIdentifier(table) + " WHERE " + key + " BETWEEN 0 AND ?1",
             {textTableLastCode(kind)});
-        if (!rows || db->Error()) return db->ErrorMessage();
+        if (!rows || db->Error()) return databaseFailure(notDone);
         std::set<qint64> present;
         for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) present.insert(rows->Field(key).IntegerValue());
         rows->Close();

@@ -19,6 +19,6 @@ QString missingColumnsNote(const QStringList& columns);
 // "The table <table> is not complete and can not be used.", then the notes, one a line.
 QString incompleteTableText(const QString& table, const QStringList& notes);
 
-// Why `table` of `kind` can not be put in use: the engine's message, or the columns and the codes
-// it lacks. Empty when it is complete.
+// Why `table` of `kind` can not be put in use: what stopped it being read, or the columns and the
+// codes it lacks. Empty when it is complete.
 QString textTableGaps(int kind, const QString& table);

@@ -18,5 +18,6 @@ void storeWindowBounds(const Window& window, const QString& column) {
     // A file that can only be read was said to be so when it opened; a window place is no reason
     // to say it again.
     if (databaseIsReadOnly()) return;
-    M_globals::writeFirstPrefsRow({{column, boundsString(window)}});
+    M_globals::writeFirstPrefsRow({{column, boundsString(window)}},
+                                  "The place of the window \"" + window.Title() + "\" was not saved");
 }

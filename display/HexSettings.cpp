@@ -296,13 +296,15 @@ bool HexSettings::applyFonts() {
     // A file that can only be read keeps its fonts, and new ones serve until the program quits;
     // fonts left as they were are no change to refuse.
     if (databaseIsReadOnly() && !changed) return shortChanged;
-    if (!mayWriteDatabase("The fonts were not saved")) return shortChanged;
-    // Into the first ProgramPrefs row; a failure shows the engine's message.
+    const QString notSaved = "The fonts were not saved";
+    if (!mayWriteDatabase(notSaved)) return shortChanged;
+    // Into the first ProgramPrefs row; a failure shows its message.
     M_globals::writeFirstPrefsRow({{PrefsColumn::FontAbove, M_globals::font_above},
                                    {PrefsColumn::FontJudgement, M_globals::font_judgement},
                                    {PrefsColumn::FontShort, M_globals::font_short},
                                    {PrefsColumn::FontSixnines, M_globals::font_sixnines},
-                                   {PrefsColumn::FontTitle, M_globals::font_title}});
+                                   {PrefsColumn::FontTitle, M_globals::font_title}},
+                                  notSaved);
     return shortChanged;
 }
 

@@ -11,6 +11,7 @@
 #include "chains/Whexchains.h"
 #include "chains/Wtext.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "display/HexSettings.h"
 #include "input/InputWindow.h"
@@ -111,6 +112,7 @@ bool displayWindow::_Optionsinput_Action() {
 // The book commands put the hexagram of a book number in place of the chain's last one.
 void displayWindow::showBookNumber(int number) {
     auto rows = M_globals::selectShowingFailure(
+        tableNotRead(M_globals::TableHex),
         "select * from " + quoteIdentifier(M_globals::TableHex) + " where " + TextColumn::NumberBook + " = ?1", {number});
     if (!rows) return;
     rows->MoveFirst();

@@ -8,18 +8,31 @@
 
 namespace EditorRows {
 
+namespace {
+
+QString notSaved(const QString& row, const QString& table) {
+    return "The changes to " + row + " of the table " + table + " were not saved";
+}
+
+std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid, const QString& notRead) {
+    return M_globals::selectShowingFailure(
+        notRead, "SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1", {rowid});
+}
+
+}  // namespace
+
 std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& column, qint64 number) {
     return M_globals::selectShowingFailure(
+        tableNotRead(table),
         "SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE " + quoteIdentifier(column) + "=?1", {number});
 }
 
 std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid) {
-    return M_globals::selectShowingFailure("SELECT rowid AS rowid, * FROM " + quoteIdentifier(table) + " WHERE rowid=?1",
-                                           {rowid});
+    return selectByRowid(table, rowid, tableNotRead(table));
 }
 
-std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid) {
-    std::shared_ptr<RecordSet> rows = selectByRowid(table, rowid);
+std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid, const QString& row) {
+    std::shared_ptr<RecordSet> rows = selectByRowid(table, rowid, notSaved(row, table));
     if (!rows) return nullptr;
     rows->MoveFirst();
     if (rows->isEOF()) {
@@ -30,15 +43,13 @@ std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid) {
     return rows;
 }
 
-bool writeEditedRow(RecordSet& rows) {
+bool writeEditedRow(RecordSet& rows, const QString& row, const QString& table) {
     if (rows.Update() && M_globals::db->Commit()) return true;
-    MsgBox(M_globals::db->ErrorMessage());
+    MsgBox(databaseFailure(notSaved(row, table)));
     return false;
 }
 
-bool mayWriteRow(const QString& row, const QString& table) {
-    return mayWriteDatabase("The changes to " + row + " of the table " + table + " were not saved");
-}
+bool mayWriteRow(const QString& row, const QString& table) { return mayWriteDatabase(notSaved(row, table)); }
 
 bool catalogueAllowsEditing(const QString& table) {
     if (!M_globals::db) return false;

@@ -12,16 +12,18 @@ class Graphics;
 namespace EditorRows {
 
 // The rows of `table` whose `column` equals `number`, with their rowid (column "rowid"); nullptr
-// when the select fails, after the engine's message was shown.
+// when the select fails, after its message was shown.
 std::shared_ptr<RecordSet> selectByNumber(const QString& table, const QString& column, qint64 number);
 // The row of `table` with this rowid, as above.
 std::shared_ptr<RecordSet> selectByRowid(const QString& table, qint64 rowid);
 
-// The row of `table` with this rowid, put in edit: nullptr when the select fails (its message shown)
-// or the row has gone (showRecordGone shown).
-std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid);
-// Stores the edited row and commits; on failure shows the engine's message and answers False.
-bool writeEditedRow(RecordSet& rows);
+// For a save of the row on show (e.g. "book number 3") of `table`: the row with this rowid, put in
+// edit; nullptr when the select fails (its message, that the changes were not saved, shown) or the
+// row has gone (showRecordGone shown).
+std::shared_ptr<RecordSet> editRowById(const QString& table, qint64 rowid, const QString& row);
+// Stores the edited row, `row` of `table` as for editRowById, and commits; on failure shows its
+// message and answers False.
+bool writeEditedRow(RecordSet& rows, const QString& row, const QString& table);
 // Before a save of the row on show (e.g. "book number 3") of `table`: False, after saying that its
 // changes were not saved, when the file can only be read.
 bool mayWriteRow(const QString& row, const QString& table);

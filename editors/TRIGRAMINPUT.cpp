@@ -152,10 +152,10 @@ bool TRIGRAMINPUT::saveRow() {
         EditorRows::showRecordGone();
         return false;
     }
-    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
+    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid, shownRowName());
     if (!rows) return false;
     for (int i = 0; i < 9; ++i) rows->Field(Columns[i]).setStringValue(EFtri[i]->Text());
-    const bool written = EditorRows::writeEditedRow(*rows);
+    const bool written = EditorRows::writeEditedRow(*rows, shownRowName(), my_table);
     rows->Close();
     if (!written) return false;
     takeSnapshot();

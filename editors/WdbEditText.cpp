@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MenuBar1.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "core/TextTableColumns.h"
 #include "editors/EditorRows.h"
 #include "editors/GotoHexWindow.h"
@@ -213,7 +214,7 @@ void WdbEditText::fillListbox() {
             ? M_globals::db->SQLSelect("SELECT * FROM " + quoteIdentifier(ListTable) + " ORDER BY " + TextColumn::Name)
             : nullptr;
     if (!rows || M_globals::db->Error()) {
-        MsgBox(M_globals::db ? M_globals::db->ErrorMessage() : QString("No database connection!"));
+        MsgBox(M_globals::db ? readFailure(tableNotRead(ListTable)) : QString("No database connection!"));
         return;
     }
     ListOfHex->DeleteAllRows();
@@ -326,7 +327,7 @@ bool WdbEditText::SaveRecordEdit() {
     if (readOnlyMode || shownRowid < 0) return false;
     if (!EditorRows::mayWriteRow(shownRowName(), my_table)) return false;
     // The row on show, by its rowid: the save never reaches another row.
-    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid);
+    std::shared_ptr<RecordSet> rows = EditorRows::editRowById(my_table, shownRowid, shownRowName());
     if (!rows) return false;
     bool changed = false, blank = false;
     for (const EditedField& edited : editedFields()) {
@@ -346,7 +347,7 @@ bool WdbEditText::SaveRecordEdit() {
         return false;
     }
     if (changed) {
-        if (!EditorRows::writeEditedRow(*rows)) return false;
+        if (!EditorRows::writeEditedRow(*rows, shownRowName(), my_table)) return false;
         EditorRows::showRecordSaved();
     }
     rows->Close();

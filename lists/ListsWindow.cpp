@@ -54,9 +54,9 @@ QString trigramRecordText(RecordSet& row) {
     return text;
 }
 
-// The record text of the row a select of one key finds; empty when it finds none.
-QString foundRecordText(const QString& sql, int key, QString (*text)(RecordSet&)) {
-    auto found = M_globals::selectShowingFailure(sql, {key});
+// The record text of the row a select of one key in `table` finds; empty when it finds none.
+QString foundRecordText(const QString& table, const QString& sql, int key, QString (*text)(RecordSet&)) {
+    auto found = M_globals::selectShowingFailure(tableNotRead(table), sql, {key});
     if (!found) return QString();
     found->MoveFirst();
     const QString result = found->isEOF() ? QString() : text(*found);
@@ -160,7 +160,7 @@ void ListsWindow::redrawAll() {
     WindowSplit->Refresh(true);
 }
 
-void ListsWindow::WakeUp(int mode) {
+void ListsWindow::WakeUp(int mode, const QString& done) {
     Listis = mode;
     layOutPanes();
     if (mode >= 0 && mode <= 2) {
@@ -177,7 +177,7 @@ void ListsWindow::WakeUp(int mode) {
     redrawAll();
     if (mode == 0) LoadHexagrams();
     else if (mode == 1) LoadTrigrams();
-    else if (mode == 2) LoadSchema();
+    else if (mode == 2) LoadSchema(done);
 }
 
 void ListsWindow::Event_Resized() {
@@ -220,9 +220,9 @@ void ListsWindow::applyTextFont() {
 
 void ListsWindow::LoadHexagrams() {
     ListHex->DeleteAllRows();
-    auto rows =
-        M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY " +
-                                        TextColumn::NumberBook);
+    auto rows = M_globals::selectShowingFailure(
+        tableNotRead(M_globals::TableHex),
+        "select * from " + quoteIdentifier(M_globals::TableHex) + "  ORDER BY " + TextColumn::NumberBook);
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListHex->AddRow(twoDigits(rows->Field(TextColumn::NumberBook).IntegerValue()));
@@ -245,7 +245,8 @@ void ListsWindow::LoadHexagrams() {
 
 void ListsWindow::LoadTrigrams() {
     ListTri->DeleteAllRows();
-    auto rows = M_globals::selectShowingFailure("select * from " + quoteIdentifier(M_globals::TableTri));
+    auto rows = M_globals::selectShowingFailure(tableNotRead(M_globals::TableTri),
+                                                "select * from " + quoteIdentifier(M_globals::TableTri));
     if (!rows) return;
     for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
         ListTri->AddRow(rows->Field(TextColumn::Name).StringValue());
@@ -262,20 +263,27 @@ void ListsWindow::LoadTrigrams() {
     rows->Close();
 }
 
-void ListsWindow::LoadSchema() {
+void ListsWindow::LoadSchema(const QString& done) {
     Lschema->DeleteAllRows();
     Ltable->DeleteAllRows();
     if (!M_globals::db) return;
-    auto schema = M_globals::db->TableSchema();
-    if (!schema || M_globals::db->Error()) {
-        MsgBox(M_globals::db->ErrorMessage());
+    SQLDatabase& db = *M_globals::db;
+    const QString notRead = "The list of tables could not be read";
+    auto schema = db.TableSchema();
+    if (!schema || db.Error()) {
+        MsgBox(readFailure(notRead, done));
         return;
     }
     for (schema->MoveFirst(); !schema->isEOF(); schema->MoveNext()) {
         const QString name = schema->IdxField(1).StringValue();
-        auto entry = M_globals::selectShowingFailure("Select * from TheTables where " + catalogueRowCondition(), {name});
+        auto entry = db.SQLSelect("Select * from TheTables where " + catalogueRowCondition(), {name});
+        // One failure ends the list, said once.
+        if (!entry || db.Error()) {
+            MsgBox(readFailure(notRead, done));
+            break;
+        }
         // A table without a catalogue row is not listed.
-        if (!entry || entry->isEOF()) continue;
+        if (entry->isEOF()) continue;
         const qint64 type = entry->Field(CatalogueColumn::TableType).IntegerValue();
         if (type == 0 || type == 1) {
             Lschema->AddRow(name);
@@ -292,6 +300,7 @@ void ListsWindow::LoadSchema() {
 void ListsWindow::ListHex_CellClick(int row) {
     // The book cell reads "05"; it is bound as the number it shows.
     thetextstr = foundRecordText(
+        M_globals::TableHex,
         "select * from " + quoteIdentifier(M_globals::TableHex) + "  where " + TextColumn::NumberBook + " = ?1",
         ListHex->Cell(row, 0).toInt(), recordText);
     EFRecord->setText(thetextstr);
@@ -301,6 +310,7 @@ void ListsWindow::ListHex_CellClick(int row) {
 // The trigram row is found by its code, which the last column shows.
 void ListsWindow::ListTri_CellClick(int row) {
     trigramRecord = foundRecordText(
+        M_globals::TableTri,
         "select * from " + quoteIdentifier(M_globals::TableTri) + " where " + TextColumn::NumberBoolean + " = ?1",
         ListTri->Cell(row, 5).toInt(), trigramRecordText);
     EFRecord->setText(trigramRecord);
@@ -312,7 +322,7 @@ void ListsWindow::Lschema_CellClick(int row) {
     if (!M_globals::db) return;
     auto fields = M_globals::db->FieldSchema(Lschema->Cell(row, 0));
     if (!fields || M_globals::db->Error()) {
-        MsgBox(M_globals::db->ErrorMessage());
+        MsgBox(readFailure("The columns of the table " + Lschema->Cell(row, 0) + " could not be read"));
         return;
     }
     for (fields->MoveFirst(); !fields->isEOF(); fields->MoveNext()) Ltable->AddRow(fields->Field("ColumnName").StringValue());
@@ -408,7 +418,7 @@ bool ListsWindow::_Tablescopy_Action() {
     QString name;
     int kind = -1;
     if (!selectedTable(name, kind) || (kind != 0 && kind != 1)) return false;
-    if (!mayWriteDatabase("The table \"" + name + "\" was not copied")) return false;
+    if (!mayWriteDatabase(tableNotCopied(name))) return false;
     showWindow<TableInputWindow>([&](TableInputWindow& dialog) { dialog.wakeup(kind, name); });
     return false;
 }
@@ -469,7 +479,7 @@ bool ListsWindow::_Tablesdelete_Action() {
         ShowModal(inUse);
         return false;
     }
-    if (!mayWriteDatabase("The table \"" + name + "\" was not deleted")) return false;
+    if (!mayWriteDatabase(tableNotDeleted(name))) return false;
     MessageDialog confirm;
     confirm.Icon = 1;
     confirm.Message = "Delete this table: " + name;
@@ -477,11 +487,17 @@ bool ListsWindow::_Tablesdelete_Action() {
     confirm.ActionButtonCaption = "Delete";
     confirm.CancelButtonVisible = true;
     confirm.CancelButtonCaption = "cancel";
+    QString done;
     if (ShowModal(confirm) == DialogButton::Action) {
         const QString failure = dropTextTable(name);
-        if (!failure.isEmpty()) MsgBox(failure);
+        if (!failure.isEmpty()) {
+            // Nothing changed: the list still shows the file.
+            MsgBox(failure);
+            return false;
+        }
+        done = "The table \"" + name + "\" was deleted";
     }
-    WakeUp(2);
+    WakeUp(2, done);
     return false;
 }
 

@@ -20,10 +20,12 @@ public:
     QString thetextstr;  // the record text of the hexagram row clicked last
     QString trigramRecord;  // the record text of the trigram row clicked last
 
-    void WakeUp(int mode);
+    // Shows the list of the mode. After `done`, a change just written to the file, a list that can
+    // not be read says that the change was made.
+    void WakeUp(int mode, const QString& done = {});
     void LoadHexagrams();
     void LoadTrigrams();
-    void LoadSchema();
+    void LoadSchema(const QString& done = {});
 
     void Event_Open() override;
     void Event_Close() override;

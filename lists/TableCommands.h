@@ -9,6 +9,11 @@
 // case.
 bool isDefaultTable(const QString& name);
 
+// What a failed copy of the table `source`, or deletion of the table `name`, says was not done, as
+// in "The table "x" was not copied".
+QString tableNotCopied(const QString& source);
+QString tableNotDeleted(const QString& name);
+
 // Creates `name` of `kind`, copies the rows of `source` found by NUMBER_BOOLEAN (0..63 or 0..7,
 // the first row of each key) and catalogues it with `creator`. `progress` is told each key before
 // it is copied. On failure nothing stays and the message to show is returned; empty on success.
@@ -16,5 +21,5 @@ QString copyTextTable(int kind, const QString& source, const QString& name, cons
                       const std::function<void(int key)>& progress = {});
 
 // Drops the table and its catalogue rows (named in any letter case). Empty on success, else the
-// engine's message.
+// message to show.
 QString dropTextTable(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "core/FixedTableColumns.h"
 #include "core/M_globals.h"
+#include "core/ReadOnlyDatabase.h"
 #include "lists/ListsWindow.h"
 #include "lists/TableCommands.h"
 #include "platform/Controls.h"
@@ -26,22 +27,25 @@ EditField* nameField(Window* window, const char* name, int left, int top, int wi
 
 // Why the engine would refuse `name` for a new table, or empty: a control character, the prefix
 // the engine keeps for itself, or the name of a table in the file or in its catalogue, in any
-// letter case (the engine does not tell table names apart by case).
-QString nameRefusal(const QString& name) {
+// letter case (the engine does not tell table names apart by case). `unread` is set when the
+// tables could not be read, so that no answer can be given.
+QString nameRefusal(const QString& name, bool& unread) {
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control) return "Text has control characters, can not use!";
     if (name.startsWith("sqlite_", Qt::CaseInsensitive)) return "Names beginning with sqlite_ are reserved, can not use!";
     if (!M_globals::db) return {};
     QStringList taken;
-    if (auto tables = M_globals::db->TableSchema()) {
-        for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) taken << tables->IdxField(1).StringValue();
-        tables->Close();
+    auto tables = M_globals::db->TableSchema();
+    auto catalogue = tables ? M_globals::db->SQLSelect("Select * from TheTables") : nullptr;
+    if (!tables || !catalogue) {
+        unread = true;
+        return {};
     }
-    if (auto catalogue = M_globals::db->SQLSelect("Select * from TheTables")) {
-        for (catalogue->MoveFirst(); !catalogue->isEOF(); catalogue->MoveNext())
-            taken << catalogue->Field(CatalogueColumn::TableName).StringValue();
-        catalogue->Close();
-    }
+    for (tables->MoveFirst(); !tables->isEOF(); tables->MoveNext()) taken << tables->IdxField(1).StringValue();
+    tables->Close();
+    for (catalogue->MoveFirst(); !catalogue->isEOF(); catalogue->MoveNext())
+        taken << catalogue->Field(CatalogueColumn::TableName).StringValue();
+    catalogue->Close();
     const bool inUse = std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return sameTableName(t, name); });
     return inUse ? "This Name is in Use, can not use!" : QString();
 }
@@ -134,7 +138,12 @@ void TableInputWindow::PB_default_Action() {
         refuse("Text has spaces, can not use!");
         return;
     }
-    const QString refusal = nameRefusal(name);
+    bool unread = false;
+    const QString refusal = nameRefusal(name, unread);
+    if (unread) {
+        MsgBox(databaseFailure(tableNotCopied(OldTableName)));
+        return;
+    }
     if (!refusal.isEmpty()) {
         refuse(refusal);
         return;
@@ -149,7 +158,8 @@ void TableInputWindow::PB_default_Action() {
         hideMessageLine();
         return;
     }
-    if (auto* lists = dynamic_cast<ListsWindow*>(windowAt(1))) lists->WakeUp(2);
+    if (auto* lists = dynamic_cast<ListsWindow*>(windowAt(1)))
+        lists->WakeUp(2, "The table \"" + OldTableName + "\" was copied to \"" + newName + "\"");
     Close();
 }
 

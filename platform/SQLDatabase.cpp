@@ -30,17 +30,22 @@ void DatabaseRecord::set(const QString& name, const QVariant& value) {
 
 void SQLiteHandle::setError(const QString& message) {
     error = true;
+    busy = false;
     errorMessage = message;
+}
+
+void SQLiteHandle::setEngineError(sqlite3* from) {
+    setError(from ? QString::fromUtf8(sqlite3_errmsg(from)) : QString("No database connection"));
+    busy = from && (sqlite3_errcode(from) & 0xFF) == SQLITE_BUSY;
 }
 
 void SQLiteHandle::clearError() {
     error = false;
+    busy = false;
     errorMessage.clear();
 }
 
 namespace {
-
-QString engineMessage(sqlite3* db) { return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString("No database connection"); }
 
 bool bindValues(sqlite3_stmt* statement, const QVariantList& values) {
     for (int i = 0; i < values.size(); ++i) {
@@ -99,7 +104,7 @@ sqlite3_stmt* prepare(SQLiteHandle& handle, const QString& sql, const QVariantLi
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(handle.db, text.constData(), static_cast<int>(text.size()), &statement, &tail) != SQLITE_OK) {
-        handle.setError(engineMessage(handle.db));
+        handle.setEngineError(handle.db);
         return nullptr;
     }
     if (!statement) {
@@ -112,7 +117,7 @@ sqlite3_stmt* prepare(SQLiteHandle& handle, const QString& sql, const QVariantLi
         return nullptr;
     }
     if (!bindValues(statement, values)) {
-        handle.setError(engineMessage(handle.db));
+        handle.setEngineError(handle.db);
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -127,7 +132,7 @@ bool execute(SQLiteHandle& handle, const QString& sql, const QVariantList& value
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE) handle.setError(engineMessage(handle.db));
+    if (rc != SQLITE_DONE) handle.setEngineError(handle.db);
     sqlite3_finalize(statement);
     return !handle.error;
 }
@@ -151,17 +156,16 @@ bool SQLDatabase::Connect() {
     const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
                                    readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        handle->setError(db ? engineMessage(db) : QString("Cannot open the database file"));
+        if (db) handle->setEngineError(db);
+        else handle->setError("Cannot open the database file");
         sqlite3_close(db);
         return false;
     }
     // A lock held briefly by another program (a backup, a sync tool) is waited out.
     sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
     // Opening is lazy; reading the schema proves the file is a database.
-    char* message = nullptr;
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message) != SQLITE_OK) {
-        handle->setError(message ? QString::fromUtf8(message) : engineMessage(db));
-        sqlite3_free(message);
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        handle->setEngineError(db);
         sqlite3_close(db);
         return false;
     }
@@ -218,7 +222,7 @@ std::shared_ptr<RecordSet> SQLDatabase::SQLSelect(const QString& sql, const QVar
         set->rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
-        handle->setError(engineMessage(handle->db));
+        handle->setEngineError(handle->db);
         sqlite3_finalize(statement);
         return nullptr;
     }

@@ -36,8 +36,11 @@ private:
 struct SQLiteHandle {
     sqlite3* db = nullptr;
     bool error = false;
+    bool busy = false;
     QString errorMessage;
     void setError(const QString& message);
+    // The engine's message for its last failure on `from`, and whether that was SQLITE_BUSY.
+    void setEngineError(sqlite3* from);
     void clearError();
 };
 
@@ -87,6 +90,9 @@ public:
 
     bool Error() const { return handle->error; }
     QString ErrorMessage() const { return handle->errorMessage; }
+    // Whether the last failure was a lock that another connection held past the busy wait (the
+    // engine's SQLITE_BUSY, "database is locked").
+    bool ErrorIsBusy() const { return handle->busy; }
 
 private:
     QString file;

@@ -44,10 +44,10 @@ TEST(HexChainsTable, ListsEveryRowWithItsOwnRowidAndReadsAndDeletesByIt) {
     }
 
     QString error;
-    EXPECT_EQ(HexChainsTable::remove(listing.rows[1].id, error), HexChainsTable::Removal::Deleted);
+    EXPECT_EQ(HexChainsTable::remove(listing.rows[1].id, listing.rows[1].name, error), HexChainsTable::Removal::Deleted);
     EXPECT_EQ(readRows(database.file(), "SELECT NAME FROM HexChains"), QStringList({"second", "fourth"}));
     // The same id again: the row is gone.
-    EXPECT_EQ(HexChainsTable::remove(listing.rows[1].id, error), HexChainsTable::Removal::Missing);
+    EXPECT_EQ(HexChainsTable::remove(listing.rows[1].id, listing.rows[1].name, error), HexChainsTable::Removal::Missing);
     EXPECT_FALSE(HexChainsTable::read(listing.rows[1].id, error).has_value());
     EXPECT_TRUE(error.isEmpty());
 }
@@ -86,7 +86,7 @@ TEST(HexChainsTable, ReportsTheEnginesMessageWhenTheTableCannotBeUsed) {
     EXPECT_TRUE(listing.error.contains("no such table")) << listing.error.toStdString();
     EXPECT_TRUE(HexChainsTable::add("name", "", "700,500;1,0").contains("no such table"));
     QString error;
-    EXPECT_EQ(HexChainsTable::remove(1, error), HexChainsTable::Removal::Failed);
+    EXPECT_EQ(HexChainsTable::remove(1, "name", error), HexChainsTable::Removal::Failed);
     EXPECT_TRUE(error.contains("no such table"));
     error.clear();
     EXPECT_FALSE(HexChainsTable::read(1, error).has_value());

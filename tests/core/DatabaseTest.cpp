@@ -89,8 +89,13 @@ TEST_F(Database, ALockIsWaitedForBeforeAWriteFails) {
         EXPECT_TRUE(db.BeginTransaction());
         EXPECT_FALSE(db.SQLExecute("INSERT INTO log (word) VALUES ('never')"));
         EXPECT_EQ(db.ErrorMessage(), "database is locked");
+        EXPECT_TRUE(db.ErrorIsBusy());
         EXPECT_TRUE(db.Rollback());
+        EXPECT_FALSE(db.ErrorIsBusy());
     }
+    // Only a lock is told as one.
+    EXPECT_FALSE(db.SQLExecute("INSERT INTO nowhere VALUES (1)"));
+    EXPECT_FALSE(db.ErrorIsBusy());
     EXPECT_EQ(column("SELECT word FROM log", "word"), QStringList{"after a wait"});
 }
 

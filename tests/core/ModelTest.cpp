@@ -61,7 +61,7 @@ TEST(Preferences, AWriteThatCannotBeMadeSaysWhyAndChangesNothing) {
         database.exec(c.change);
         const QByteArray before = fileHash(database.file());
         ScriptedDialogs dialogs;
-        EXPECT_FALSE(writeFirstPrefsRow(c.values));
+        EXPECT_FALSE(writeFirstPrefsRow(c.values, "The settings were not saved"));
         EXPECT_EQ(dialogs.messages, QStringList{c.says});
         EXPECT_EQ(fileHash(database.file()), before);
     }

@@ -241,7 +241,7 @@ TEST(StartupConnection, InAFolderThatCanNotBeWrittenToNothingIsWritten) {
         const QStringList before = folderListing(folder.path(""));
         {
             const ReadOnlyFolder readOnly(folder.path(""));
-            if (!readOnly.skipReason().isEmpty()) GTEST_SKIP() << readOnly.skipReason().toStdString();
+            if (!readOnly.skipReason().isEmpty()) SKIP_OR_FAIL_IN_CI(readOnly.skipReason().toStdString());
             ScriptedDialogs dialogs;
             M_globals::f_db = path;
             EXPECT_FALSE(App::getdatabase());
@@ -277,7 +277,7 @@ TEST(StartupConnection, AJournalThatCouldNotBeRemovedIsNotApplied) {
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path("")).constData(), 01777), 0);
     {
         const ActingAsNobody nobody;
-        if (!nobody.acting()) GTEST_SKIP() << "the files must belong to another user: run as root";
+        if (!nobody.acting()) SKIP_OR_FAIL_IN_CI("the files must belong to another user: run as root");
         ScriptedDialogs dialogs;
         M_globals::f_db = path;
         EXPECT_FALSE(App::getdatabase());

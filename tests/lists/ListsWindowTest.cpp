@@ -10,7 +10,9 @@
 #include "platform/Controls.h"
 #include "platform/SQLDatabase.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QHeaderView>
 #include <QStyle>
@@ -305,21 +307,31 @@ TEST(ListsWindowCommands, ABoundsWriteTheEngineRefusesShowsItsMessage) {
     EXPECT_EQ(readValue(program.databasePath(), "SELECT ListsW FROM ProgramPrefs"), stored);
 }
 
-TEST(ListsWindowRows, AFailedReadOfTheTablesOrOfAFilesColumnsShowsTheEnginesMessage) {
+TEST(ListsWindowRows, AFailedReadOfTheTablesOrOfAFilesColumnsSaysWhatWasNotReadAndWhy) {
     StartedProgram program;
     ListsWindow* lists = openLists(2);
     ASSERT_GT(lists->Lschema->ListCount(), 0);
+    const QString table = lists->Lschema->Cell(0, 0);
+    const auto locked = [&](const QString& notRead) {
+        return notRead + ": the file " + QDir::toNativeSeparators(QFileInfo(program.databasePath()).absoluteFilePath()) +
+               " is locked by another program." + CR + "Try again when that program has finished with it.";
+    };
     // Another program holds the file locked: every read fails.
     SQLDatabase other;
     other.setDatabaseFile(program.databasePath());
     ASSERT_TRUE(other.Connect());
     ASSERT_TRUE(other.SQLExecute("BEGIN EXCLUSIVE"));
     clickRow(lists->Lschema, 0);
-    EXPECT_EQ(program.dialogs.messages, QStringList{"database is locked"});
+    EXPECT_EQ(program.dialogs.messages, QStringList{locked("The columns of the table " + table + " could not be read")});
     EXPECT_EQ(lists->Ltable->ListCount(), 0);
     program.dialogs.messages.clear();
+    const QString inUse = M_globals::TableHex;
+    ChooseMenuItem(lists, "TablesUse");
+    EXPECT_EQ(program.dialogs.messages, QStringList{locked("The table " + table + " was not put in use")});
+    EXPECT_EQ(M_globals::TableHex, inUse);
+    program.dialogs.messages.clear();
     lists = openLists(2);
-    EXPECT_EQ(program.dialogs.messages, QStringList{"database is locked"});
+    EXPECT_EQ(program.dialogs.messages, QStringList{locked("The list of tables could not be read")});
     EXPECT_EQ(lists->Lschema->ListCount(), 0);
     ASSERT_TRUE(other.Rollback());
 }

@@ -185,6 +185,8 @@ bool leaveWal(const QString& path, const QString& sql) {
     return ok && QFileInfo(path + "-wal").size() > 0;
 }
 
+bool runningInCi() { return qEnvironmentVariable("CI").compare("true", Qt::CaseInsensitive) == 0; }
+
 ActingAsNobody::ActingAsNobody() {
     const passwd* nobody = ::getpwnam("nobody");
     steppedDown = ::geteuid() == 0 && nobody && ::seteuid(nobody->pw_uid) == 0;

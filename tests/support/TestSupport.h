@@ -103,6 +103,15 @@ bool spoilPage(const QString& path, int page, bool randomBytes);
 // The root page of `table` in the database file; 0 when there is no such table.
 int rootPage(const QString& path, const QString& table);
 
+// Whether the tests run in CI (the environment's CI is "true"), where every test must run.
+bool runningInCi();
+// Skips the test for `reason`; in CI fails it instead, so that no test is left out unseen there.
+#define SKIP_OR_FAIL_IN_CI(reason)                                                           \
+    do {                                                                                   \
+        if (runningInCi()) FAIL() << "cannot run in CI: " << (reason);                     \
+        else GTEST_SKIP() << (reason);                                                     \
+    } while (0)
+
 // While it lives, a process that runs as root acts as the user nobody, whom permissions stop as
 // they stop any user; acting() says whether it does.
 class ActingAsNobody {
