@@ -168,8 +168,10 @@ private:
 
 namespace {
 
-// Milliseconds a window manager takes at most, on a loaded machine, to finish withdrawing a window.
+// A window manager finishes withdrawing a window within WithdrawalChecks looks, WithdrawalTime
+// milliseconds apart, also on a loaded machine.
 constexpr int WithdrawalTime = 250;
+constexpr int WithdrawalChecks = 8;
 
 // The window a receiver of events belongs to: a widget's top-level window, or the window whose
 // native window it is.
@@ -272,6 +274,7 @@ void guardSheets() {
 
 Window::Window() {
     guardSheets();
+    ignoreActivationRequests();
     area = new WindowContent(this);
     area->setObjectName("content");
     setCentralWidget(area);
@@ -743,16 +746,23 @@ void Window::changeEvent(QEvent* event) {
     if (blockingSheet()) {
         bringSheetForward(false);
         // A window manager gives the keyboard back to this window as it withdraws a sheet it lost,
-        // before its withdrawal can be seen; the sheet is looked at again once it could be.
-        QTimer::singleShot(WithdrawalTime, this, [this] {
-            if (isActiveWindow() && blockingSheet()) bringSheetForward(false);
-        });
+        // before the withdrawal can be seen; the sheet is looked at again while it could be.
+        lookAgainForLostSheet(WithdrawalChecks);
         return;
     }
     if (list.expectedActive && list.expectedActive != this) return;
     list.expectedActive = nullptr;
     if (list.position(this) != 0) list.moveToFront(this);
     list.activated(this);
+}
+
+void Window::lookAgainForLostSheet(int times) {
+    if (times <= 0) return;
+    QTimer::singleShot(WithdrawalTime, this, [this, times] {
+        if (!isActiveWindow() || !blockingSheet()) return;
+        bringSheetForward(false);
+        lookAgainForLostSheet(times - 1);
+    });
 }
 
 void Window::dragEnterEvent(QDragEnterEvent* event) {

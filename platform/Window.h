@@ -144,6 +144,9 @@ private:
     // it was lost.
     bool bringBackIfLost();
     void requestActivation();
+    // While this window is active and blocked, its sheet is brought back on screen if the window
+    // manager lost it, `times` more times a moment apart.
+    void lookAgainForLostSheet(int times);
     void contentResized();
     int menuBarHeight(int width) const;
     void applyFlags();

@@ -1,5 +1,7 @@
 #include "platform/WindowManager.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QThread>
@@ -103,6 +105,34 @@ bool lostByWindowManager(const QWidget& window, qint64 shownFor) {
     const xcb_window_t native = nativeWindow(window);
     const qint64 rest = std::max<qint64>(0, WaitLimit - shownFor);
     return awaitManaged(c, native, true, rest) && !managed(c, native) && !viewable(c, native);
+}
+
+namespace {
+
+// Qt takes a request to activate one of its windows, which the program sends the window manager
+// through the root window and so receives itself, for the manager's answer, and counts the window
+// as focused at once. When the program closes that window before the manager acted, the input
+// focus never left the window it was on and Qt counts no window as focused: its shortcuts go dead.
+// The program manages no windows: such requests are the manager's to act on, and only the focus
+// events the server sends say where the keyboard is.
+class ActivationRequestFilter : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) != XCB_CLIENT_MESSAGE) return false;
+        xcb_connection_t* c = connection();
+        return c && reinterpret_cast<const xcb_client_message_event_t*>(event)->type == atom(c, "_NET_ACTIVE_WINDOW");
+    }
+};
+
+}  // namespace
+
+void ignoreActivationRequests() {
+    static ActivationRequestFilter* filter = nullptr;
+    if (filter || !qApp || !connection()) return;
+    filter = new ActivationRequestFilter;
+    qApp->installNativeEventFilter(filter);
 }
 
 void confirmInputFocus(const QWidget& window) {

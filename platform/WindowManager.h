@@ -28,3 +28,7 @@ bool lostByWindowManager(const QWidget& window, qint64 shownFor);
 // shortcuts go dead). Where the server's input focus is on `window` and Qt's focus is elsewhere,
 // Qt is told what the server would have said.
 void confirmInputFocus(const QWidget& window);
+// From now on, requests to activate a window that the program receives (its own among them, as
+// all that go through the root window) are left to the window manager; Qt takes no window for
+// focused on them. Called once the application exists.
+void ignoreActivationRequests();
