@@ -84,7 +84,7 @@ public:
 
     void makeActive(Window* window) {
         expectedActive = window;
-        window->requestActivation();
+        window->activateWindow();
         activated(window);
     }
 
@@ -144,7 +144,7 @@ public:
         for (auto it = guarded.rbegin(); it != guarded.rend(); ++it)
             if (*it && !(*it)->isClosed()) {
                 expectedActive = *it;
-                (*it)->requestActivation();
+                (*it)->activateWindow();
                 break;
             }
     }
@@ -627,13 +627,6 @@ bool Window::bringBackIfLost() {
     QMainWindow::setVisible(false);
     mapOnScreen();
     return true;
-}
-
-// Qt asks the window manager; where Qt takes the wrong window for focused meanwhile, it is put
-// right (see confirmInputFocus).
-void Window::requestActivation() {
-    activateWindow();
-    confirmInputFocus(*this);
 }
 
 void Window::raiseOnScreen() {

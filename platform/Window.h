@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class DragItem;
@@ -143,7 +144,6 @@ private:
     // A shown window that the window manager lost (see WindowManager.h) is shown again; true when
     // it was lost.
     bool bringBackIfLost();
-    void requestActivation();
     // While this window is active and blocked, its sheet is brought back on screen if the window
     // manager lost it, `times` more times a moment apart.
     void lookAgainForLostSheet(int times);
@@ -225,12 +225,8 @@ public:
 // it is: a sheet as a sheet over its parent.
 template <class W, class Prepare>
 W* showWindow(Prepare&& prepare) {
-    if (W* open = findWindow<W>()) {
-        prepare(*open);
-        open->Show();
-        return open;
-    }
-    const ShowsTogether together;
+    std::optional<ShowsTogether> together;
+    if (!findWindow<W>()) together.emplace();
     W* window = windowInstance<W>();
     prepare(*window);
     window->Show();

@@ -76,17 +76,21 @@ bool viewable(xcb_connection_t* c, xcb_window_t window) {
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
-// Waits, at most `limit` milliseconds, until the window is managed (or not), as `wanted` says;
-// false, at once, where there is nothing to wait for: no X server, no native window, or no window
-// manager.
-bool awaitManaged(xcb_connection_t* c, xcb_window_t native, bool wanted, qint64 limit = WaitLimit) {
-    if (!c || !native) return false;
+// Waits, at most `limit` milliseconds, until the window is managed (or not), as `wanted` says, and
+// answers whether it is managed then; nothing, at once, where there is nothing to wait for: no X
+// server, no native window, or no window manager.
+std::optional<bool> awaitManaged(xcb_connection_t* c, xcb_window_t native, bool wanted, qint64 limit = WaitLimit) {
+    if (!c || !native) return std::nullopt;
     xcb_flush(c);
-    if (!windowManagerRuns(c)) return false;
+    if (!windowManagerRuns(c)) return std::nullopt;
     QElapsedTimer waited;
     waited.start();
-    while (managed(c, native) != wanted && waited.elapsed() < limit) QThread::msleep(2);
-    return true;
+    bool now = managed(c, native);
+    while (now != wanted && waited.elapsed() < limit) {
+        QThread::msleep(2);
+        now = managed(c, native);
+    }
+    return now;
 }
 
 }  // namespace
@@ -103,8 +107,8 @@ void awaitWithdrawal(const QWidget& window) { awaitManaged(connection(), nativeW
 bool lostByWindowManager(const QWidget& window, qint64 shownFor) {
     xcb_connection_t* c = connection();
     const xcb_window_t native = nativeWindow(window);
-    const qint64 rest = std::max<qint64>(0, WaitLimit - shownFor);
-    return awaitManaged(c, native, true, rest) && !managed(c, native) && !viewable(c, native);
+    const std::optional<bool> managedNow = awaitManaged(c, native, true, std::max<qint64>(0, WaitLimit - shownFor));
+    return managedNow && !*managedNow && !viewable(c, native);
 }
 
 namespace {
@@ -133,24 +137,4 @@ void ignoreActivationRequests() {
     if (filter || !qApp || !connection()) return;
     filter = new ActivationRequestFilter;
     qApp->installNativeEventFilter(filter);
-}
-
-void confirmInputFocus(const QWidget& window) {
-    xcb_connection_t* c = connection();
-    const xcb_window_t native = nativeWindow(window);
-    if (!c || !native || QGuiApplication::focusWindow() == window.windowHandle()) return;
-    Reply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
-    if (!focus || focus->focus != native) return;
-    // The event the server sends when the focus comes to a window from an unrelated one; an event
-    // sent to a window always takes 32 bytes.
-    xcb_focus_in_event_t event{};
-    event.response_type = XCB_FOCUS_IN;
-    event.detail = XCB_NOTIFY_DETAIL_NONLINEAR;
-    event.event = native;
-    event.mode = XCB_NOTIFY_MODE_NORMAL;
-    char sent[32] = {};
-    static_assert(sizeof event <= sizeof sent);
-    std::memcpy(sent, &event, sizeof event);
-    xcb_send_event(c, 0, native, XCB_EVENT_MASK_FOCUS_CHANGE, sent);
-    xcb_flush(c);
 }

@@ -22,12 +22,6 @@ void awaitWithdrawal(const QWidget& window);
 // the program mapped it: one mapped a moment ago is given the rest of the wait's limit to be taken
 // on; one shown longer is judged at once.
 bool lostByWindowManager(const QWidget& window, qint64 shownFor);
-// After asking for `window` to be made active: Qt takes a window for focused as soon as it asks the
-// window manager to activate it. When that window goes before the manager acted, the input focus
-// never left the window it was on, no focus event comes, and Qt counts no window as focused (its
-// shortcuts go dead). Where the server's input focus is on `window` and Qt's focus is elsewhere,
-// Qt is told what the server would have said.
-void confirmInputFocus(const QWidget& window);
 // From now on, requests to activate a window that the program receives (its own among them, as
 // all that go through the root window) are left to the window manager; Qt takes no window for
 // focused on them. Called once the application exists.
