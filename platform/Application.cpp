@@ -26,7 +26,9 @@ public:
         }
         case QEvent::MouseButtonPress:
         case QEvent::KeyPress:
-            if (event->spontaneous()) noteUserInput();
+            // Input on a window its sheet blocks is the sheet guard's to answer (Window.cpp).
+            if (event->spontaneous())
+                if (Window* window = windowOf(watched); !window || !window->blockingSheet()) noteUserInput();
             break;
         default:
             break;

@@ -204,7 +204,7 @@ bool isModifierKey(int key) {
 
 // Keeps the user's input from a window that a sheet blocks, as a window-modal dialog does, and
 // answers each try: a press or a key on the blocked window brings its sheet to the front with a
-// beep. Events are caught where they enter, at the native window, and where a test sends them, at
+// beep (a key typed before a new sheet has the keyboard goes to the sheet). Events are caught where they enter, at the native window, and where a test sends them, at
 // a widget.
 class SheetGuard : public QObject {
 public:
@@ -215,7 +215,8 @@ public:
         case QEvent::TouchBegin:
             return refuse(watched, event, true);
         case QEvent::KeyPress:
-            return refuse(watched, event, !isModifierKey(static_cast<QKeyEvent*>(event)->key()));
+            return typeAhead(watched, static_cast<QKeyEvent*>(event)) ||
+                   refuse(watched, event, !isModifierKey(static_cast<QKeyEvent*>(event)->key()));
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:
@@ -249,6 +250,19 @@ private:
     static Window* blockedWindow(QObject* receiver) {
         Window* window = windowOfReceiver(receiver);
         return window && window->blockingSheet() ? window : nullptr;
+    }
+
+    // A key typed on a blocked window whose sheet the program has just asked to be made active, before
+    // the window system gave that sheet the keyboard, is the sheet's: the user types on into the
+    // window the program brought up (Ctrl+I, then Escape at once, closes the input window).
+    static bool typeAhead(QObject* receiver, QKeyEvent* key) {
+        Window* window = blockedWindow(receiver);
+        Window* sheet = window ? window->blockingSheet() : nullptr;
+        if (!sheet || sheet != WindowList::get().expectedActive) return false;
+        QWidget* target = sheet->focusWidget() ? sheet->focusWidget() : sheet;
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(target, &copy);
+        return true;
     }
 
     // Keeps the event from a blocked window (accepted or not, as `accept` says); with `cue`, the

@@ -271,8 +271,6 @@ TEST(WindowSystemProgram, ShortcutsWorkAfterAFastBurstOfOpeningAndClosing) {
     constexpr unsigned KeyI = 0x69, KeyT = 0x74, Escape = 0xff1b;
     for (int cycle = 0; cycle < 4; ++cycle) {
         SCOPED_TRACE(cycle);
-        if (InputWindow* input = findWindow<InputWindow>()) QTest::mouseClick(input->PushButton2, Qt::LeftButton);
-        StartedProgram::settle();
         actAsTheUser();
         display->Show();
         ASSERT_TRUE(waitUntilInFront(*display));
@@ -282,10 +280,9 @@ TEST(WindowSystemProgram, ShortcutsWorkAfterAFastBurstOfOpeningAndClosing) {
             typeKey(Escape);
             QCoreApplication::processEvents();
         }
-        // A key that came before its sheet had the keyboard may leave the input window open.
+        // A key that comes before its sheet has the keyboard goes to the sheet all the same: the
+        // keys stay in step, and the last Escape closed the last input window.
         ASSERT_TRUE(QTest::qWaitFor([&] {
-            if (InputWindow* input = findWindow<InputWindow>(); input && input->isVisible())
-                QTest::mouseClick(input->PushButton2, Qt::LeftButton);
             StartedProgram::settle();
             return findWindow<InputWindow>() == nullptr && display->isActiveWindow();
         }, 10000)) << "input window " << findWindow<InputWindow>() << ", Qt's focus window "
