@@ -23,6 +23,6 @@ mkdir -p "$home/.fluxbox"
 echo "background: none" >"$home/.fluxbox/overlay"
 HOME=$home "$manager_name" >/dev/null 2>&1 &
 manager=$!
-WINDOW_MANAGER=$manager_name QT_QPA_PLATFORM=xcb "$@"
+QT_QPA_PLATFORM=xcb "$@"
 status=$?
 exit $status
